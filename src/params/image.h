@@ -9,6 +9,10 @@
 
 namespace tz {
 
+// The version of the serial protocol and of the .ign format; the unit must
+// report the same number.
+inline constexpr std::uint8_t kProtocolVersion = 91;
+
 inline constexpr int kImageSize = 300;
 inline constexpr int kPageSize = 100;
 inline constexpr int kPageCount = 3;
@@ -81,12 +85,24 @@ inline constexpr int kPowerOutputs = 3;
 inline constexpr std::array<int, kMapRows> kTpsBreakpoints = {0, 2, 5, 10, 20, 30, 40, 60, 80, 100};
 
 // Element addressing of the multi-byte fields.
-constexpr int lobeByte(int groupStart, int channel) { return groupStart + channel; }
-constexpr int advanceCell(int row, int column) { return field::ADVANCE + 10 * row + column; }
-constexpr int powerOutMode(int out) { return field::POWER_OUT_MODE + out; }
-constexpr int powerOutRpm(int out, int j) { return field::POWER_OUT_RPM + 3 * out + j; }
-constexpr int powerOutTps(int out, int j) { return field::POWER_OUT_TPS + 2 * out + j; }
-constexpr int powerOutMap(int out, int row) { return field::POWER_OUT_MAP + 3 * out + row; }
+constexpr int lobeByte(int groupStart, int channel) {
+    return groupStart + channel;
+}
+constexpr int advanceCell(int row, int column) {
+    return field::ADVANCE + 10 * row + column;
+}
+constexpr int powerOutMode(int out) {
+    return field::POWER_OUT_MODE + out;
+}
+constexpr int powerOutRpm(int out, int j) {
+    return field::POWER_OUT_RPM + 3 * out + j;
+}
+constexpr int powerOutTps(int out, int j) {
+    return field::POWER_OUT_TPS + 2 * out + j;
+}
+constexpr int powerOutMap(int out, int row) {
+    return field::POWER_OUT_MAP + 3 * out + row;
+}
 
 // Bytes that no control edits, no rule repairs and no file stores.
 bool isReservedByte(int index);
@@ -98,24 +114,46 @@ void storePage(Image& image, int p, std::span<const std::uint8_t, kPageSize> pay
 // Encodings between a control position (engineering units) and a byte.
 // Every byte result is taken modulo 256, as the unit's 8-bit fields are.
 namespace encoding {
-constexpr std::uint8_t byteOf(long value) { return static_cast<std::uint8_t>(value & 0xFF); }
+constexpr std::uint8_t byteOf(long value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
 
-constexpr std::uint8_t encodeScaled(int position, int scale) { return byteOf(position / scale); }
-constexpr int decodeScaled(std::uint8_t b, int scale) { return b * scale; }
+constexpr std::uint8_t encodeScaled(int position, int scale) {
+    return byteOf(position / scale);
+}
+constexpr int decodeScaled(std::uint8_t b, int scale) {
+    return b * scale;
+}
 
-constexpr std::uint8_t encodeOffset100(int position) { return byteOf(position + 100); }
-constexpr int decodeOffset100(std::uint8_t b) { return b - 100; }
+constexpr std::uint8_t encodeOffset100(int position) {
+    return byteOf(position + 100);
+}
+constexpr int decodeOffset100(std::uint8_t b) {
+    return b - 100;
+}
 
 // Throttle voltage at 100 %: 2500..4750 mV map to bytes 0..225.
-constexpr std::uint8_t encodeTps100(int position) { return byteOf(position / 10 + 6); }
-constexpr int decodeTps100(std::uint8_t b) { return b * 10 + 2500; }
+constexpr std::uint8_t encodeTps100(int position) {
+    return byteOf(position / 10 + 6);
+}
+constexpr int decodeTps100(std::uint8_t b) {
+    return b * 10 + 2500;
+}
 
-constexpr std::uint8_t encodeFlag(bool checked) { return checked ? 1 : 0; }
-constexpr bool decodeFlag(std::uint8_t b) { return b != 0; }
+constexpr std::uint8_t encodeFlag(bool checked) {
+    return checked ? 1 : 0;
+}
+constexpr bool decodeFlag(std::uint8_t b) {
+    return b != 0;
+}
 
 // GEBER_MODE: combo item i is stored as (i + 1) mod 4.
-constexpr std::uint8_t encodeGeberMode(int item) { return byteOf((item + 1) % 4); }
-constexpr int decodeGeberMode(std::uint8_t b) { return (b + 3) % 4; }
+constexpr std::uint8_t encodeGeberMode(int item) {
+    return byteOf((item + 1) % 4);
+}
+constexpr int decodeGeberMode(std::uint8_t b) {
+    return (b + 3) % 4;
+}
 
 // BIKE: combo items 0..6 hold the codes 0, 2, 3, 4, 5, 6, 1 ("Special
 // setting" last). Codes above 6 have no item.

@@ -1,0 +1,32 @@
+// Reader of .ign parameter files, current and older versions.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "params/image.h"
+
+namespace tz {
+
+inline constexpr std::uint8_t kIgnVersion = kProtocolVersion;
+inline constexpr std::uint8_t kOlderIgnVersions[] = {85, 76, 60, 50};
+
+// What the reader has to tell the user, in the order it happened.
+enum class IgnNotice {
+    OlderVersion,      // an older format: some settings were set to defaults
+    UnmatchedVersion,  // a version key with an unknown number
+};
+
+struct IgnReadResult {
+    std::uint8_t version = 0;  // 91, an older version, or 0 without a usable version key
+    std::vector<IgnNotice> notices;
+};
+
+// Reads keys from the text into the image. Never fails: unknown words and
+// their numbers are skipped, a missing or non-numeric value leaves its field
+// and the key's remaining fields as they were, and the image is touched only
+// after a usable version key. Neither normalises nor shows the image.
+IgnReadResult ReadIgnFile(std::string_view text, Image& image);
+
+}  // namespace tz
