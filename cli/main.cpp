@@ -1,6 +1,68 @@
-#include <cstdio>
+// tz_arko5-cli: the program's operations for scripts and tests.
+#include <cstring>
+#include <iostream>
+#include <string_view>
 
-int main() {
-    std::puts("usage: tz_arko5-cli COMMAND ...");
-    return 0;
+#include "cli/cli_context.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tz_arko5-cli [--lang ENGLISH|DEUTSCH|FRANCE|CESKY] COMMAND ARGS...\n"
+    "\n"
+    "commands:\n"
+    "  normalize IN.ign OUT.ign  read IN as the Open command does, repair it and\n"
+    "                            write it in the current format to OUT\n"
+    "  image IN.ign              read and repair IN and print its 300 bytes in\n"
+    "                            the saved-image format\n"
+    "\n"
+    "exit status: 0 success, 1 no usable version key in the file,\n"
+    "             2 a file could not be opened or written, 64 wrong usage\n";
+
+struct Command {
+    std::string_view name;
+    int (*run)(tz::cli::Context&);
+};
+
+constexpr Command kCommands[] = {
+    {"normalize", tz::cli::normalizeCommand},
+    {"image", tz::cli::imageCommand},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace tz;
+    cli::Context context{{}, texts::Language::English, {}, std::cout, std::cerr};
+    int i = 1;
+    for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help") {
+            std::cout << kUsage;
+            return cli::kSuccess;
+        }
+        if (option == "--lang" && i + 1 < argc) {
+            const std::optional<texts::Language> language =
+                texts::languageFromCommandLineWord(argv[++i]);
+            if (!language) {
+                std::cerr << "unknown language: " << argv[i] << '\n' << kUsage;
+                return cli::kUsage;
+            }
+            context.language = *language;
+            continue;
+        }
+        std::cerr << "unknown option: " << option << '\n' << kUsage;
+        return cli::kUsage;
+    }
+    if (i >= argc) {
+        std::cerr << kUsage;
+        return cli::kUsage;
+    }
+    const std::string_view name = argv[i++];
+    for (; i < argc; ++i) context.args.emplace_back(argv[i]);
+    context.messages.fillMessages(context.language);
+    for (const Command& command : kCommands)
+        if (command.name == name) return command.run(context);
+    std::cerr << "unknown command: " << name << '\n' << kUsage;
+    return cli::kUsage;
 }

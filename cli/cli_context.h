@@ -1,0 +1,27 @@
+// What every subcommand of the command-line program gets: its arguments,
+// the language of its texts and the streams to write to.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "texts/language.h"
+#include "texts/messages.h"
+
+namespace tz::cli {
+
+enum ExitCode { kSuccess = 0, kFailure = 1, kFileError = 2, kUsage = 64 };
+
+struct Context {
+    std::vector<std::string> args;  // after the subcommand and the options
+    texts::Language language = texts::Language::English;
+    texts::MessageCatalogue messages;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int normalizeCommand(Context& context);
+int imageCommand(Context& context);
+
+}  // namespace tz::cli

@@ -1,0 +1,107 @@
+// The file subcommands of tz_arko5-cli, run as a user's script would run them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "app/atomic_file.h"
+#include "app/saved_image.h"
+#include "params/ign_reader.h"
+#include "params/param_state.h"
+#include "temp_dir.h"
+
+namespace tz {
+namespace {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+class CliFiles : public ::testing::Test {
+protected:
+    CliRun run(const std::string& arguments) {
+        const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+        const std::string command =
+            std::string(TZ_CLI_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
+                readWholeFile(errPath).value_or("")};
+    }
+    std::string write(const std::string& name, const std::string& content) {
+        const std::string path = dir.file(name);
+        EXPECT_TRUE(writeFileAtomically(path, content));
+        return path;
+    }
+    static std::string data(const std::string& name) {
+        return std::string(TZ_PARAMS_DATA_DIR) + "/" + name;
+    }
+
+    testing::TempDir dir;
+};
+
+TEST_F(CliFiles, NormalizeUpgradesAnOlderFile) {
+    const std::string out = dir.file("out.ign");
+    const CliRun n = run("normalize " + data("older_v76.ign") + " " + out);
+    ASSERT_EQ(n.exitCode, 0) << n.err;
+    EXPECT_TRUE(n.err.starts_with("Older version of *.ign file!\n\n")) << n.err;
+    const std::string written = readWholeFile(out).value_or("");
+    EXPECT_TRUE(written.starts_with("KORVANEX_KEY   91 \n")) << written;
+
+    Image fromNew = firstStartState().image;
+    const IgnReadResult again = ReadIgnFile(written, fromNew);
+    EXPECT_EQ(again.version, 91);
+    EXPECT_EQ(fromNew[field::LIMITER_RPM], 125);
+    EXPECT_EQ(fromNew[powerOutMode(2)], 4);
+}
+
+TEST_F(CliFiles, ExitCodesAndMessages) {
+    EXPECT_EQ(run(data("older_v76.ign")).exitCode, 64);
+
+    struct Case {
+        const char* what;
+        std::string content;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"no key", "BIKE 1 2 3\n", 1, ""},
+        {"unknown version", "KORVANEX_KEY 90\nBASE_ADV 3\n", 1, "Unmatched version of *.ign file!\n"},
+        {"binary junk", std::string("\0\xff\x01KORVANEX_KEY\x02", 17), 1, ""},
+        {"current", "KORVANEX_KEY 91\nBASE_ADV 3\n", 0, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string in = write("in.ign", c.content);
+        const CliRun r = run("normalize " + in + " " + dir.file("out.ign"));
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
+        EXPECT_EQ(r.err, c.err) << c.what;
+    }
+
+    const CliRun missing = run("normalize " + dir.file("missing.ign") + " " + dir.file("o.ign"));
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err, "Open file error!\n");
+
+    const std::string in = write("ok.ign", "KORVANEX_KEY 91\n");
+    const CliRun unwritable = run("normalize " + in + " " + dir.file("no/such/dir/o.ign"));
+    EXPECT_EQ(unwritable.exitCode, 2);
+    EXPECT_EQ(unwritable.err, "Open file error!\n");
+
+    const CliRun german = run("--lang DEUTSCH normalize " + dir.file("missing.ign") + " x");
+    EXPECT_EQ(german.err, "Fehler beim öffnen der Datei!\n");
+}
+
+TEST_F(CliFiles, ImagePrintsTheRepairedBytes) {
+    const std::string in = write("in.ign", "KORVANEX_KEY 91\nLIMITER 150 5 6\nRPM_ADV 100\n");
+    const CliRun r = run("image " + in);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    Image image{};
+    ASSERT_EQ(parseSavedImage(r.out, image), 300);
+    EXPECT_EQ(r.out, formatSavedImage(image));
+    EXPECT_EQ(image[field::LIMITER_RPM], 10);
+    EXPECT_EQ(image[field::START_LIMITER_RPM], 10);
+    EXPECT_EQ(image[field::RPM_ADV], 3);
+}
+
+}  // namespace
+}  // namespace tz
