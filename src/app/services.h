@@ -1,0 +1,68 @@
+// What the window's logic needs from the desktop, as small interfaces: the
+// toolkit provides the real ones, tests provide plain doubles.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tz {
+
+enum class Answer { Yes, No, Cancel };
+
+struct FileFilter {
+    std::string description;  // "Ignition Parametrs(*.ign)"
+    std::string pattern;      // "*.ign"
+};
+
+struct FileDialogRequest {
+    std::string fileName;  // initial file name or full path
+    std::vector<FileFilter> filters;
+    int filterIndex = 0;
+    std::string defaultExtension;   // without the dot
+    bool confirmOverwrite = false;  // save dialogs
+};
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // A modal message box with an OK button.
+    virtual void showMessage(std::string_view text) = 0;
+    // A modal question with the buttons Yes, No and Cancel.
+    virtual Answer askYesNoCancel(std::string_view text) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+};
+
+struct Modifiers {
+    bool leftShift = false;
+    bool rightShift = false;
+    bool leftCtrl = false;
+    bool rightCtrl = false;
+    bool alt = false;
+
+    bool shift() const { return leftShift || rightShift; }
+    bool ctrl() const { return leftCtrl || rightCtrl; }
+};
+
+class Keyboard {
+  public:
+    virtual ~Keyboard() = default;
+    // The state of the modifier keys at this moment.
+    virtual Modifiers modifiers() const = 0;
+};
+
+class WindowHost {
+  public:
+    virtual ~WindowHost() = default;
+    // Closes the main window, which runs the shut-down sequence and ends the
+    // program.
+    virtual void closeWindow() = 0;
+    // The size of the screen the window opens on.
+    virtual int screenWidth() const = 0;
+    virtual int screenHeight() const = 0;
+};
+
+}  // namespace tz
