@@ -3,22 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "params/normalise.h"
+#include "params/param_state.h"
 
 namespace tz {
 namespace {
 
 using namespace field;
 
-// The image of a first start: BIKE 0, defaults, one normalisation.
-Image startupImage() {
-    Image image{};
-    bool keepSpecial = false;
-    ApplyDefaults(image, keepSpecial);
-    BreakpointMemory memory;
-    OutsideSettings outside;
-    NormaliseImage(image, memory, outside);
-    return image;
-}
+Image startupImage() { return firstStartState().image; }
 
 TEST(Defaults, StartupImageHoldsTheGeneralDefaultsAndClassicPreset) {
     const Image image = startupImage();

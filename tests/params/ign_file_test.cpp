@@ -8,21 +8,14 @@
 #include "params/ign_reader.h"
 #include "params/ign_writer.h"
 #include "params/normalise.h"
+#include "params/param_state.h"
 
 namespace tz {
 namespace {
 
 using namespace field;
 
-Image startupImage() {
-    Image image{};
-    bool keepSpecial = false;
-    ApplyDefaults(image, keepSpecial);
-    BreakpointMemory memory;
-    OutsideSettings outside;
-    NormaliseImage(image, memory, outside);
-    return image;
-}
+Image startupImage() { return firstStartState().image; }
 
 const IgnTrailer kTrailer{"", "", "", "Nov  4 2016", "14:23:33"};
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "params/defaults.h"
+#include "params/param_state.h"
 
 namespace tz {
 namespace {
@@ -110,14 +111,10 @@ void PrintTo(const FieldCase& c, std::ostream* os) {
 class FieldRules : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(FieldRules, RepairsTheField) {
-    Image image{};
-    bool keepSpecial = false;
-    ApplyDefaults(image, keepSpecial);
-    BreakpointMemory memory;
-    OutsideSettings outside;
-    NormaliseImage(image, memory, outside);
+    ParamState state = firstStartState();
+    Image& image = state.image;
     for (auto [index, value] : GetParam().before) image[index] = static_cast<std::uint8_t>(value);
-    NormaliseImage(image, memory, outside);
+    state.normalise();
     for (auto [index, value] : GetParam().expected)
         EXPECT_EQ(image[index], value) << "byte " << index;
 }
