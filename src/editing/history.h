@@ -11,7 +11,7 @@
 namespace tz {
 
 class History {
-public:
+  public:
     static constexpr int kRingSize = 200;
     static constexpr int kSnapshotSize = 350;
 
@@ -37,7 +37,7 @@ public:
     std::array<std::uint8_t, kSnapshotSize> snapshotBytes(int slot) const;
     int current() const { return current_; }
 
-private:
+  private:
     static int next(int i) { return (i + 1) % kRingSize; }
     static int previous(int i) { return (i + kRingSize - 1) % kRingSize; }
     Snapshot at(int slot) const;

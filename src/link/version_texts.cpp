@@ -34,17 +34,20 @@ std::string MakeBuildDateText(std::string_view compilerDate) {
 }
 
 std::string FormatPcVersionLine(std::string_view buildDateText) {
-    return "TZ_ARKO5   RSKEY=" + std::to_string(kProtocolVersion) + "   COMPILE=" +
-           std::string(buildDateText);
+    return "TZ_ARKO5   RSKEY=" + std::to_string(kProtocolVersion) +
+           "   COMPILE=" + std::string(buildDateText);
 }
 
 std::string FormatUnitVersionLine(VersionState state, std::string_view mismatchText,
                                   std::string_view unitName, std::string_view unitDate,
                                   std::string_view unitTime) {
     switch (state) {
-        case VersionState::Unknown: return "not connected";
-        case VersionState::Mismatch: return std::string(mismatchText);
-        case VersionState::Match: break;
+        case VersionState::Unknown:
+            return "not connected";
+        case VersionState::Mismatch:
+            return std::string(mismatchText);
+        case VersionState::Match:
+            break;
     }
     return std::string(unitName) + "   " + std::string(unitDate) + "   " + std::string(unitTime);
 }

@@ -12,7 +12,9 @@ Image imageNumbered(int n) {
     return image;
 }
 
-int numberOf(const Image& image) { return image[100] | (image[101] << 8); }
+int numberOf(const Image& image) {
+    return image[100] | (image[101] << 8);
+}
 
 TEST(History, StartsWithNothingToUndoOrRedo) {
     History h;

@@ -103,8 +103,14 @@ void ControlModel::setChecked(ControlId id, bool checked) {
     if (at(id).checked != checked) change(id).checked = checked;
 }
 
+int ControlModel::itemCount(ControlId id) const {
+    const Control& c = at(id);
+    if (c.kind == Kind::PageControl) return static_cast<int>(children(id).size());
+    return static_cast<int>(c.items.size());
+}
+
 void ControlModel::setItemIndex(ControlId id, int index) {
-    index = std::clamp(index, -1, static_cast<int>(at(id).items.size()) - 1);
+    index = std::clamp(index, -1, itemCount(id) - 1);
     if (at(id).itemIndex != index) change(id).itemIndex = index;
 }
 
@@ -202,8 +208,8 @@ void ControlModel::userSetChecked(ControlId id, bool checked) {
 }
 
 void ControlModel::userSetItemIndex(ControlId id, int index) {
-    Control& c = controls_[static_cast<std::size_t>(id)];
-    c.itemIndex = std::clamp(index, -1, static_cast<int>(c.items.size()) - 1);
+    const int count = itemCount(id);
+    controls_[static_cast<std::size_t>(id)].itemIndex = std::clamp(index, -1, count - 1);
 }
 
 void ControlModel::userSetPosition(ControlId id, int position) {

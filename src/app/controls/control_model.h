@@ -48,6 +48,8 @@ class ControlModel {
     bool checked(ControlId id) const { return at(id).checked; }
     void setChecked(ControlId id, bool checked);
     int itemIndex(ControlId id) const { return at(id).itemIndex; }
+    // Items of a list, or pages of a page control.
+    int itemCount(ControlId id) const;
     // Limited to -1 .. items - 1.
     void setItemIndex(ControlId id, int index);
     void setItem(ControlId id, int n, std::string_view text);

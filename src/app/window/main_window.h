@@ -1,0 +1,246 @@
+// The main window's logic: it owns all state of a run and answers every
+// user event and timer tick by working on the parameter image and on the
+// toolkit-neutral model of the window's controls. Each subsystem's
+// operations are defined in their own source files next to this one.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/controls/control_model.h"
+#include "app/design/window_index.h"
+#include "app/services.h"
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "app/ui_events.h"
+#include "editing/history.h"
+#include "params/param_state.h"
+#include "texts/messages.h"
+
+namespace tz {
+
+// The services a window needs from its surroundings.
+struct WindowServices {
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    Keyboard& keyboard;
+    WindowHost& host;
+    // Where the saved image of the last run lives (empty: not kept).
+    std::string savedImagePath;
+    // Where the test-mode marker is looked for (empty: test mode off).
+    std::string testModeMarkerPath;
+    // The program's directory, for the default file "data.ign".
+    std::string programDirectory;
+};
+
+class MainWindow final : public UiEvents {
+  public:
+    static constexpr int kTickMs = 55;
+    static constexpr int kMessageLineTicks = 200;
+
+    MainWindow(WindowServices services, std::vector<std::string> arguments);
+
+    // Start-up and shut-down sequences.
+    void FormCreate();
+    void FormClose();
+
+    // Events from the toolkit.
+    void upDownClicked(ui::ControlId upDown, int direction) override;
+    void editExited(ui::ControlId edit) override;
+    bool keyPressed(ui::ControlId edit, int key) override;
+    void checkBoxReleased(ui::ControlId checkBox) override;
+    void radioClicked(ui::ControlId radioGroup, int index) override;
+    void comboChanged(ui::ControlId comboBox, int index) override;
+    void clicked(ui::ControlId control) override;
+    void spinClicked(ui::ControlId spinButton, int direction) override;
+    void pageChanged(ui::ControlId pageControl, int index) override;
+    void trackBarChanged(ui::ControlId trackBar, int position) override;
+    void mouseWheel(int delta, Modifiers modifiers) override;
+    void hintChanged(std::string_view longHint) override;
+    void tick() override;
+    void closing() override;
+
+    // Binding between the image and the controls.
+    void ReadControls();
+    void ShowImage();
+    void RefreshLayout();
+    void ChangeSheet();
+
+    // Texts and languages.
+    void SetLanguage(std::uint8_t language);
+    void FillCaptions();
+    void FillMessages();
+
+    // Message line.
+    void ShowMessageLine(std::string_view text, ui::Colour colour);
+
+    // The after-edit step: normalise, show and record the change.
+    void CommitEdit();
+
+    // History.
+    void RecordChange();
+    void PushHistory();
+    void ResetHistory();
+    void SpeedButtonZpetClick();
+    void SpeedButtonZnovuClick();
+    void UpdateHistoryButtons();
+
+    // Files and presets.
+    void MenuNewClick();
+    void MenuSaveClick(bool fromToolButton);
+    void MenuSaveExeDirClick();
+    void MenuOpenClick(bool fromToolButton);
+    void MenuOpenExeDirClick();
+    void ComboBoxBikeChange();
+
+    // Map and servo editing in steps.
+    void ShiftCells(int step);
+    void BitBtnTps0Click();
+    void BitBtnTps100Click();
+
+    // Programming the unit.
+    void StartProgramming();
+
+    // State, for the toolkit binding and for tests.
+    const ui::ControlModel& controls() const { return controls_; }
+    ui::ControlModel& controls() { return controls_; }
+    const design::WindowIndex& index() const { return index_; }
+    const Image& image() const { return params_.image; }
+    Image& image() { return params_.image; }
+    const ParamState& params() const { return params_; }
+    const texts::MessageCatalogue& messages() const { return messages_; }
+    std::uint8_t language() const { return params_.outside.language; }
+    std::uint8_t portIndex() const { return params_.outside.portIndex; }
+    std::uint8_t searchIndex() const { return params_.outside.searchIndex; }
+    bool testMode() const { return shell_.testMode; }
+    bool bindingBusy() const { return binding_.busy; }
+    const std::string& fileName() const { return files_.current; }
+    const std::string& lastFileName() const { return files_.last; }
+    const std::string& defaultFilePath() const { return files_.defaultPath; }
+    int messageCountdown() const { return messageLine_.countdown; }
+    bool connected() const { return link_.watchdog < kWatchdogTicks; }
+    const WindowPlacement& placement() const { return shell_.placement; }
+    void setPlacement(const WindowPlacement& placement) { shell_.placement = placement; }
+    // The live throttle sensor voltage, as the monitor reports it.
+    void setLiveThrottleMv(int millivolts) { link_.throttleMv = millivolts; }
+
+  private:
+    static constexpr int kWatchdogTicks = 18;
+
+    // Start-up pieces.
+    void buildWindow();
+    void loadSettings();
+    void saveSettings();
+    void applyCommandLineLanguage();
+    void buildVersionTexts();
+
+    // Layout pieces.
+    void layoutColours();
+    void layoutPrintHidden();
+    void layoutBikePage();
+    void layoutInputsPage();
+    void layoutLiveLabels();
+    void PowerOutLayout();
+    void layoutGrid();
+
+    // Binding pieces.
+    void readPowerOutputs();
+    void showPowerOutputs();
+    bool isParameterUpDown(ui::ControlId id) const;
+    bool isParameterEdit(ui::ControlId id) const;
+    bool isParameterCheckBox(ui::ControlId id) const;
+
+    void updateWindowCaption();
+    int activePage() const;
+    void restoreSnapshot(const std::optional<History::Snapshot>& snapshot);
+    bool openIgnFile(const std::string& path);
+    void columnShift(int column, int step);
+    void mapShift(int step);
+    void servoShift(int step);
+    void tickMessageLine();
+
+    // The serial link to the unit.
+    void OpenPort();
+    void ClosePort();
+
+    // The graph area of the advance map and servo pages.
+    void CreateGraphArea();
+
+    ui::ControlId id(std::string_view name) const { return controls_.id(name); }
+
+    WindowServices services_;
+    std::vector<std::string> arguments_;
+
+    // Parameter image, its repair memory, the outside settings and the
+    // keep-special flag.
+    ParamState params_;
+
+    // Controls and their index tables.
+    ui::ControlModel controls_;
+    design::WindowIndex index_;
+
+    // Texts of the current language.
+    texts::MessageCatalogue messages_;
+
+    struct Binding {
+        bool busy = false;
+        bool printLayout = false;
+    } binding_;
+
+    struct Files {
+        std::string current;
+        std::string last;
+        std::string defaultPath;
+        std::string dialogPath;  // the file name both file dialogs start from
+    } files_;
+
+    struct HistoryState {
+        History ring;
+        bool changed = false;
+        bool armed = false;
+    } history_;
+
+    struct Shell {
+        WindowPlacement placement;
+        int activePage = 0;
+        bool testMode = false;
+        std::string pcVersionLine = "exe";
+        std::string unitVersionLine = "hex";
+        std::string buildDateText;
+        bool closed = false;
+    } shell_;
+
+    struct MessageLine {
+        int countdown = 0;
+    } messageLine_;
+
+    // Connection state; the link cycle drives it.
+    struct Link {
+        int watchdog = 0;
+        bool running = false;
+        int liveRow = 9;
+        int liveColumn = 0;
+        bool liveCell = false;
+        int liveServoPoint = 0;
+        int throttleMv = 0;
+        int state = 0;  // 0 idle, 1 programming, 2 verifying, 3 reading
+        bool wheelGuard = false;
+    } link_;
+
+    // The graph area.
+    struct Graphs {
+        int mode = 0;  // 0 map grid, 1 2D, 2 3D
+    } graphs_;
+
+    // Texts that identify the connected unit.
+    struct UnitInfo {
+        std::string name;
+        std::string date;
+        std::string time;
+    } unit_;
+};
+
+}  // namespace tz

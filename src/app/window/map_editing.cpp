@@ -1,0 +1,74 @@
+// Editing the advance map and the servo curve in steps: column and map
+// shifts, the servo voltage shift and the throttle calibration buttons.
+#include <algorithm>
+
+#include "app/window/main_window.h"
+
+namespace tz {
+
+using namespace field;
+
+namespace {
+constexpr int kMaxAdvance = 60;
+}
+
+void MainWindow::columnShift(int column, int step) {
+    if (binding_.busy) return;
+    ReadControls();
+    for (int r = 0; r < kMapRows; ++r) {
+        std::uint8_t& cell = params_.image[advanceCell(r, column)];
+        cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
+    }
+    CommitEdit();
+}
+
+void MainWindow::mapShift(int step) {
+    if (binding_.busy) return;
+    ReadControls();
+    params_.normalise();
+    if (controls_.checked(id("CheckBoxIgnAll"))) {
+        ShiftCells(step);
+    } else if (link_.liveCell) {
+        std::uint8_t& cell = params_.image[advanceCell(link_.liveRow, link_.liveColumn)];
+        cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
+        params_.normalise();
+    }
+    CommitEdit();
+}
+
+void MainWindow::ShiftCells(int step) {
+    for (int k = 0; k < kMapRows * kMapColumns; ++k) {
+        std::uint8_t& cell = params_.image[ADVANCE + k];
+        cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
+    }
+    params_.normalise();
+}
+
+void MainWindow::servoShift(int step) {
+    if (binding_.busy) return;
+    ReadControls();
+    const bool all = controls_.checked(id("CheckBoxServoAll"));
+    for (int i = 0; i < kAxisPoints; ++i) {
+        if (!all && i != link_.liveServoPoint) continue;
+        std::uint8_t& mv = params_.image[SERVO_MV + i];
+        if (step < 0 && mv > 1) --mv;
+        if (step > 0 && mv < 249) ++mv;
+    }
+    CommitEdit();
+}
+
+void MainWindow::BitBtnTps0Click() {
+    const int v = link_.throttleMv;
+    if (v < 100 || v > 2500) return;
+    params_.image[TPS_0_MV] = encoding::byteOf(v / 10);
+    CommitEdit();
+}
+
+void MainWindow::BitBtnTps100Click() {
+    const int v = link_.throttleMv;
+    if (v < 2500 || v > 4900) return;
+    params_.image[TPS_100_MV] = encoding::byteOf(v / 10 + 6);
+    CommitEdit();
+}
+
+}  // namespace tz

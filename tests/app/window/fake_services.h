@@ -1,0 +1,87 @@
+// Plain test doubles of the window's services.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/services.h"
+#include "app/settings_store.h"
+
+namespace tz::testing {
+
+class MemorySettings : public SettingsStore {
+  public:
+    std::optional<std::string> readString(std::string_view section,
+                                          std::string_view key) const override {
+        const auto it = values.find(std::string(section) + "/" + std::string(key));
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+    void writeString(std::string_view section, std::string_view key,
+                     std::string_view value) override {
+        values[std::string(section) + "/" + std::string(key)] = std::string(value);
+    }
+    bool flush() override {
+        ++flushes;
+        return true;
+    }
+
+    std::map<std::string, std::string> values;
+    int flushes = 0;
+};
+
+class ScriptedDialogs : public Dialogs {
+  public:
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    Answer askYesNoCancel(std::string_view text) override {
+        questions.emplace_back(text);
+        if (answers.empty()) return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<std::string> openFile(const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return nextPath();
+    }
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return nextPath();
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> paths;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+
+  private:
+    std::optional<std::string> nextPath() {
+        if (paths.empty()) return std::nullopt;
+        std::optional<std::string> p = paths.front();
+        paths.pop_front();
+        return p;
+    }
+};
+
+class HeldKeys : public Keyboard {
+  public:
+    Modifiers modifiers() const override { return held; }
+    Modifiers held;
+};
+
+class FakeHost : public WindowHost {
+  public:
+    void closeWindow() override { ++closeRequests; }
+    int screenWidth() const override { return width; }
+    int screenHeight() const override { return height; }
+
+    int closeRequests = 0;
+    int width = 1920;
+    int height = 1080;
+};
+
+}  // namespace tz::testing
