@@ -65,4 +65,33 @@ class WindowHost {
     virtual int screenHeight() const = 0;
 };
 
+// Printing the window's picture on the default printer (or where the
+// platform's configuration sends print jobs).
+class Printer {
+  public:
+    virtual ~Printer() = default;
+    // One print job of one page; the platform's error text when it failed.
+    virtual std::optional<std::string> printWindowImage() = 0;
+};
+
+struct AboutContent;
+
+class Desktop {
+  public:
+    virtual ~Desktop() = default;
+    // Opens a document with the desktop's default viewer; false when that
+    // failed (missing file, no viewer).
+    virtual bool openDocument(const std::string& fileName) = 0;
+    // Shows the about box modally.
+    virtual void showAbout(const AboutContent& content) = 0;
+};
+
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    // The current date and time in the user's short date and long time forms.
+    virtual std::string shortDate() const = 0;
+    virtual std::string longTime() const = 0;
+};
+
 }  // namespace tz

@@ -121,6 +121,11 @@ void MainWindow::clicked(ui::ControlId control) {
         {"SpeedButtonZnovu", &MainWindow::SpeedButtonZnovuClick},
         {"BitBtnTps0", &MainWindow::BitBtnTps0Click},
         {"BitBtnTps100", &MainWindow::BitBtnTps100Click},
+        {"MenuPrint", &MainWindow::PrintPage},
+        {"SpeedButtonPrint", &MainWindow::PrintPage},
+        {"MenuPrintAll", &MainWindow::PrintAllPages},
+        {"MenuContens", &MainWindow::OpenManual},
+        {"MenuAbout", &MainWindow::MenuAboutClick},
     };
     for (auto [item, handler] : commands) {
         if (name == item) {

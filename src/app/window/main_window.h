@@ -28,12 +28,17 @@ struct WindowServices {
     Dialogs& dialogs;
     Keyboard& keyboard;
     WindowHost& host;
+    Printer& printer;
+    Desktop& desktop;
+    Clock& clock;
     // Where the saved image of the last run lives (empty: not kept).
     std::string savedImagePath;
     // Where the test-mode marker is looked for (empty: test mode off).
     std::string testModeMarkerPath;
     // The program's directory, for the default file "data.ign".
     std::string programDirectory;
+    // Where the manuals are looked for, in this order.
+    std::vector<std::string> manualDirectories;
 };
 
 class MainWindow final : public UiEvents {
@@ -104,6 +109,13 @@ class MainWindow final : public UiEvents {
     // Programming the unit.
     void StartProgramming();
 
+    // Printing, the about box and the manual.
+    void PrintPage();
+    void PrintAllPages();
+    void OpenManual();
+    void MenuAboutClick();
+    bool printLayout() const { return binding_.printLayout; }
+
     // State, for the toolkit binding and for tests.
     const ui::ControlModel& controls() const { return controls_; }
     ui::ControlModel& controls() { return controls_; }
@@ -160,6 +172,9 @@ class MainWindow final : public UiEvents {
     void columnShift(int column, int step);
     void mapShift(int step);
     void servoShift(int step);
+    void enterPrintLayout();
+    void leavePrintLayout();
+    bool printWindowImage();
     void tickMessageLine();
 
     // The serial link to the unit.

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "print/about_box.h"
 
 namespace tz::testing {
 
@@ -82,6 +84,39 @@ class FakeHost : public WindowHost {
     int closeRequests = 0;
     int width = 1920;
     int height = 1080;
+};
+
+class RecordingPrinter : public Printer {
+  public:
+    std::optional<std::string> printWindowImage() override {
+        jobs.push_back(onPrint ? onPrint() : "");
+        return failure;
+    }
+    // Called at each job, to look at the window as it is printed.
+    std::function<std::string()> onPrint;
+    std::vector<std::string> jobs;
+    std::optional<std::string> failure;
+};
+
+class FakeDesktop : public Desktop {
+  public:
+    bool openDocument(const std::string& fileName) override {
+        opened.push_back(fileName);
+        return viewerWorks;
+    }
+    void showAbout(const AboutContent& content) override {
+        aboutCaptions.push_back(content.caption);
+    }
+
+    std::vector<std::string> opened;
+    std::vector<std::string> aboutCaptions;
+    bool viewerWorks = true;
+};
+
+class FixedClock : public Clock {
+  public:
+    std::string shortDate() const override { return "10.12.2026"; }
+    std::string longTime() const override { return "04:30:00"; }
 };
 
 }  // namespace tz::testing

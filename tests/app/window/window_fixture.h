@@ -15,10 +15,18 @@ class WindowTest : public ::testing::Test {
   protected:
     // Starts a window with the given command-line arguments.
     MainWindow& start(std::vector<std::string> arguments = {}) {
-        window = std::make_unique<MainWindow>(
-            WindowServices{settings, dialogs, keys, host, dir.file("_TZ_ARKO5_v91.ini"),
-                           dir.file("test_kodrum.txt"), dir.path()},
-            std::move(arguments));
+        window = std::make_unique<MainWindow>(WindowServices{settings,
+                                                             dialogs,
+                                                             keys,
+                                                             host,
+                                                             printer,
+                                                             desktop,
+                                                             clock,
+                                                             dir.file("_TZ_ARKO5_v91.ini"),
+                                                             dir.file("test_kodrum.txt"),
+                                                             dir.path(),
+                                                             {dir.path()}},
+                                              std::move(arguments));
         window->FormCreate();
         return *window;
     }
@@ -39,6 +47,9 @@ class WindowTest : public ::testing::Test {
     ScriptedDialogs dialogs;
     HeldKeys keys;
     FakeHost host;
+    RecordingPrinter printer;
+    FakeDesktop desktop;
+    FixedClock clock;
     std::unique_ptr<MainWindow> window;
 };
 
