@@ -2,6 +2,7 @@
 // toolkit provides the real ones, tests provide plain doubles.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ class WindowHost {
     // Closes the main window, which runs the shut-down sequence and ends the
     // program.
     virtual void closeWindow() = 0;
+    // The user interface language changed (0 English .. 3 Czech): the
+    // toolkit's own texts (dialog buttons) follow it.
+    virtual void languageChanged(std::uint8_t /*language*/) {}
     // The size of the screen the window opens on.
     virtual int screenWidth() const = 0;
     virtual int screenHeight() const = 0;

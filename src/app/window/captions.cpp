@@ -15,6 +15,7 @@ texts::Language languageOf(std::uint8_t index) {
 
 void MainWindow::SetLanguage(std::uint8_t language) {
     params_.outside.language = language;
+    services_.host.languageChanged(language);
     FillMessages();
     FillCaptions();
     ShowImage();

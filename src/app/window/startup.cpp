@@ -60,6 +60,7 @@ void MainWindow::FormCreate() {
     applyCommandLineLanguage();
     link_.watchdog = kWatchdogTicks;
     params_.normalise();
+    services_.host.languageChanged(params_.outside.language);
     FillMessages();
     ShowImage();
     ResetHistory();
