@@ -116,7 +116,8 @@ struct Control {
     std::vector<std::string> items;
     int itemIndex = -1;
     int columns = 1;
-    std::vector<int> panelWidths;  // StatusBar
+    std::vector<int> panelWidths;        // StatusBar
+    std::vector<Align> panelAlignments;  // StatusBar; Left for panels not listed
 
     // MenuItem: "Ctrl+N", "F3", "Ctrl+Alt+Z" (empty for none).
     std::string shortcut;
