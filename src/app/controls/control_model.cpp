@@ -59,6 +59,11 @@ const std::vector<ControlId>& ControlModel::children(ControlId parent) const {
     return parent == kNoControl ? topLevel_ : children_[static_cast<std::size_t>(parent)];
 }
 
+int ControlModel::choiceCount(ControlId id) const {
+    const Control& c = at(id);
+    return static_cast<int>(c.kind == Kind::PageControl ? children(id).size() : c.items.size());
+}
+
 Control& ControlModel::change(ControlId id) {
     Control& c = controls_[static_cast<std::size_t>(id)];
     c.revision = ++revision_;
@@ -104,7 +109,7 @@ void ControlModel::setChecked(ControlId id, bool checked) {
 }
 
 void ControlModel::setItemIndex(ControlId id, int index) {
-    index = std::clamp(index, -1, static_cast<int>(at(id).items.size()) - 1);
+    index = std::clamp(index, -1, choiceCount(id) - 1);
     if (at(id).itemIndex != index) change(id).itemIndex = index;
 }
 
@@ -203,7 +208,7 @@ void ControlModel::userSetChecked(ControlId id, bool checked) {
 
 void ControlModel::userSetItemIndex(ControlId id, int index) {
     Control& c = controls_[static_cast<std::size_t>(id)];
-    c.itemIndex = std::clamp(index, -1, static_cast<int>(c.items.size()) - 1);
+    c.itemIndex = std::clamp(index, -1, choiceCount(id) - 1);
 }
 
 void ControlModel::userSetPosition(ControlId id, int position) {

@@ -48,7 +48,7 @@ class ControlModel {
     bool checked(ControlId id) const { return at(id).checked; }
     void setChecked(ControlId id, bool checked);
     int itemIndex(ControlId id) const { return at(id).itemIndex; }
-    // Limited to -1 .. items - 1.
+    // Limited to -1 .. items - 1; for a page control, to its pages.
     void setItemIndex(ControlId id, int index);
     void setItem(ControlId id, int n, std::string_view text);
     // Replaces the whole item list; the selected index is kept when it still
@@ -95,6 +95,8 @@ class ControlModel {
 
   private:
     Control& change(ControlId id);
+    // The items of a list, or the pages of a page control.
+    int choiceCount(ControlId id) const;
 
     std::vector<Control> controls_;
     std::vector<std::vector<ControlId>> children_;
