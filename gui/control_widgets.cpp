@@ -57,6 +57,20 @@ void ArrowPair::resizeEvent(QResizeEvent* event) {
 
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {}
 
+bool EditBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool functionKey = key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35;
+        if (functionKey || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+            // Not overriding: a shortcut that matches wins, any other key
+            // still reaches keyPressEvent().
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void EditBox::keyPressEvent(QKeyEvent* event) {
     if (const int key = characterCode(*event); key != 0) {
         bool consumed = false;

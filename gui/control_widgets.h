@@ -53,6 +53,9 @@ class EditBox : public QLineEdit {
     void exited();
 
   protected:
+    // Keys with Ctrl or Alt and function keys go to the window's shortcuts
+    // first (Ctrl+Z is the menu's undo, not the edit box's own).
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };

@@ -57,6 +57,9 @@ void addMenus(ui::ControlModel& m) {
     item.visible = false;
     m.add(std::move(item));
     const ControlId tools = m.add(make(Kind::Menu, "MenuTools", bar, {}, "&Tools"));
+    item = make(Kind::MenuItem, "MenuUndo", tools, {}, "Undo");
+    item.shortcut = "Ctrl+Z";
+    m.add(std::move(item));
     item = make(Kind::MenuItem, "MenuRedo", tools, {}, "Redo");
     item.shortcut = "Ctrl+Alt+Z";
     m.add(std::move(item));

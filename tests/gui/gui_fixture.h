@@ -55,8 +55,8 @@ class RecordingEvents : public UiEvents {
 };
 
 // The model holds: window "Form" (client 500 x 400) with a menu bar (File:
-// New Ctrl+N, separator, checkable Auto, hidden Ctrl+H item; Tools: Redo
-// Ctrl+Alt+Z), group "Group" (hint) with "Label", "Edit1" + "UpDown1"
+// New Ctrl+N, separator, checkable Auto, hidden Ctrl+H item; Tools: Undo
+// Ctrl+Z, Redo Ctrl+Alt+Z), group "Group" (hint) with "Label", "Edit1" + "UpDown1"
 // (0..20), "Edit2", "Check" and the label "Amp"; "Radio" (A..E in two
 // columns), "Combo", "Button", "Speed", "Spin", "Gauge", "Track", "Pages"
 // (tabs Page0 with "PageLabel", Page1 with "PageButton", hidden Page2),
