@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "gui/control_widgets.h"
-#include "gui/conversions.h"
 #include "gui/hint_tracker.h"
 #include "gui/menu_binding.h"
 #include "gui/status_bar.h"

@@ -1,5 +1,6 @@
 #include "gui/conversions.h"
 
+#include <QApplication>
 #include <QPalette>
 
 namespace tz::gui {
@@ -50,6 +51,13 @@ Qt::Alignment toQtAlignment(ui::Align align) {
             return Qt::AlignHCenter;
     }
     return Qt::AlignLeft;
+}
+
+QFont toQFont(const ui::Font& font) {
+    QFont f = QApplication::font();
+    f.setPixelSize(font.pixelHeight);
+    f.setBold(font.bold);
+    return f;
 }
 
 QString withoutAccessKeys(std::string_view caption) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <string>
@@ -22,6 +23,9 @@ QRect toQRect(const ui::Rect& rect);
 QColor toQColor(ui::Colour colour, const QPalette& system);
 
 Qt::Alignment toQtAlignment(ui::Align align);
+
+// The application's font at the control's pixel height and weight.
+QFont toQFont(const ui::Font& font);
 
 // A caption for widgets that do not process access keys themselves: each
 // "&" marking the next letter is dropped and "&&" becomes "&".

@@ -26,9 +26,6 @@ class HintTracker : public QObject {
     // While held, the mouse is followed but nothing is reported.
     void hold(bool held) { held_ = held; }
 
-    // The control under the mouse as last seen.
-    ui::ControlId hovered() const { return hovered_; }
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

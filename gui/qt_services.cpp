@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
+#include <QTranslator>
 #include <memory>
 
 #include "gui/conversions.h"

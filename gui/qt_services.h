@@ -1,7 +1,7 @@
 // The desktop services of the window's logic, made with Qt.
 #pragma once
 
-#include <QTranslator>
+#include <QString>
 
 #include "app/services.h"
 

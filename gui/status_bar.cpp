@@ -1,6 +1,5 @@
 #include "gui/status_bar.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -38,10 +37,7 @@ void mirrorStatusBar(const ui::Control& control, QStatusBar& bar) {
         label.setAlignment(toQtAlignment(align) | Qt::AlignVCenter);
     }
     if (control.bounds.height > 0) bar.setFixedHeight(control.bounds.height);
-    QFont font = QApplication::font();
-    font.setPixelSize(control.font.pixelHeight);
-    font.setBold(control.font.bold);
-    bar.setFont(font);
+    bar.setFont(toQFont(control.font));
     bar.setVisible(control.visible);
 }
 

@@ -28,6 +28,17 @@ QStringList toStringList(const std::vector<std::string>& items) {
     return list;
 }
 
+// Disabled text keeps the style's grey.
+void setTextColour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+    }
+    widget.setPalette(palette);
+}
+
 void setRoleColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Active, role, colour);
@@ -203,16 +214,6 @@ void mirrorKind(const ui::Control& c, QWidget& widget) {
 
 }  // namespace
 
-void setTextColour(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, colour);
-        palette.setColor(group, QPalette::Text, colour);
-        palette.setColor(group, QPalette::ButtonText, colour);
-    }
-    widget.setPalette(palette);
-}
-
 void setBackground(QWidget& widget, std::optional<QColor> colour) {
     widget.setAutoFillBackground(colour.has_value());
     if (!colour) return;
@@ -223,10 +224,7 @@ void setBackground(QWidget& widget, std::optional<QColor> colour) {
 
 void mirrorWidget(const ui::Control& c, QWidget& widget) {
     const QSignalBlocker blocker(&widget);
-    QFont font = QApplication::font();
-    font.setPixelSize(c.font.pixelHeight);
-    font.setBold(c.font.bold);
-    widget.setFont(font);
+    widget.setFont(toQFont(c.font));
     setTextColour(widget, colourOf(c.fontColour));
     widget.setToolTip(c.showHint ? toQString(shortHint(c.hint)) : QString());
     widget.setEnabled(c.enabled);

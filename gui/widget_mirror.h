@@ -15,10 +15,6 @@ namespace tz::gui {
 // left alone unless it differs.
 void mirrorWidget(const ui::Control& control, QWidget& widget);
 
-// Colours the text of a widget for its enabled states; disabled text keeps
-// the style's grey.
-void setTextColour(QWidget& widget, const QColor& colour);
-
 // Fills the widget's background with the colour, or lets its parent show
 // through when there is none.
 void setBackground(QWidget& widget, std::optional<QColor> colour);

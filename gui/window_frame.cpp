@@ -45,10 +45,7 @@ WindowFrame::WindowFrame(QMainWindow& window, Hooks hooks)
 
 void WindowFrame::mirror(const ui::Control& window) {
     window_.setWindowTitle(toQString(window.caption));
-    QFont font = QApplication::font();
-    font.setPixelSize(window.font.pixelHeight);
-    font.setBold(window.font.bold);
-    window_.setFont(font);
+    window_.setFont(toQFont(window.font));
     const QColor background = toQColor(window.colour, QApplication::palette());
     setBackground(*client_, background);
     setBackground(*scroll_->viewport(), background);
