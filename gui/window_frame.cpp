@@ -50,6 +50,9 @@ void WindowFrame::mirror(const ui::Control& window) {
     setBackground(*client_, background);
     setBackground(*scroll_->viewport(), background);
 
+    // Only a change of the bounds moves the window, so that other changes
+    // (the caption) leave a window the user placed or maximised alone.
+    if (window.bounds == placement_) return;
     placement_ = window.bounds;
     place();
 }
@@ -103,7 +106,9 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            if (!placing_) hooks_.placed(outerBounds());
+            if (placing_) break;
+            placement_ = outerBounds();
+            hooks_.placed(placement_);
             break;
         case QEvent::Close:
             if (!closed_) {

@@ -55,7 +55,7 @@ class WindowFrame : public QObject {
     QScrollArea* scroll_;
     QWidget* client_;
     QPointer<QWindow> wheelSource_;
-    ui::Rect placement_;  // the outer bounds last set by the model
+    ui::Rect placement_;  // the outer bounds as last placed by the model or the user
     bool closed_ = false;
     bool placing_ = false;
     bool shown_ = false;
