@@ -106,7 +106,8 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            if (placing_) break;
+            // Before it is shown the window only reports what was set.
+            if (placing_ || !window_.isVisible()) break;
             placement_ = outerBounds();
             hooks_.placed(placement_);
             break;
