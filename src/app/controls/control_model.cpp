@@ -222,6 +222,10 @@ void ControlModel::userStepUpDown(ControlId upDown, int direction) {
     setUpDownPosition(upDown, from + (direction > 0 ? 1 : -1) * at(upDown).step);
 }
 
+void ControlModel::userSetBounds(ControlId id, Rect bounds) {
+    controls_[static_cast<std::size_t>(id)].bounds = bounds;
+}
+
 bool ControlModel::showing(ControlId id) const {
     for (ControlId c = id; c != kNoControl; c = at(c).parent) {
         const Control& control = at(c);

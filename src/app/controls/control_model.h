@@ -89,6 +89,8 @@ class ControlModel {
     // The toolkit's own step of an up/down: from the edit box's value by one
     // step in the direction, limited to the range. Shown at once.
     void userStepUpDown(ControlId upDown, int direction);
+    // The user moved or resized the window.
+    void userSetBounds(ControlId id, Rect bounds);
 
     // Whether a control and all its parents are visible.
     bool showing(ControlId id) const;

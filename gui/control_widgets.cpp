@@ -1,0 +1,177 @@
+#include "gui/control_widgets.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace tz::gui {
+
+namespace {
+
+QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
+    auto* button = new QToolButton(parent);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(400);
+    button->setAutoRepeatInterval(80);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+// The character a key press produces, as the logic counts keys; 0 for keys
+// without one (arrows, function keys).
+class RadioButton : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+int characterCode(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+}  // namespace
+
+ArrowPair::ArrowPair(QWidget* parent)
+    : QWidget(parent),
+      up_(arrowButton(this, Qt::UpArrow)),
+      down_(arrowButton(this, Qt::DownArrow)) {
+    setFocusPolicy(Qt::NoFocus);
+    connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
+}
+
+void ArrowPair::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int upper = height() / 2;
+    up_->setGeometry(0, 0, width(), upper);
+    down_->setGeometry(0, upper, width(), height() - upper);
+}
+
+EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {}
+
+bool EditBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool functionKey = key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35;
+        if (functionKey || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+            // Not overriding: a shortcut that matches wins, any other key
+            // still reaches keyPressEvent().
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+    if (const int key = characterCode(*event); key != 0) {
+        bool consumed = false;
+        emit keyPressed(key, &consumed);
+        if (consumed) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    switch (event->reason()) {
+        case Qt::ActiveWindowFocusReason:
+        case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:
+            break;
+        default:
+            emit exited();
+    }
+}
+
+CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
+    connect(this, &QAbstractButton::clicked, this, [this](bool checked) {
+        emit userToggled(checked);
+        if (!inMouseRelease_) emit released();
+    });
+}
+
+void CheckBox::mouseReleaseEvent(QMouseEvent* event) {
+    inMouseRelease_ = true;
+    QCheckBox::mouseReleaseEvent(event);
+    inMouseRelease_ = false;
+    emit released();
+}
+
+RadioGroupBox::RadioGroupBox(QWidget* parent) : QGroupBox(parent), grid_(new QGridLayout(this)) {
+    grid_->setContentsMargins(8, 0, 4, 2);
+    grid_->setSpacing(0);
+    connect(&group_, &QButtonGroup::idClicked, this, &RadioGroupBox::itemClicked);
+}
+
+void RadioGroupBox::setItems(const QStringList& items, int columns) {
+    columns = std::max(columns, 1);
+    if (items.size() != count() || columns != columns_) {
+        for (QAbstractButton* old : group_.buttons()) {
+            group_.removeButton(old);
+            delete old;
+        }
+        const int rows = std::max(1, static_cast<int>((items.size() + columns - 1) / columns));
+        for (int i = 0; i < items.size(); ++i) {
+            auto* button = new RadioButton(this);
+            group_.addButton(button, i);
+            grid_->addWidget(button, i % rows, i / rows);
+        }
+        for (int r = 0; r < grid_->rowCount(); ++r) grid_->setRowStretch(r, r < rows ? 1 : 0);
+        for (int c = 0; c < grid_->columnCount(); ++c)
+            grid_->setColumnStretch(c, c < columns ? 1 : 0);
+        columns_ = columns;
+    }
+    for (int i = 0; i < items.size(); ++i) group_.button(i)->setText(items[i]);
+}
+
+void RadioGroupBox::setCurrent(int index) {
+    if (QAbstractButton* button = group_.button(index)) {
+        button->setChecked(true);
+    } else if (QAbstractButton* checked = group_.checkedButton()) {
+        group_.setExclusive(false);
+        checked->setChecked(false);
+        group_.setExclusive(true);
+    }
+}
+
+CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!paint_) return;
+    QPainter painter(this);
+    paint_(painter);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    forward(event);
+}
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    forward(event);
+}
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    forward(event);
+}
+
+void CanvasWidget::forward(QMouseEvent* event) {
+    if (mouse_)
+        mouse_(*event);
+    else
+        event->ignore();
+}
+
+}  // namespace tz::gui

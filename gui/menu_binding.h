@@ -1,0 +1,51 @@
+// The menu controls as the window's menu bar: submenus, items with access
+// keys, shortcuts and check marks, and separators.
+#pragma once
+
+#include <QObject>
+#include <unordered_map>
+
+#include "app/controls/control_model.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace tz::gui {
+
+class HintTracker;
+class UserInput;
+
+class MenuBinding {
+  public:
+    MenuBinding(QMainWindow& window, const ui::ControlModel& model, UserInput& input,
+                HintTracker& hints, const QObject& receiver);
+
+    // A Menu without a Menu parent is the menu bar; other menus are submenus
+    // of their parent, items and separators are appended to their parent.
+    void create(ui::ControlId id);
+    void mirror(const ui::Control& control, ui::ControlId id);
+
+    // The action of a submenu, item or separator; null for the bar and for
+    // controls that are not menus.
+    QAction* action(ui::ControlId id) const;
+
+  private:
+    // The bar or submenu that holds the children of a menu control.
+    QWidget* container(ui::ControlId menu) const;
+    void watchHints(QWidget& menu);
+
+    QMainWindow& window_;
+    const ui::ControlModel& model_;
+    UserInput& input_;
+    HintTracker& hints_;
+    const QObject& receiver_;
+    QMenuBar* bar_ = nullptr;
+    ui::ControlId barId_ = ui::kNoControl;
+    std::unordered_map<ui::ControlId, QMenu*> menus_;
+    std::unordered_map<ui::ControlId, QAction*> actions_;
+};
+
+}  // namespace tz::gui

@@ -1,0 +1,28 @@
+// What the widgets report to the binding, addressed by control.
+#pragma once
+
+#include <QString>
+
+#include "app/controls/control.h"
+
+namespace tz::gui {
+
+class UserInput {
+  public:
+    virtual ~UserInput() = default;
+    virtual void textEdited(ui::ControlId edit, const QString& text) = 0;
+    // True when the window's logic consumed the key.
+    virtual bool keyPressed(ui::ControlId edit, int key) = 0;
+    virtual void editExited(ui::ControlId edit) = 0;
+    virtual void upDownStepped(ui::ControlId upDown, int direction) = 0;
+    virtual void checkToggled(ui::ControlId checkBox, bool checked) = 0;
+    virtual void checkReleased(ui::ControlId checkBox) = 0;
+    virtual void radioClicked(ui::ControlId radioGroup, int index) = 0;
+    virtual void comboActivated(ui::ControlId comboBox, int index) = 0;
+    virtual void clicked(ui::ControlId control) = 0;
+    virtual void spinClicked(ui::ControlId spinButton, int direction) = 0;
+    virtual void pageChanged(ui::ControlId pageControl, int index) = 0;
+    virtual void trackBarMoved(ui::ControlId trackBar, int position) = 0;
+};
+
+}  // namespace tz::gui
