@@ -132,3 +132,9 @@ bool applyQtTranslations(int languageIndex) {
 }
 
 }  // namespace tz::gui
+
+namespace tz::gui {
+
+void QtWindowHost::languageChanged(std::uint8_t language) { applyQtTranslations(language); }
+
+}  // namespace tz::gui

@@ -39,6 +39,8 @@ class QtWindowHost : public WindowHost {
     // The size of the primary screen.
     int screenWidth() const override;
     int screenHeight() const override;
+    // Qt's own dialog texts follow the interface language.
+    void languageChanged(std::uint8_t language) override;
 
   private:
     QMainWindow& window_;

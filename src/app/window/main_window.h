@@ -135,7 +135,6 @@ class MainWindow final : public UiEvents {
     int messageCountdown() const { return messageLine_.countdown; }
     bool connected() const { return link_.watchdog < kWatchdogTicks; }
     const WindowPlacement& placement() const { return shell_.placement; }
-    void setPlacement(const WindowPlacement& placement) { shell_.placement = placement; }
     // The live throttle sensor voltage, as the monitor reports it.
     void setLiveThrottleMv(int millivolts) { link_.throttleMv = millivolts; }
 

@@ -105,6 +105,8 @@ void MainWindow::loadSettings() {
     const ShellSettings s = LoadSettings(services_.settings, shell_.placement, kDesignedPage);
     shell_.placement =
         onScreen(s.placement, services_.host.screenWidth(), services_.host.screenHeight());
+    const WindowPlacement& p = shell_.placement;
+    controls_.setBounds(id("TFormHlav"), {p.left, p.top, p.width, p.height});
     params_.outside.portIndex = s.portIndex;
     params_.outside.searchIndex = s.searchIndex;
     params_.outside.language = s.language;
@@ -121,7 +123,9 @@ void MainWindow::loadSettings() {
 
 void MainWindow::saveSettings() {
     ShellSettings s;
-    s.placement = shell_.placement;
+    // The toolkit keeps the window's bounds up to date as the user moves it.
+    const ui::Rect bounds = controls_.at(id("TFormHlav")).bounds;
+    s.placement = {bounds.left, bounds.top, bounds.height, bounds.width};
     s.portIndex = params_.outside.portIndex;
     s.searchIndex = params_.outside.searchIndex;
     s.language = params_.outside.language;
