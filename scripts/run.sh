@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -DTZ_BENCH=OFF
+cmake -S . -B build
 cmake --build build -j"$(nproc 2>/dev/null || echo 2)"
-exec build/tz_arko5-cli "${@:---help}"
+exec build/tz_arko5 "$@"

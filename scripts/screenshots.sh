@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Takes a picture of every page of the window in every language, without a
+# display: scripts/screenshots.sh [OUT_DIR] (default build/screenshots).
+# Builds the program first when needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-build/screenshots}
+mkdir -p "$out"
+[ -x build/tz_arko5 ] || { cmake -S . -B build && cmake --build build -j"$(nproc)" --target tz_arko5; }
+
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+pages=(inputs bike advance servo powerout test)
+for language in ENGLISH DEUTSCH FRANCE CESKY; do
+  for page in 0 1 2 3 4 5; do
+    mkdir -p "$config/tz_arko5"
+    printf '[BASIC]\nPageControl1->ActivePageIndex=%d\n' "$page" > "$config/tz_arko5/TZ_ARKO5_v91.ini"
+    rm -f "$config/tz_arko5/_TZ_ARKO5_v91.ini"
+    file="$out/${language,,}_${page}_${pages[$page]}.png"
+    XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen \
+      build/tz_arko5 "$language" --screenshot "$file" 2>/dev/null
+    echo "$file"
+  done
+done
