@@ -81,10 +81,8 @@ AboutDialog::AboutDialog(const AboutContent& content, QWidget* parent) : QDialog
     const QFont big = pixelFont(16);
     label(this, QStringLiteral("KORVANEX"), 32, 132, pixelFont(16, true));
     const QString contacts[] = {
-        QStringLiteral("Ignition systems"),
-        QStringLiteral("for motorcycle engines"),
-        QStringLiteral("Workshop and support"),
-        QStringLiteral("service@korvanex.example"),
+        QStringLiteral("Ignition systems"),     QStringLiteral("for motorcycle engines"),
+        QStringLiteral("Workshop and support"), QStringLiteral("service@korvanex.example"),
         QStringLiteral("www.korvanex.example"),
     };
     const int contactTops[] = {157, 182, 207, 243, 268};

@@ -16,7 +16,8 @@ namespace {
 
 // Draws the picture at the top left of the printable area, fitted to it.
 void drawFitted(QPainter& painter, const QPixmap& picture, const QRect& page) {
-    const PrintSize size = fitToPage(picture.width(), picture.height(), page.width(), page.height());
+    const PrintSize size =
+        fitToPage(picture.width(), picture.height(), page.width(), page.height());
     painter.drawPixmap(QRect(page.topLeft(), QSize(size.width, size.height)), picture);
 }
 

@@ -135,6 +135,8 @@ bool applyQtTranslations(int languageIndex) {
 
 namespace tz::gui {
 
-void QtWindowHost::languageChanged(std::uint8_t language) { applyQtTranslations(language); }
+void QtWindowHost::languageChanged(std::uint8_t language) {
+    applyQtTranslations(language);
+}
 
 }  // namespace tz::gui

@@ -1,0 +1,48 @@
+#include "gui/application.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "app/config_paths.h"
+
+namespace tz::gui {
+
+ApplicationPaths defaultPaths() {
+    ensureConfigDirectory();
+    const QString programDir = QCoreApplication::applicationDirPath();
+    ApplicationPaths paths;
+    paths.settingsFile = settingsFilePath();
+    paths.savedImageFile = savedImageFilePath();
+    paths.testModeMarker = testModeMarkerPath();
+    paths.programDirectory = programDir.toStdString();
+    paths.manualDirectories = {QDir::currentPath().toStdString(), programDir.toStdString(),
+                               QDir(programDir + QStringLiteral("/../share/tz_arko5/manuals"))
+                                   .absolutePath()
+                                   .toStdString()};
+    return paths;
+}
+
+Application::Application(const ApplicationPaths& paths, std::vector<std::string> arguments)
+    : settings_(paths.settingsFile),
+      dialogs_(window_),
+      host_(window_),
+      desktop_(window_),
+      printer_([this]() -> QWidget* {
+          if (!binding_) return nullptr;
+          binding_->sync();
+          return binding_->widget(0);
+      }),
+      logic_(WindowServices{settings_, dialogs_, keyboard_, host_, printer_, desktop_, clock_,
+                            paths.savedImageFile, paths.testModeMarker, paths.programDirectory,
+                            paths.manualDirectories},
+             std::move(arguments)) {
+    logic_.FormCreate();
+    binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);
+}
+
+void Application::show() {
+    window_.show();
+    binding_->start();
+}
+
+}  // namespace tz::gui

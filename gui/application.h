@@ -1,0 +1,55 @@
+// The whole program as it runs: the Qt main window, the desktop services,
+// the window's logic and the binding between them, set up in the order the
+// program starts. main() and the window tests build it the same way.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ini_file.h"
+#include "app/window/main_window.h"
+#include "gui/control_binding.h"
+#include "gui/desktop_service.h"
+#include "gui/print_service.h"
+#include "gui/qt_services.h"
+
+namespace tz::gui {
+
+struct ApplicationPaths {
+    std::string settingsFile;
+    std::string savedImageFile;
+    std::string testModeMarker;
+    std::string programDirectory;
+    std::vector<std::string> manualDirectories;
+};
+
+// The files in the user's configuration directory, the manuals next to the
+// program, in the working directory or where the program is installed.
+ApplicationPaths defaultPaths();
+
+class Application {
+  public:
+    // Runs the start-up sequence and builds the widgets; show() shows them.
+    Application(const ApplicationPaths& paths, std::vector<std::string> arguments);
+
+    void show();
+    QMainWindow& window() { return window_; }
+    MainWindow& logic() { return logic_; }
+    ControlBinding& binding() { return *binding_; }
+
+  private:
+    IniFile settings_;
+    QMainWindow window_;
+    QtDialogs dialogs_;
+    QtKeyboard keyboard_;
+    QtWindowHost host_;
+    QtDesktop desktop_;
+    QtClock clock_;
+    QtPrinter printer_;
+    MainWindow logic_;
+    std::unique_ptr<ControlBinding> binding_;
+};
+
+}  // namespace tz::gui

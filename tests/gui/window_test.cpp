@@ -1,0 +1,84 @@
+// The real window, started as the program starts it, under the offscreen
+// platform.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QMainWindow>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/atomic_file.h"
+#include "app/saved_image.h"
+#include "gui/application.h"
+#include "temp_dir.h"
+
+namespace tz::gui {
+namespace {
+
+class RealWindow : public ::testing::Test {
+  protected:
+    ApplicationPaths paths() const {
+        return {dir.file("TZ_ARKO5_v91.ini"),
+                dir.file("_TZ_ARKO5_v91.ini"),
+                dir.file("test_kodrum.txt"),
+                dir.path(),
+                {dir.path()}};
+    }
+    tz::testing::TempDir dir;
+};
+
+TEST_F(RealWindow, StartsShowsSixPagesSwitchesLanguageAndSavesOnClose) {
+    {
+        Application program(paths(), {});
+        program.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
+
+        auto* pages = program.window().findChild<QTabWidget*>();
+        ASSERT_NE(pages, nullptr);
+        ASSERT_EQ(pages->count(), 6);
+        EXPECT_EQ(pages->tabText(2), QStringLiteral("Advance Map"));
+
+        const ui::ControlModel& model = program.logic().controls();
+        QAction* german = program.binding().action(model.id("MenuGerman"));
+        ASSERT_NE(german, nullptr);
+        german->trigger();
+        EXPECT_EQ(program.logic().language(), 1);
+        EXPECT_EQ(pages->tabText(2), QStringLiteral("Vorzündung Karte"));
+        EXPECT_TRUE(german->isChecked());
+
+        program.window().close();
+        EXPECT_FALSE(program.window().isVisible());
+    }
+    const std::string settings = readWholeFile(dir.file("TZ_ARKO5_v91.ini")).value_or("");
+    EXPECT_NE(settings.find("Language=1\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("PageControl1->ActivePageIndex=0\n"), std::string::npos);
+    Image saved{};
+    EXPECT_EQ(parseSavedImage(readWholeFile(dir.file("_TZ_ARKO5_v91.ini")).value_or(""), saved),
+              300);
+}
+
+TEST_F(RealWindow, ShortcutsReachTheCommands) {
+    Application program(paths(), {});
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
+    const ui::ControlModel& model = program.logic().controls();
+    EXPECT_FALSE(model["MenuZpet"].enabled);
+
+    // A cell typed into and committed with Enter, then undone with Ctrl+Z.
+    program.binding().sync();
+    auto* cell = program.binding().widget(model.id("Edit149"));
+    ASSERT_NE(cell, nullptr);
+    cell->setFocus();
+    QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(cell, QStringLiteral("41"));
+    QTest::keyClick(cell, Qt::Key_Return);
+    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 41);
+    EXPECT_TRUE(model["MenuZpet"].enabled);
+    QTest::keyClick(&program.window(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 32);
+    QTest::keyClick(&program.window(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 41);
+    program.window().close();
+}
+
+}  // namespace
+}  // namespace tz::gui
