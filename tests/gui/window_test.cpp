@@ -9,6 +9,7 @@
 #include "app/atomic_file.h"
 #include "app/saved_image.h"
 #include "gui/application.h"
+#include "gui/control_widgets.h"
 #include "temp_dir.h"
 
 namespace tz::gui {
@@ -77,6 +78,13 @@ TEST_F(RealWindow, ShortcutsReachTheCommands) {
     EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 32);
     QTest::keyClick(&program.window(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 41);
+
+    // The up arrow of the cell's up/down raises it by one degree.
+    auto* upDown = qobject_cast<ArrowPair*>(program.binding().widget(model.id("UpDown149")));
+    ASSERT_NE(upDown, nullptr);
+    QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
+    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 42);
+    EXPECT_EQ(model["Edit149"].caption, "42");
     program.window().close();
 }
 
