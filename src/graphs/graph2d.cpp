@@ -186,6 +186,9 @@ void TGraph2D::MousePressed() {
     } else {
         mouse.dragIndex = mouse.hoverIndex;
         mouse.dragRow = mouse.hoverRow;
+        // A pointer jump whose move event never came must not eat this
+        // drag's first move.
+        mouse.skipNextMove = false;
     }
     dirtyFlags |= kRedraw;
 }

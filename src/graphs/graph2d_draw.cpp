@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graphs/graph2d.h"
+#include "graphs/scale2d.h"
 
 namespace tz::graphs {
 
@@ -21,17 +22,6 @@ std::string valueLabel(double v, double labelScale) {
 // Pixel row of a value height (units above yMin) on a scale, rounded.
 int heightY(const Axes& a, double units) {
     return static_cast<int>(a.originY - std::floor(units * a.scaleY + 0.5));
-}
-
-// Whether label i of the value axis is written, given the pixels s that
-// five value units take.
-bool labelShown(int i, int s) {
-    if (i == 0 || s >= 20) return true;
-    if (s >= 10) return i % 2 == 0;
-    if (s >= 5) return i % 4 == 0;
-    if (s >= 2) return i % 10 == 0;
-    if (s == 1) return i % 20 == 0;
-    return false;
 }
 
 void strokeStep(Canvas& canvas, Point p, Point q) {
@@ -220,7 +210,7 @@ void TGraph2D::drawMapRows(Canvas& canvas) {
     const int s = static_cast<int>(5 * a.scaleY);
     for (int i = 0; i <= (a.yTop - hoverRaise) / 5; ++i) {
         if (i > (a.yMax - a.yMin) / 5) continue;
-        if (!labelShown(i, s)) continue;
+        if (!valueLabelShown(i, s)) continue;
         const int y = heightY(a, 5 * i + hoverRaise);
         canvas.textOut(plotRight + 5, y - 8, valueLabel(a.yMin + 5 * i, curve.labelScale));
     }

@@ -90,4 +90,13 @@ Axes scaleSingleCurve(const Curve& curve, int width, int height) {
     return a;
 }
 
+bool valueLabelShown(int i, int s) {
+    if (i == 0 || s >= 20) return true;
+    if (s >= 10) return i % 2 == 0;
+    if (s >= 5) return i % 4 == 0;
+    if (s >= 2) return i % 10 == 0;
+    if (s == 1) return i % 20 == 0;
+    return false;
+}
+
 }  // namespace tz::graphs

@@ -15,4 +15,8 @@ int xAxisEnd(const Curve& curve);
 // yMin rounded down to a multiple of 10 with a 2-unit margin, never negative.
 int roundedFloor(int smallest);
 
+// Whether label i of the map's value axis is written when five value units
+// take s pixels: all when they are far apart, fewer as they crowd.
+bool valueLabelShown(int i, int s);
+
 }  // namespace tz::graphs
