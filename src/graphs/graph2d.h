@@ -38,6 +38,8 @@ class TGraph2D final : public TGraph {
     // Adds delta to the cells that an edit of (row, column) reaches under the
     // held keys: Shift its row, Ctrl its column, both the whole map.
     void addToReached(int row, int column, int delta);
+    // Steps the hovered point, else the selected cells, else the live cell;
+    // false when there is none of them.
     bool wheelTargets(int step);
 
     void drawMapRows(Canvas& canvas);
@@ -47,6 +49,7 @@ class TGraph2D final : public TGraph {
     void drawAxesAndBand(Canvas& canvas);
     void drawCurve(Canvas& canvas, int r, Rgb pen, Rgb fill);
     void drawLimiterMark(Canvas& canvas);
+    // Selection flags of point index of row r; 0 for points that are no cell.
     int flagsOf(int r, int index) const;
 };
 

@@ -246,6 +246,44 @@ TEST_F(MapGraphTest, LabelsOfTheAxesAndRows) {
     }
 }
 
+TEST_F(MapGraphTest, HoverMarksFollowShiftAndCtrl) {
+    struct Case {
+        const char* name;
+        Keys keys;
+        std::size_t marks;
+    } cases[] = {{"point", {}, 1},
+                 {"Shift: row", {true, false}, 10},
+                 {"Ctrl: column", {false, true}, 10},
+                 {"both: map", {true, true}, 100}};
+    const Point p = graph.pointAt(5, 4);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        move({p.x + 1, p.y}, k.keys);
+        move(p, k.keys);
+        RecordingCanvas canvas(600, 420);
+        graph.Draw(canvas);
+        std::size_t marks = 0;
+        for (const DrawCall& c : canvas.calls())
+            marks += c.op == DrawOp::FrameRect && c.pen == colour::kRed ? 1 : 0;
+        EXPECT_EQ(marks, k.marks);
+    }
+}
+
+TEST_F(MapGraphTest, SegmentsBetweenSelectedPointsAreBlue) {
+    selection.cellFlags[10 * 5 + 3] = editing::kCellSelected;
+    selection.cellFlags[10 * 5 + 4] = editing::kCellSelected;
+    RecordingCanvas canvas(600, 420);
+    graph.Draw(canvas);
+    std::size_t blueLines = 0;
+    std::size_t framedPoints = 0;
+    for (const DrawCall& c : canvas.calls()) {
+        blueLines += c.op == DrawOp::Line && c.pen == colour::kBlue ? 1 : 0;
+        framedPoints += c.op == DrawOp::RoundRect && c.corner == 5 ? 1 : 0;
+    }
+    EXPECT_EQ(blueLines, 4u);  // one segment, four strokes
+    EXPECT_EQ(framedPoints, 2u);
+}
+
 TEST(GraphTrackLive, NearestColumnAndRow) {
     FakeGraphHost host;
     TGraph2D graph(host, GraphSource::AdvanceMap, "ImageGraphMap");
