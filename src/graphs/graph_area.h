@@ -6,6 +6,7 @@
 // hands it the mouse, wheel and tick events.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "app/controls/control.h"
