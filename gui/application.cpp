@@ -32,12 +32,16 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
           binding_->sync();
           return binding_->widget(0);
       }),
+      surfaces_([this] { return binding_.get(); }),
       logic_(WindowServices{settings_, dialogs_, keyboard_, host_, printer_, desktop_, clock_,
-                            paths.savedImageFile, paths.testModeMarker, paths.programDirectory,
-                            paths.manualDirectories},
+                            surfaces_, paths.savedImageFile, paths.testModeMarker,
+                            paths.programDirectory, paths.manualDirectories},
              std::move(arguments)) {
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);
+    // Now that the surfaces exist, the layout draws the grid overlay on them.
+    logic_.RefreshLayout();
+    binding_->sync();
 }
 
 void Application::show() {

@@ -14,6 +14,7 @@
 #include "gui/desktop_service.h"
 #include "gui/print_service.h"
 #include "gui/qt_services.h"
+#include "gui/surfaces.h"
 
 namespace tz::gui {
 
@@ -48,6 +49,7 @@ class Application {
     QtDesktop desktop_;
     QtClock clock_;
     QtPrinter printer_;
+    QtSurfaces surfaces_;
     MainWindow logic_;
     std::unique_ptr<ControlBinding> binding_;
 };

@@ -284,4 +284,9 @@ void ControlBinding::trackBarMoved(ui::ControlId trackBar, int position) {
     sync();
 }
 
+void ControlBinding::canvasMouse(ui::ControlId surface, const PointerEvent& event) {
+    events_.canvasMouse(surface, event);
+    sync();
+}
+
 }  // namespace tz::gui

@@ -69,6 +69,7 @@ class ControlBinding : public QObject, private UserInput {
     void spinClicked(ui::ControlId spinButton, int direction) override;
     void pageChanged(ui::ControlId pageControl, int index) override;
     void trackBarMoved(ui::ControlId trackBar, int position) override;
+    void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
 
     void createNewControls();
     void createSubtree(ui::ControlId id);

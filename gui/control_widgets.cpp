@@ -167,6 +167,11 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
     forward(event);
 }
 
+void CanvasWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (leave_) leave_();
+}
+
 void CanvasWidget::forward(QMouseEvent* event) {
     if (mouse_)
         mouse_(*event);

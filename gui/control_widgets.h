@@ -115,17 +115,21 @@ class CanvasWidget : public QWidget {
     void setPaintHook(PaintHook hook) { paint_ = std::move(hook); }
     // Receives presses, releases and moves (also without a button held).
     void setMouseHook(MouseHook hook) { mouse_ = std::move(hook); }
+    // The mouse left the surface.
+    void setLeaveHook(std::function<void()> hook) { leave_ = std::move(hook); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     void forward(QMouseEvent* event);
     PaintHook paint_;
     MouseHook mouse_;
+    std::function<void()> leave_;
 };
 
 }  // namespace tz::gui

@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     if (const qsizetype at = args.indexOf(QStringLiteral("--screenshot")); at >= 0) {
         const QString path = args.value(at + 1);
         QMainWindow& window = program.window();
-        QTimer::singleShot(0, &window, [&window, path] {
+        // A few ticks first, so that the graphs have drawn themselves.
+        QTimer::singleShot(300, &window, [&window, path] {
             const bool saved = tz::gui::saveScreenshot(window, path);
             window.close();
             QApplication::exit(saved ? 0 : 1);

@@ -55,6 +55,12 @@ void QtDialogs::showMessage(std::string_view text) {
     box.exec();
 }
 
+void QtDialogs::showError(std::string_view text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), toQString(text),
+                    QMessageBox::Ok, &parent_);
+    box.exec();
+}
+
 Answer QtDialogs::askYesNoCancel(std::string_view text) {
     QMessageBox box(QMessageBox::Question, title(), toQString(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &parent_);

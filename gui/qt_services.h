@@ -15,6 +15,7 @@ class QtDialogs : public Dialogs {
   public:
     explicit QtDialogs(QWidget& parent) : parent_(parent) {}
     void showMessage(std::string_view text) override;
+    void showError(std::string_view text) override;
     Answer askYesNoCancel(std::string_view text) override;
     // `filterIndex` counts from 0.
     std::optional<std::string> openFile(const FileDialogRequest& request) override;

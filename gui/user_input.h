@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/controls/control.h"
+#include "app/ui_events.h"
 
 namespace tz::gui {
 
@@ -23,6 +24,7 @@ class UserInput {
     virtual void spinClicked(ui::ControlId spinButton, int direction) = 0;
     virtual void pageChanged(ui::ControlId pageControl, int index) = 0;
     virtual void trackBarMoved(ui::ControlId trackBar, int position) = 0;
+    virtual void canvasMouse(ui::ControlId surface, const PointerEvent& event) = 0;
 };
 
 }  // namespace tz::gui

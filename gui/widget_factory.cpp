@@ -10,6 +10,8 @@
 #include "gui/control_widgets.h"
 #include "gui/user_input.h"
 
+#include <QMouseEvent>
+
 namespace tz::gui {
 
 namespace {
@@ -47,6 +49,41 @@ QWidget* createArrows(ControlId id, const ui::Control& control, QWidget& parent,
                          [id, &input](int direction) { input.spinClicked(id, direction); });
     }
     return arrows;
+}
+
+PointerEvent pointerOf(const QMouseEvent& e) {
+    PointerEvent p;
+    switch (e.type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            p.type = PointerEvent::Type::Press;
+            break;
+        case QEvent::MouseButtonRelease:
+            p.type = PointerEvent::Type::Release;
+            break;
+        default:
+            p.type = PointerEvent::Type::Move;
+    }
+    p.button = e.button() == Qt::RightButton    ? PointerEvent::Button::Right
+               : e.button() == Qt::MiddleButton ? PointerEvent::Button::Middle
+                                                : PointerEvent::Button::Left;
+    p.shift = e.modifiers() & Qt::ShiftModifier;
+    p.ctrl = e.modifiers() & Qt::ControlModifier;
+    p.x = e.position().toPoint().x();
+    p.y = e.position().toPoint().y();
+    return p;
+}
+
+// A drawing surface whose mouse goes to the logic.
+QWidget* createCanvas(ControlId id, QWidget& parent, UserInput& input) {
+    auto* canvas = new CanvasWidget(&parent);
+    canvas->setMouseHook([id, &input](QMouseEvent& e) { input.canvasMouse(id, pointerOf(e)); });
+    canvas->setLeaveHook([id, &input] {
+        PointerEvent p;
+        p.type = PointerEvent::Type::Leave;
+        input.canvasMouse(id, p);
+    });
+    return canvas;
 }
 
 QWidget* createTabSheet(QWidget& parent) {
@@ -149,13 +186,14 @@ QWidget* createWidget(ControlId id, const ui::Control& control, QWidget& parent,
             widget = createTabSheet(parent);
             break;
         case ui::Kind::Canvas:
-            widget = new CanvasWidget(&parent);
+            widget = createCanvas(id, parent, input);
             break;
         default:
             widget = createOther(id, control, parent, input, receiver);
     }
     if (widget == nullptr) return nullptr;
     widget->setObjectName(QString::fromStdString(control.name));
+    if (control.sendToBack) widget->lower();
     switch (control.kind) {
         case ui::Kind::Edit:
         case ui::Kind::CheckBox:

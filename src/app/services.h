@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "app/controls/control.h"
+#include "graphs/canvas.h"
 
 namespace tz {
 
@@ -30,6 +34,8 @@ class Dialogs {
     virtual ~Dialogs() = default;
     // A modal message box with an OK button.
     virtual void showMessage(std::string_view text) = 0;
+    // A modal message box captioned "Error", with an error icon.
+    virtual void showError(std::string_view text) = 0;
     // A modal question with the buttons Yes, No and Cancel.
     virtual Answer askYesNoCancel(std::string_view text) = 0;
     // The chosen path, or nothing when the user cancelled.
@@ -79,6 +85,18 @@ class Printer {
 };
 
 struct AboutContent;
+
+// Drawing surfaces: the graphs paint through them and move the pointer
+// over them.
+class Surfaces {
+  public:
+    virtual ~Surfaces() = default;
+    // Runs draw on a canvas of the surface's current size and shows the
+    // result.
+    virtual void paint(ui::ControlId surface, const std::function<void(graphs::Canvas&)>& draw) = 0;
+    // Moves the mouse pointer to (x, y) in the surface's own pixels.
+    virtual void movePointer(ui::ControlId surface, int x, int y) = 0;
+};
 
 class Desktop {
   public:

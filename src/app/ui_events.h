@@ -11,6 +11,18 @@
 
 namespace tz {
 
+// The mouse over a drawing surface, in the surface's own pixels.
+struct PointerEvent {
+    enum class Type { Move, Press, Release, Leave };
+    enum class Button { Left, Right, Middle };
+    Type type = Type::Move;
+    Button button = Button::Left;
+    bool shift = false;
+    bool ctrl = false;
+    int x = 0;
+    int y = 0;
+};
+
 // Key codes the logic cares about in edit boxes.
 inline constexpr int kKeyEnter = 13;
 
@@ -35,6 +47,8 @@ class UiEvents {
     virtual void pageChanged(ui::ControlId pageControl, int index) = 0;
     virtual void trackBarChanged(ui::ControlId trackBar, int position) = 0;
     virtual void mouseWheel(int delta, Modifiers modifiers) = 0;
+    // The mouse moved, was pressed or released over a drawing surface, or left it.
+    virtual void canvasMouse(ui::ControlId surface, const PointerEvent& event) = 0;
     // The long hint under the mouse changed (empty when there is none).
     virtual void hintChanged(std::string_view longHint) = 0;
     // The 55 ms timer.

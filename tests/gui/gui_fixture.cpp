@@ -219,6 +219,11 @@ void RecordingEvents::trackBarChanged(ui::ControlId trackBar, int position) {
                   " position=" + std::to_string(model_.at(trackBar).position));
 }
 
+void RecordingEvents::canvasMouse(ui::ControlId surface, const PointerEvent& event) {
+    log.push_back("canvas " + model_.at(surface).name + " " + std::to_string(event.x) + "," +
+                  std::to_string(event.y));
+}
+
 void RecordingEvents::mouseWheel(int delta, Modifiers modifiers) {
     log.push_back("wheel " + std::to_string(delta) + modifiersText(modifiers));
 }

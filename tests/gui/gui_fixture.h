@@ -45,6 +45,7 @@ class RecordingEvents : public UiEvents {
     void pageChanged(ui::ControlId pageControl, int index) override;
     void trackBarChanged(ui::ControlId trackBar, int position) override;
     void mouseWheel(int delta, Modifiers modifiers) override;
+    void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
     void hintChanged(std::string_view longHint) override;
     void tick() override;
     void closing() override;

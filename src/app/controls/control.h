@@ -95,7 +95,8 @@ struct Control {
     Align alignment = Align::Left;
     bool autoSize = false;  // labels: the width follows the caption
     bool wordWrap = false;
-    int tabOrder = 0;  // order among siblings for keyboard focus
+    int tabOrder = 0;         // order among siblings for keyboard focus
+    bool sendToBack = false;  // drawn behind its siblings
     bool tabStop = true;
 
     // UpDown, TrackBar, Gauge.

@@ -69,7 +69,10 @@ void buildBottomRow(const Builder& grid) {
         label("LabelKorekceAdv", {310, 429, 102, 2 * kLabelHeight + 4}, "Corection for cyl 1,2");
     correction.wordWrap = true;
     grid.add(std::move(correction));
-    grid.add(control(Kind::RadioGroup, "RadioGroupGraphMode", {415, 427, 159, 33}));
+    // Its three items "Map", "2D", "3D" arrive with the graph area.
+    Control modes = control(Kind::RadioGroup, "RadioGroupGraphMode", {415, 427, 159, 33});
+    modes.columns = 3;
+    grid.add(std::move(modes));
     grid.add(control(Kind::SpinButton, "CSpinButtonAll", {580, 432, 15, 27}));
     grid.add(control(Kind::CheckBox, "CheckBoxIgnAll", {598, 439, 45, kCheckBoxHeight}, "All"));
 }

@@ -84,6 +84,8 @@ void MainWindow::ShowImage() {
     }
     RefreshLayout();
     binding_.busy = false;
+    graphArea_->requestRedraw(2);
+    controls_.setItemIndex(id("RadioGroupGraphMode"), static_cast<int>(graphArea_->mode()));
 }
 
 void MainWindow::readPowerOutputs() {

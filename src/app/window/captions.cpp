@@ -26,7 +26,7 @@ void MainWindow::FillCaptions() {
     texts::CaptionInputs inputs;
     inputs.language = language;
     inputs.syncMethod = params_.image[field::SYNC_METHOD];
-    inputs.cellsSelected = false;
+    inputs.cellsSelected = graphArea_->selection().state != editing::BandState::Empty;
     inputs.connected = connected();
     inputs.fileName = files_.current;
 

@@ -71,6 +71,7 @@ bool MainWindow::keyPressed(ui::ControlId edit, int key) {
 }
 
 void MainWindow::checkBoxReleased(ui::ControlId checkBox) {
+    if (graphViewEvent(checkBox)) return;
     if (binding_.busy || !isParameterCheckBox(checkBox)) return;
     ReadControls();
     RefreshLayout();
@@ -80,6 +81,7 @@ void MainWindow::checkBoxReleased(ui::ControlId checkBox) {
 void MainWindow::radioClicked(ui::ControlId radioGroup, int index) {
     if (binding_.busy) return;
     const std::string& name = controls_.at(radioGroup).name;
+    if (name == "RadioGroupGraphMode") return graphModeClicked(index);
     const std::pair<std::string_view, int> fields[] = {
         {"RadioGroupInput1", field::INPUT1_FUNCTION},
         {"RadioGroupInput2", field::INPUT2_FUNCTION},
@@ -109,6 +111,7 @@ void MainWindow::comboChanged(ui::ControlId comboBox, int) {
 }
 
 void MainWindow::clicked(ui::ControlId control) {
+    if (graphViewEvent(control)) return;
     const std::string& name = controls_.at(control).name;
     const std::pair<std::string_view, void (MainWindow::*)()> commands[] = {
         {"MenuNew", &MainWindow::MenuNewClick},
@@ -126,6 +129,7 @@ void MainWindow::clicked(ui::ControlId control) {
         {"MenuPrintAll", &MainWindow::PrintAllPages},
         {"MenuContens", &MainWindow::OpenManual},
         {"MenuAbout", &MainWindow::MenuAboutClick},
+        {"MenuInterpol", &MainWindow::MenuToolsInterpolOnClick},
     };
     for (auto [item, handler] : commands) {
         if (name == item) {
@@ -161,12 +165,12 @@ void MainWindow::pageChanged(ui::ControlId pageControl, int index) {
     ChangeSheet();
 }
 
-void MainWindow::trackBarChanged(ui::ControlId, int) {}
+void MainWindow::trackBarChanged(ui::ControlId trackBar, int) {
+    graphViewEvent(trackBar);
+}
 
-// One wheel event per tick reaches the graphs; they arrive with the graph area.
-void MainWindow::mouseWheel(int, Modifiers) {
-    if (link_.wheelGuard) return;
-    link_.wheelGuard = true;
+void MainWindow::mouseWheel(int delta, Modifiers) {
+    graphArea_->MouseWheel(delta);
 }
 
 void MainWindow::hintChanged(std::string_view longHint) {
@@ -174,7 +178,7 @@ void MainWindow::hintChanged(std::string_view longHint) {
 }
 
 void MainWindow::tick() {
-    link_.wheelGuard = false;
+    graphService();
     tickMessageLine();
     controls_.setPanelText(id("StatusBar1"), 4, shell_.unitVersionLine);
 }

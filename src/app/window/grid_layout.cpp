@@ -7,7 +7,7 @@
 namespace tz {
 
 void MainWindow::layoutGrid() {
-    const bool mapMode = graphs_.mode == 0;
+    const bool mapMode = graphArea_->mode() == graphs::GraphMode::Map;
     const bool allRows = controls_.checked(id("CheckBoxTpsMapa")) && mapMode;
     const bool editing = !binding_.printLayout;
 

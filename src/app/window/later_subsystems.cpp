@@ -1,13 +1,11 @@
 // Steps of the start-up, shut-down and edit sequences whose subsystems are
-// not part of this window yet: the serial link and the graphs.
+// not part of this window yet: the serial link.
 #include "app/window/main_window.h"
 
 namespace tz {
 
 void MainWindow::OpenPort() {}
 void MainWindow::ClosePort() {}
-void MainWindow::CreateGraphArea() {}
-
 // Without a link, programming shows its start and goes no further.
 void MainWindow::StartProgramming() {
     link_.state = 1;

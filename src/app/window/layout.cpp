@@ -18,6 +18,7 @@ void MainWindow::RefreshLayout() {
     layoutLiveLabels();
     PowerOutLayout();
     layoutGrid();
+    layoutGraphs();
 }
 
 void MainWindow::ChangeSheet() {

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +19,8 @@
 #include "app/settings_store.h"
 #include "app/ui_events.h"
 #include "editing/history.h"
+#include "graphs/graph_area.h"
+#include "graphs/graph_host.h"
 #include "params/param_state.h"
 #include "texts/messages.h"
 
@@ -31,6 +35,7 @@ struct WindowServices {
     Printer& printer;
     Desktop& desktop;
     Clock& clock;
+    Surfaces& surfaces;
     // Where the saved image of the last run lives (empty: not kept).
     std::string savedImagePath;
     // Where the test-mode marker is looked for (empty: test mode off).
@@ -41,7 +46,7 @@ struct WindowServices {
     std::vector<std::string> manualDirectories;
 };
 
-class MainWindow final : public UiEvents {
+class MainWindow final : public UiEvents, private graphs::GraphHost {
   public:
     static constexpr int kTickMs = 55;
     static constexpr int kMessageLineTicks = 200;
@@ -64,6 +69,7 @@ class MainWindow final : public UiEvents {
     void pageChanged(ui::ControlId pageControl, int index) override;
     void trackBarChanged(ui::ControlId trackBar, int position) override;
     void mouseWheel(int delta, Modifiers modifiers) override;
+    void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
     void hintChanged(std::string_view longHint) override;
     void tick() override;
     void closing() override;
@@ -109,6 +115,10 @@ class MainWindow final : public UiEvents {
     // Programming the unit.
     void StartProgramming();
 
+    // The graph area.
+    void MenuToolsInterpolOnClick();
+    const graphs::GraphArea& graphArea() const { return *graphArea_; }
+
     // Printing, the about box and the manual.
     void PrintPage();
     void PrintAllPages();
@@ -121,7 +131,7 @@ class MainWindow final : public UiEvents {
     ui::ControlModel& controls() { return controls_; }
     const design::WindowIndex& index() const { return index_; }
     const Image& image() const { return params_.image; }
-    Image& image() { return params_.image; }
+    Image& image() override { return params_.image; }
     const ParamState& params() const { return params_; }
     const texts::MessageCatalogue& messages() const { return messages_; }
     std::uint8_t language() const { return params_.outside.language; }
@@ -182,6 +192,21 @@ class MainWindow final : public UiEvents {
 
     // The graph area of the advance map and servo pages.
     void CreateGraphArea();
+    void layoutGraphs();
+    void graphService();
+    void graphModeClicked(int index);
+    bool graphViewEvent(ui::ControlId control);
+    graphs::GroupGeometry groupGeometry(std::string_view group) const;
+
+    // What the graphs need of the window.
+    void normaliseImage() override;
+    void commitEdit() override;
+    void paint(std::string_view surface, const std::function<void(graphs::Canvas&)>& draw) override;
+    void setHint(std::string_view surface, std::string_view text) override;
+    void movePointer(std::string_view surface, int x, int y) override;
+    void focusControl(std::string_view name) override;
+    void setAngleBars(const std::array<int, 3>& positions) override;
+    void refreshCaptions() override;
 
     ui::ControlId id(std::string_view name) const { return controls_.id(name); }
 
@@ -240,14 +265,13 @@ class MainWindow final : public UiEvents {
         bool liveCell = false;
         int liveServoPoint = 0;
         int throttleMv = 0;
+        int rpm = 0;
+        int tpsPercent = 0;
         int state = 0;  // 0 idle, 1 programming, 2 verifying, 3 reading
-        bool wheelGuard = false;
     } link_;
 
-    // The graph area.
-    struct Graphs {
-        int mode = 0;  // 0 map grid, 1 2D, 2 3D
-    } graphs_;
+    // The three graphs, the cell selections and the graph mode.
+    std::unique_ptr<graphs::GraphArea> graphArea_;
 
     // Texts that identify the connected unit.
     struct UnitInfo {

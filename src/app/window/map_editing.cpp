@@ -37,7 +37,10 @@ void MainWindow::mapShift(int step) {
 }
 
 void MainWindow::ShiftCells(int step) {
+    const editing::TSelcell& selection = graphArea_->selection();
+    const bool all = selection.state == editing::BandState::Empty;
     for (int k = 0; k < kMapRows * kMapColumns; ++k) {
+        if (!all && selection.cellFlags[static_cast<std::size_t>(k)] == 0) continue;
         std::uint8_t& cell = params_.image[ADVANCE + k];
         cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
     }

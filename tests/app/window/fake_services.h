@@ -9,6 +9,7 @@
 
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "graphs/recording_canvas.h"
 #include "print/about_box.h"
 
 namespace tz::testing {
@@ -37,6 +38,7 @@ class MemorySettings : public SettingsStore {
 class ScriptedDialogs : public Dialogs {
   public:
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    void showError(std::string_view text) override { errors.emplace_back(text); }
     Answer askYesNoCancel(std::string_view text) override {
         questions.emplace_back(text);
         if (answers.empty()) return Answer::Cancel;
@@ -54,6 +56,7 @@ class ScriptedDialogs : public Dialogs {
     }
 
     std::vector<std::string> messages;
+    std::vector<std::string> errors;
     std::vector<std::string> questions;
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> paths;
@@ -117,6 +120,30 @@ class FixedClock : public Clock {
   public:
     std::string shortDate() const override { return "10.12.2026"; }
     std::string longTime() const override { return "04:30:00"; }
+};
+
+// Surfaces that draw into a recording canvas of a fixed size.
+class RecordedSurfaces : public Surfaces {
+  public:
+    void paint(ui::ControlId surface, const std::function<void(graphs::Canvas&)>& draw) override {
+        graphs::RecordingCanvas canvas(width, height);
+        draw(canvas);
+        ++paints[surface];
+        last[surface] = canvas.calls().size();
+    }
+    void movePointer(ui::ControlId surface, int x, int y) override {
+        pointerMoves.push_back({surface, x, y});
+    }
+
+    int width = 600;
+    int height = 400;
+    std::map<ui::ControlId, int> paints;
+    std::map<ui::ControlId, std::size_t> last;
+    struct Move {
+        ui::ControlId surface;
+        int x, y;
+    };
+    std::vector<Move> pointerMoves;
 };
 
 }  // namespace tz::testing

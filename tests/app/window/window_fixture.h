@@ -22,6 +22,7 @@ class WindowTest : public ::testing::Test {
                                                              printer,
                                                              desktop,
                                                              clock,
+                                                             surfaces,
                                                              dir.file("_TZ_ARKO5_v91.ini"),
                                                              dir.file("test_kodrum.txt"),
                                                              dir.path(),
@@ -50,6 +51,7 @@ class WindowTest : public ::testing::Test {
     RecordingPrinter printer;
     FakeDesktop desktop;
     FixedClock clock;
+    RecordedSurfaces surfaces;
     std::unique_ptr<MainWindow> window;
 };
 
