@@ -155,16 +155,12 @@ void LinkCycle::watchConnection() {
     port_.setSilentReopen(true);
     OutsideSettings& outside = host_.params().outside;
     outside.searchIndex = static_cast<std::uint8_t>((outside.searchIndex + 1) % (kPortAuto + 1));
-    openPort();
-}
-
-void LinkCycle::openPort() {
-    if (!port_.OpenPort() && host_.params().outside.portIndex == kPortAuto)
-        watch_.reconnect = kReopenAtOnce;
+    OpenPort();
 }
 
 void LinkCycle::OpenPort() {
-    openPort();
+    if (!port_.OpenPort() && host_.params().outside.portIndex == kPortAuto)
+        watch_.reconnect = kReopenAtOnce;
 }
 
 void LinkCycle::ClosePort() {
@@ -172,10 +168,11 @@ void LinkCycle::ClosePort() {
 }
 
 void LinkCycle::ChoosePort(int index) {
-    host_.params().outside.portIndex = static_cast<std::uint8_t>(std::clamp(index, 0, 30));
+    host_.params().outside.portIndex =
+        static_cast<std::uint8_t>(std::clamp(index, 0, int{kPortAuto}));
     port_.ClosePort();
     port_.setSilentReopen(false);
-    openPort();
+    OpenPort();
 }
 
 void LinkCycle::SendPageFrame() {

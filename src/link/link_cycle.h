@@ -64,8 +64,9 @@ class LinkCycle {
     // Status panel 4: "not connected", the version mismatch text, or the
     // unit's name, date and time.
     const std::string& unitVersionLine() const { return unitVersionLine_; }
-    // The device behind menu item index (0..29), for the menu's hints.
-    std::string portDevice(int index) const { return port_.deviceOf(index); }
+    // The devices behind the menu items Com 1.. (at most 30), for the
+    // menu's hints; see port_names.h.
+    std::vector<std::string> portDevices() const { return port_.devices(); }
 
   private:
     struct Progress {
@@ -79,7 +80,6 @@ class LinkCycle {
     void stepState();
     void stepIdle();
     void watchConnection();
-    void openPort();
     void SendPageFrame();
     void SendPollFrame();
     void setProgress(int maximum, int position);

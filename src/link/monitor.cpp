@@ -27,7 +27,6 @@ constexpr int kThrottlePercent = 41;
 constexpr int kPowerOut2 = 42;
 constexpr int kPowerOut1 = 43;
 constexpr int kPickup1 = 48;
-constexpr int kPickup2 = 49;
 constexpr int kAdvance1 = 50;
 constexpr int kMaxAdvance1 = 54;
 constexpr int kSpeedAlarm = 62;

@@ -38,8 +38,8 @@ class PortConnection {
     // Reopenings by the watchdog are silent; a choice of the user is not.
     void setSilentReopen(bool silent) { silentReopen_ = silent; }
 
-    // The device behind menu item index (0..29), empty when there is none.
-    std::string deviceOf(int index) const;
+    // The device table of this moment.
+    std::vector<std::string> devices() const { return table_(); }
 
     // At most one frame per call: nothing while fewer than 102 bytes wait;
     // otherwise everything waiting is read and only its first 102 bytes
@@ -50,6 +50,8 @@ class PortConnection {
 
   private:
     void closeIfGone();
+    // The device behind menu item index, empty when there is none.
+    std::string deviceOf(int index) const;
 
     LinkHost& host_;
     SerialPortFactory factory_;
