@@ -143,7 +143,12 @@ INSTANTIATE_TEST_SUITE_P(Sim, InjectedFaults,
                                            FaultCase{{"--garbage", "10"}, "Program device:: OK"},
                                            FaultCase{{"--split", "30"}, "Program device:: OK"},
                                            FaultCase{{"--wrong-echo", "2"}, "Program error!"},
-                                           FaultCase{{"--silent"}, "Program error!"}));
+                                           FaultCase{{"--silent"}, "Program error!"}),
+                         [](const auto& info) {
+                             std::string name = info.param.options[0].substr(2);
+                             std::erase(name, '-');
+                             return name;
+                         });
 
 TEST_F(EndToEnd, TheBannerComesWhenTheUnitGoesAwayAndGoesWhenItComesBack) {
     SimulatedUnit unit({"--away", "2000:1500"});

@@ -182,6 +182,7 @@ TEST_F(Transfers, TheSuccessTextEndsWithTheMessageLine) {
 }
 
 struct FailureCase {
+    const char* name;
     void (LinkCycle::*command)();
     std::uint8_t page;
     const char* error;
@@ -207,10 +208,12 @@ TEST_P(FailedTransfers, FiveTransmissionsFourTicksApartThenTheErrorAtTick20) {
     EXPECT_FALSE(cycle.transfer().programmingCompleted);
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, FailedTransfers,
-                         ::testing::Values(FailureCase{&LinkCycle::Program, 0x00, "Program error!"},
-                                           FailureCase{&LinkCycle::Verify, 0x41, "Verify error!"},
-                                           FailureCase{&LinkCycle::Read, 0x40, "Read error!"}));
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FailedTransfers,
+    ::testing::Values(FailureCase{"Program", &LinkCycle::Program, 0x00, "Program error!"},
+                      FailureCase{"Verify", &LinkCycle::Verify, 0x41, "Verify error!"},
+                      FailureCase{"Read", &LinkCycle::Read, 0x40, "Read error!"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 class VersionMismatch : public LinkFixture, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -236,8 +239,9 @@ TEST_P(VersionMismatch, EndsTheTransferWithTheMessageBoxAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, VersionMismatch,
-                         ::testing::Values(FailureCase{&LinkCycle::Program, 0x00, ""},
-                                           FailureCase{&LinkCycle::Read, 0x40, ""}));
+                         ::testing::Values(FailureCase{"Program", &LinkCycle::Program, 0x00, ""},
+                                           FailureCase{"Read", &LinkCycle::Read, 0x40, ""}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace tz::link
