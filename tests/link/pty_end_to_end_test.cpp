@@ -144,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Sim, InjectedFaults,
                                            FaultCase{{"--split", "30"}, "Program device:: OK"},
                                            FaultCase{{"--wrong-echo", "2"}, "Program error!"},
                                            FaultCase{{"--silent"}, "Program error!"}),
-                         [](const auto& info) {
-                             std::string name = info.param.options[0].substr(2);
+                         [](const auto& test) {
+                             std::string name = test.param.options[0].substr(2);
                              std::erase(name, '-');
                              return name;
                          });
