@@ -1,0 +1,18 @@
+// The simulator's command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sim/sim_loop.h"
+
+namespace tz::sim {
+
+// The options, or an error text in `error` (empty options then). Files
+// named by --load and --script are read here.
+SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+// The usage text of --help.
+const char* UsageText();
+
+}  // namespace tz::sim

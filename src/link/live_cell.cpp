@@ -1,0 +1,69 @@
+#include "link/live_cell.h"
+
+#include <cstdint>
+
+namespace tz::link {
+
+namespace {
+
+// The number of leading breakpoints at or below v, scanning from `first`.
+template <typename Breakpoint>
+int leadingAtOrBelow(Breakpoint breakpoint, int first, int v) {
+    int i = first;
+    while (i < kAxisPoints && breakpoint(i) <= v) ++i;
+    return i;
+}
+
+// The nearer of breakpoints i - 1 and i (a tie goes to the lower one);
+// 9 past the last breakpoint.
+template <typename Breakpoint>
+int nearest(Breakpoint breakpoint, int i, int v) {
+    if (i >= kAxisPoints) return kAxisPoints - 1;
+    return breakpoint(i - 1) + breakpoint(i) >= 2 * v ? i - 1 : i;
+}
+
+}  // namespace
+
+LiveCell HighlightLiveCell(const LiveValues& live, const Image& image, bool tpsMapChecked) {
+    const int v = static_cast<std::uint8_t>(live.rpm / 100);
+    const auto rpmAdv = [&image](int k) { return int{image[field::RPM_ADV + k]}; };
+    const auto servoRpm = [&image](int k) { return int{image[field::SERVO_RPM + k]}; };
+    const auto tps = [](int k) { return kTpsBreakpoints[static_cast<std::size_t>(k)]; };
+
+    LiveCell cell;
+    const int column = leadingAtOrBelow(rpmAdv, 0, v);
+    cell.hasCell = column > 0;
+    cell.column = column > 0 ? nearest(rpmAdv, column, v) : 0;
+
+    const int point = leadingAtOrBelow(servoRpm, 0, v);
+    cell.servoPoint = point > 0 ? nearest(servoRpm, point, v) : 0;
+
+    if (tpsMapChecked) {
+        const int t = live.throttlePercent;
+        cell.row = nearest(tps, leadingAtOrBelow(tps, 1, t), t);
+    }
+    return cell;
+}
+
+std::vector<ControlColour> LiveCellColours(const LiveCell& cell) {
+    using ui::Colour;
+    const auto mark = [](bool live, Colour normal) { return live ? Colour::Lime : normal; };
+    std::vector<ControlColour> out;
+    out.reserve(4 * kAxisPoints + kMapRows * kMapColumns);
+    for (int k = 0; k < kAxisPoints; ++k) {
+        const std::string n = std::to_string(k + 1);
+        out.push_back({"EditRpmAdv" + n, mark(cell.hasCell && k == cell.column, Colour::Window)});
+        out.push_back({"LabelTps" + n, mark(k == cell.row, Colour::ButtonFace)});
+        const Colour servo = mark(k == cell.servoPoint, Colour::Window);
+        out.push_back({"EditRpmPriv" + n, servo});
+        out.push_back({"EditNapPriv" + n, servo});
+    }
+    for (int r = 0; r < kMapRows; ++r)
+        for (int c = 0; c < kMapColumns; ++c)
+            out.push_back(
+                {"Edit" + std::to_string(50 + 10 * r + c),
+                 mark(cell.hasCell && r == cell.row && c == cell.column, Colour::Window)});
+    return out;
+}
+
+}  // namespace tz::link

@@ -1,0 +1,42 @@
+#include "link/transfer.h"
+
+namespace tz::link {
+
+void Transfer::startProgramming() {
+    state = LinkState::Programming;
+    pageByte = kInfoPage;
+    attempts = 0;
+    programmingCompleted = false;
+}
+
+void Transfer::startVerify() {
+    state = LinkState::Verifying;
+    pageByte = kFirstVerifyPage;
+    attempts = 0;
+}
+
+void Transfer::startRead() {
+    state = LinkState::Reading;
+    pageByte = kReadInfoPage;
+    attempts = 0;
+    readPages = {};
+}
+
+StepResult StepTransfer(Transfer& t) {
+    if (t.state == LinkState::Idle) {
+        if (++t.tickCounter < kPollTicks) return {};
+        t.tickCounter = 0;
+        return {StepAction::SendPoll};
+    }
+    if (t.state == LinkState::Reading) t.programmingCompleted = false;
+    if (++t.tickCounter < kResendTicks) return {};
+    t.tickCounter = 0;
+    if (++t.attempts <= kMaxTransmissions) return {StepAction::SendPage};
+
+    const LinkState failed = t.state;
+    if (failed != LinkState::Programming) t.programmingCompleted = false;
+    t.state = LinkState::Idle;
+    return {StepAction::Failed, failed};
+}
+
+}  // namespace tz::link
