@@ -35,7 +35,7 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
       surfaces_([this] { return binding_.get(); }),
       logic_(WindowServices{settings_, dialogs_, keyboard_, host_, printer_, desktop_, clock_,
                             surfaces_, paths.savedImageFile, paths.testModeMarker,
-                            paths.programDirectory, paths.manualDirectories},
+                            paths.programDirectory, paths.manualDirectories, QtSerialPortFactory()},
              std::move(arguments)) {
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);

@@ -13,6 +13,7 @@
 #include "gui/control_binding.h"
 #include "gui/desktop_service.h"
 #include "gui/print_service.h"
+#include "gui/qt_serial_port.h"
 #include "gui/qt_services.h"
 #include "gui/surfaces.h"
 

@@ -142,6 +142,13 @@ void MainWindow::clicked(ui::ControlId control) {
     if (name == "AdvanceMinus" || name == "AdvancePlus")
         return mapShift(name == "AdvancePlus" ? 1 : -1);
     if (name == "MenuExit") return services_.host.closeWindow();
+    if (name == "MenuRead" || name == "ButtonRead") return MenuReadClick();
+    if (name == "MenuVerify" || name == "BitBtnVerify") return MenuVerifyClick();
+    if (name == "MenuProgram" || name == "BitBtnProgram") return MenuProgramClick();
+    for (std::size_t i = 0; i < index_.portItems.size(); ++i)
+        if (control == index_.portItems[i]) return MenuCom1Click(static_cast<int>(i));
+    for (ui::ControlId button : index_.testButtons)
+        if (control == button) return ButtonTestClick(button);
     const std::pair<std::string_view, std::uint8_t> languages[] = {
         {"MenuEnglish", 0}, {"MenuGerman", 1}, {"MenuFrench", 2}, {"MenuCzech", 3}};
     for (auto [item, language] : languages) {
@@ -179,8 +186,9 @@ void MainWindow::hintChanged(std::string_view longHint) {
 
 void MainWindow::tick() {
     graphService();
-    tickMessageLine();
-    controls_.setPanelText(id("StatusBar1"), 4, shell_.unitVersionLine);
+    link_->tick();
+    HighlightLiveCell();
+    controls_.setPanelText(id("StatusBar1"), 4, link_->unitVersionLine());
 }
 
 void MainWindow::CommitEdit() {

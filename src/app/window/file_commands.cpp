@@ -43,7 +43,8 @@ void MainWindow::MenuSaveClick(bool fromToolButton) {
     ReadControls();
     params_.normalise();
     ShowImage();
-    const IgnTrailer trailer{unit_.date, unit_.time, unit_.name, buildDateCompilerForm(),
+    const link::UnitInfo& unit = link_->unitInfo();
+    const IgnTrailer trailer{unit.date, unit.time, unit.name, buildDateCompilerForm(),
                              buildTimeText()};
     if (!writeFileAtomically(*path, WriteIgnFile(params_.image, trailer))) {
         services_.dialogs.showMessage(messages_[Msg::MsgOpenFileError]);

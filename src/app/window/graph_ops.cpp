@@ -87,8 +87,8 @@ void MainWindow::layoutGraphs() {
 void MainWindow::graphService() {
     graphs::TickInput in;
     in.keys = keysOf(services_.keyboard.modifiers());
-    in.liveRpm = link_.rpm;
-    in.liveTps = link_.tpsPercent;
+    in.liveRpm = link_->live().rpm;
+    in.liveTps = link_->live().throttlePercent;
     in.tpsMapChecked = controls_.checked(id("CheckBoxTpsMapa"));
     in.servoPageShown = activePage() == kServoPage;
     in.servoEnabled = params_.image[field::SERVO_ENABLE] != 0;

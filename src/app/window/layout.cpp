@@ -50,9 +50,10 @@ void MainWindow::layoutPrintHidden() {
     controls_.setEnabled(id("LabelPriveraPoz"), servo);
     controls_.setEnabled(id("LabelPriveraMer"), servo);
 
-    controls_.setCaption(id("LabelVerze1"), unit_.name);
-    controls_.setCaption(id("LabelVerze2"), unit_.date);
-    controls_.setCaption(id("LabelVerze3"), unit_.time);
+    const link::UnitInfo& unit = link_->unitInfo();
+    controls_.setCaption(id("LabelVerze1"), unit.name);
+    controls_.setCaption(id("LabelVerze2"), unit.date);
+    controls_.setCaption(id("LabelVerze3"), unit.time);
 
     bool specialOutput = false;
     for (int n = 0; n < kPowerOutputs; ++n) specialOutput |= params_.image[powerOutMode(n)] == 4;
@@ -137,7 +138,7 @@ void MainWindow::layoutLiveLabels() {
     for (const char* name :
          {"ButtonTestIgn1", "ButtonTestIgn2", "ButtonTestPOut1", "ButtonTestPOut2",
           "ButtonTestPOut3", "ButtonTestRpm", "ButtonTestServoPlus", "ButtonTestServoMinus"})
-        controls_.setEnabled(id(name), !link_.running);
+        controls_.setEnabled(id(name), !link_->live().running);
 }
 
 }  // namespace tz

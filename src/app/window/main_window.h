@@ -21,6 +21,9 @@
 #include "editing/history.h"
 #include "graphs/graph_area.h"
 #include "graphs/graph_host.h"
+#include "link/link_cycle.h"
+#include "link/link_host.h"
+#include "link/live_cell.h"
 #include "params/param_state.h"
 #include "texts/messages.h"
 
@@ -44,9 +47,13 @@ struct WindowServices {
     std::string programDirectory;
     // Where the manuals are looked for, in this order.
     std::vector<std::string> manualDirectories;
+    // Opens the serial port to the unit.
+    link::SerialPortFactory serialPorts;
+    // The devices behind the port menu's items.
+    link::PortTableSource portTable = link::SystemPortTable;
 };
 
-class MainWindow final : public UiEvents, private graphs::GraphHost {
+class MainWindow final : public UiEvents, private graphs::GraphHost, private link::LinkHost {
   public:
     static constexpr int kTickMs = 55;
     static constexpr int kMessageLineTicks = 200;
@@ -77,7 +84,7 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
     // Binding between the image and the controls.
     void ReadControls();
     void ShowImage();
-    void RefreshLayout();
+    void RefreshLayout() override;
     void ChangeSheet();
 
     // Texts and languages.
@@ -86,7 +93,7 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
     void FillMessages();
 
     // Message line.
-    void ShowMessageLine(std::string_view text, ui::Colour colour);
+    void ShowMessageLine(std::string_view text, ui::Colour colour) override;
 
     // The after-edit step: normalise, show and record the change.
     void CommitEdit();
@@ -112,8 +119,13 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
     void BitBtnTps0Click();
     void BitBtnTps100Click();
 
-    // Programming the unit.
+    // The unit: transfers, port choice and tests.
     void StartProgramming();
+    void MenuProgramClick();
+    void MenuVerifyClick();
+    void MenuReadClick();
+    void MenuCom1Click(int index);
+    void ButtonTestClick(ui::ControlId button);
 
     // The graph area.
     void MenuToolsInterpolOnClick();
@@ -133,7 +145,7 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
     const Image& image() const { return params_.image; }
     Image& image() override { return params_.image; }
     const ParamState& params() const { return params_; }
-    const texts::MessageCatalogue& messages() const { return messages_; }
+    const texts::MessageCatalogue& messages() const override { return messages_; }
     std::uint8_t language() const { return params_.outside.language; }
     std::uint8_t portIndex() const { return params_.outside.portIndex; }
     std::uint8_t searchIndex() const { return params_.outside.searchIndex; }
@@ -143,14 +155,11 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
     const std::string& lastFileName() const { return files_.last; }
     const std::string& defaultFilePath() const { return files_.defaultPath; }
     int messageCountdown() const { return messageLine_.countdown; }
-    bool connected() const { return link_.watchdog < kWatchdogTicks; }
+    bool connected() const { return link_ && link_->connected(); }
+    const link::LinkCycle& link() const { return *link_; }
     const WindowPlacement& placement() const { return shell_.placement; }
-    // The live throttle sensor voltage, as the monitor reports it.
-    void setLiveThrottleMv(int millivolts) { link_.throttleMv = millivolts; }
 
   private:
-    static constexpr int kWatchdogTicks = 18;
-
     // Start-up pieces.
     void buildWindow();
     void loadSettings();
@@ -189,6 +198,23 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
     // The serial link to the unit.
     void OpenPort();
     void ClosePort();
+    void HighlightLiveCell();
+
+    // What the link needs of the window.
+    ParamState& params() override { return params_; }
+    bool PrepareToSend() override;
+    void NormaliseAndShow() override;
+    void ImageWasRead() override;
+    void SetMessageLineText(std::string_view text) override;
+    void ClearMessageLineCountdown() override;
+    bool TickMessageLine() override;
+    void SetProgress(int maximum, int position) override;
+    void ShowProgress() override;
+    void ShowMessageBox(std::string_view text) override;
+    void SetNotConnectedBanner(bool notConnected) override;
+    void ShowPortLabel(std::string_view text) override;
+    void CheckPortMenu(int portIndex) override;
+    void ShowMonitor(const link::MonitorDisplay& display) override;
 
     // The graph area of the advance map and servo pages.
     void CreateGraphArea();
@@ -247,7 +273,6 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
         int activePage = 0;
         bool testMode = false;
         std::string pcVersionLine = "exe";
-        std::string unitVersionLine = "hex";
         std::string buildDateText;
         bool closed = false;
     } shell_;
@@ -256,29 +281,12 @@ class MainWindow final : public UiEvents, private graphs::GraphHost {
         int countdown = 0;
     } messageLine_;
 
-    // Connection state; the link cycle drives it.
-    struct Link {
-        int watchdog = 0;
-        bool running = false;
-        int liveRow = 9;
-        int liveColumn = 0;
-        bool liveCell = false;
-        int liveServoPoint = 0;
-        int throttleMv = 0;
-        int rpm = 0;
-        int tpsPercent = 0;
-        int state = 0;  // 0 idle, 1 programming, 2 verifying, 3 reading
-    } link_;
+    // The conversation with the unit and its live values.
+    std::unique_ptr<link::LinkCycle> link_;
+    link::LiveCell liveCell_;
 
     // The three graphs, the cell selections and the graph mode.
     std::unique_ptr<graphs::GraphArea> graphArea_;
-
-    // Texts that identify the connected unit.
-    struct UnitInfo {
-        std::string name;
-        std::string date;
-        std::string time;
-    } unit_;
 };
 
 }  // namespace tz

@@ -28,8 +28,8 @@ void MainWindow::mapShift(int step) {
     params_.normalise();
     if (controls_.checked(id("CheckBoxIgnAll"))) {
         ShiftCells(step);
-    } else if (link_.liveCell) {
-        std::uint8_t& cell = params_.image[advanceCell(link_.liveRow, link_.liveColumn)];
+    } else if (liveCell_.hasCell) {
+        std::uint8_t& cell = params_.image[advanceCell(liveCell_.row, liveCell_.column)];
         cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
         params_.normalise();
     }
@@ -52,7 +52,7 @@ void MainWindow::servoShift(int step) {
     ReadControls();
     const bool all = controls_.checked(id("CheckBoxServoAll"));
     for (int i = 0; i < kAxisPoints; ++i) {
-        if (!all && i != link_.liveServoPoint) continue;
+        if (!all && i != liveCell_.servoPoint) continue;
         std::uint8_t& mv = params_.image[SERVO_MV + i];
         if (step < 0 && mv > 1) --mv;
         if (step > 0 && mv < 249) ++mv;
@@ -61,14 +61,14 @@ void MainWindow::servoShift(int step) {
 }
 
 void MainWindow::BitBtnTps0Click() {
-    const int v = link_.throttleMv;
+    const int v = link_->live().throttleMv;
     if (v < 100 || v > 2500) return;
     params_.image[TPS_0_MV] = encoding::byteOf(v / 10);
     CommitEdit();
 }
 
 void MainWindow::BitBtnTps100Click() {
-    const int v = link_.throttleMv;
+    const int v = link_->live().throttleMv;
     if (v < 2500 || v > 4900) return;
     params_.image[TPS_100_MV] = encoding::byteOf(v / 10 + 6);
     CommitEdit();

@@ -12,15 +12,16 @@ void MainWindow::ShowMessageLine(std::string_view text, ui::Colour colour) {
     controls_.setVisible(line, true);
 }
 
-void MainWindow::tickMessageLine() {
+bool MainWindow::TickMessageLine() {
     const ui::ControlId line = id("LabelHlaseni");
     if (messageLine_.countdown > 0) {
         --messageLine_.countdown;
         if (!binding_.printLayout) controls_.setVisible(line, true);
-        return;
+        return true;
     }
     controls_.setVisible(line, false);
     controls_.setVisible(id("CGaugeProgram"), false);
+    return false;
 }
 
 }  // namespace tz

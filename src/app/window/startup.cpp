@@ -43,6 +43,8 @@ WindowPlacement onScreen(WindowPlacement p, int screenWidth, int screenHeight) {
 MainWindow::MainWindow(WindowServices services, std::vector<std::string> arguments)
     : services_(std::move(services)), arguments_(std::move(arguments)) {
     design::buildWindowDesign(controls_);
+    link_ = std::make_unique<link::LinkCycle>(static_cast<link::LinkHost&>(*this),
+                                              services_.serialPorts, services_.portTable);
 }
 
 void MainWindow::FormCreate() {
@@ -58,7 +60,6 @@ void MainWindow::FormCreate() {
     loadSettings();
     buildVersionTexts();
     applyCommandLineLanguage();
-    link_.watchdog = kWatchdogTicks;
     params_.normalise();
     services_.host.languageChanged(params_.outside.language);
     FillMessages();
@@ -147,7 +148,6 @@ void MainWindow::applyCommandLineLanguage() {
 void MainWindow::buildVersionTexts() {
     shell_.buildDateText = MakeBuildDateText(buildDateCompilerForm());
     shell_.pcVersionLine = FormatPcVersionLine(shell_.buildDateText);
-    shell_.unitVersionLine = FormatUnitVersionLine(VersionState::Unknown, "", "", "", "");
 }
 
 }  // namespace tz

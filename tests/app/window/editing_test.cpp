@@ -225,20 +225,5 @@ TEST_F(WindowTest, OpeningOlderAndForeignFiles) {
     EXPECT_EQ(w.fileName(), dir.file("old.ign"));
 }
 
-TEST_F(WindowTest, ThrottleCalibrationUsesTheLiveVoltageWindow) {
-    MainWindow& w = start();
-    w.setLiveThrottleMv(2500);
-    w.clicked(id("BitBtnTps0"));
-    EXPECT_EQ(w.image()[TPS_0_MV], 250);
-    w.clicked(id("BitBtnTps100"));
-    EXPECT_EQ(w.image()[TPS_100_MV], 0);
-    w.setLiveThrottleMv(4900);
-    w.clicked(id("BitBtnTps100"));
-    EXPECT_EQ(w.image()[TPS_100_MV], 240);
-    w.setLiveThrottleMv(2501);
-    w.clicked(id("BitBtnTps0"));
-    EXPECT_EQ(w.image()[TPS_0_MV], 250);
-}
-
 }  // namespace
 }  // namespace tz

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/window/main_window.h"
+#include "fake_serial_port.h"
 #include "fake_services.h"
 #include "temp_dir.h"
 
@@ -13,6 +14,9 @@ namespace tz::testing {
 
 class WindowTest : public ::testing::Test {
   protected:
+    // A serial device that opens but never answers.
+    WindowTest() { line.device("/dev/ttyUSB0"); }
+
     // Starts a window with the given command-line arguments.
     MainWindow& start(std::vector<std::string> arguments = {}) {
         window = std::make_unique<MainWindow>(WindowServices{settings,
@@ -26,7 +30,9 @@ class WindowTest : public ::testing::Test {
                                                              dir.file("_TZ_ARKO5_v91.ini"),
                                                              dir.file("test_kodrum.txt"),
                                                              dir.path(),
-                                                             {dir.path()}},
+                                                             {dir.path()},
+                                                             line.factory(),
+                                                             [this] { return ports; }},
                                               std::move(arguments));
         window->FormCreate();
         return *window;
@@ -52,6 +58,8 @@ class WindowTest : public ::testing::Test {
     FakeDesktop desktop;
     FixedClock clock;
     RecordedSurfaces surfaces;
+    link::testing::FakeLine line;
+    std::vector<std::string> ports{"/dev/ttyUSB0"};
     std::unique_ptr<MainWindow> window;
 };
 

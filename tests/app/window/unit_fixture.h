@@ -1,0 +1,47 @@
+// A window whose serial line leads to the simulated unit's model, which
+// answers every frame at once at the time of the tick.
+#pragma once
+
+#include <memory>
+
+#include "params/param_state.h"
+#include "sim/unit_model.h"
+#include "window_fixture.h"
+
+namespace tz::testing {
+
+class WindowWithUnit : public WindowTest {
+  protected:
+    static constexpr const char* kUnitPath = "/dev/ttyUSB0";
+
+    MainWindow& startWithUnit(sim::UnitConfig config = {}) {
+        if (config.stored == Image{}) config.stored = firstStartState().image;
+        model = std::make_unique<sim::UnitModel>(std::move(config));
+        line.device(kUnitPath).responder = [this](const link::Frame& request,
+                                                  link::testing::FakeDevice& device) {
+            if (auto reply = model->answer(request, now())) device.push(*reply);
+        };
+        return start();
+    }
+
+    std::int64_t now() const { return line.tick * MainWindow::kTickMs; }
+
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            ++line.tick;
+            window->tick();
+        }
+    }
+    // Ticks until the link is idle again; false after the limit.
+    bool tickUntilIdle(int limit = 200) {
+        for (int i = 0; i < limit; ++i) {
+            tick();
+            if (window->link().state() == link::LinkState::Idle) return true;
+        }
+        return false;
+    }
+
+    std::unique_ptr<sim::UnitModel> model;
+};
+
+}  // namespace tz::testing
