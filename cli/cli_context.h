@@ -23,5 +23,9 @@ struct Context {
 
 int normalizeCommand(Context& context);
 int imageCommand(Context& context);
+int programCommand(Context& context);
+int verifyCommand(Context& context);
+int readCommand(Context& context);
+int monitorCommand(Context& context);
 
 }  // namespace tz::cli

@@ -15,8 +15,16 @@ constexpr const char* kUsage =
     "                            write it in the current format to OUT\n"
     "  image IN.ign              read and repair IN and print its 300 bytes in\n"
     "                            the saved-image format\n"
+    "  program --port DEV FILE.ign   open FILE as the window does and program the\n"
+    "                            unit on the serial device DEV; returns when the\n"
+    "                            unit has stored the settings\n"
+    "  verify --port DEV FILE.ign    compare the unit with FILE\n"
+    "  read --port DEV OUT.ign   read the unit and save its settings to OUT\n"
+    "  monitor --port DEV [--count N]  print the live values of each monitor frame\n"
+    "                            as one JSON object per line\n"
     "\n"
-    "exit status: 0 success, 1 no usable version key in the file,\n"
+    "exit status: 0 success, 1 failure (no usable version key, a transfer that\n"
+    "             failed: the reason goes to standard error),\n"
     "             2 a file could not be opened or written, 64 wrong usage\n";
 
 struct Command {
@@ -25,8 +33,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"normalize", tz::cli::normalizeCommand},
-    {"image", tz::cli::imageCommand},
+    {"normalize", tz::cli::normalizeCommand}, {"image", tz::cli::imageCommand},
+    {"program", tz::cli::programCommand},     {"verify", tz::cli::verifyCommand},
+    {"read", tz::cli::readCommand},           {"monitor", tz::cli::monitorCommand},
 };
 
 }  // namespace

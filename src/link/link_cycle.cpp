@@ -42,6 +42,7 @@ void LinkCycle::DecodeMonitor(const Frame& frame) {
         DecodeMonitorFrame(frame, host_.params().image, host_.messages());
     if (!result) return;
     watch_.answered();
+    ++monitorFrames_;
     live_ = result->live;
     host_.ShowMonitor(result->display);
     if (live_.running != runningMemory_) {

@@ -59,6 +59,8 @@ class LinkCycle {
     bool portOpen() const { return port_.isOpen(); }
     // Live values of the last accepted monitor frame (all 0 before).
     const LiveValues& live() const { return live_; }
+    // How many monitor frames were accepted since the start.
+    std::uint64_t monitorFrames() const { return monitorFrames_; }
     // Name, build date and time of the unit from its last info page.
     const UnitInfo& unitInfo() const { return unit_; }
     // Status panel 4: "not connected", the version mismatch text, or the
@@ -92,6 +94,7 @@ class LinkCycle {
     ConnectionWatch watch_;
     TestRequests tests_;
     LiveValues live_;
+    std::uint64_t monitorFrames_ = 0;
     bool runningMemory_ = false;
     UnitInfo unit_;
     std::string unitVersionLine_;

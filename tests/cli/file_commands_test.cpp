@@ -20,7 +20,7 @@ struct CliRun {
 };
 
 class CliFiles : public ::testing::Test {
-protected:
+  protected:
     CliRun run(const std::string& arguments) {
         const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
         const std::string command =
@@ -67,7 +67,8 @@ TEST_F(CliFiles, ExitCodesAndMessages) {
     };
     const Case cases[] = {
         {"no key", "BIKE 1 2 3\n", 1, ""},
-        {"unknown version", "KORVANEX_KEY 90\nBASE_ADV 3\n", 1, "Unmatched version of *.ign file!\n"},
+        {"unknown version", "KORVANEX_KEY 90\nBASE_ADV 3\n", 1,
+         "Unmatched version of *.ign file!\n"},
         {"binary junk", std::string("\0\xff\x01KORVANEX_KEY\x02", 17), 1, ""},
         {"current", "KORVANEX_KEY 91\nBASE_ADV 3\n", 0, ""},
     };

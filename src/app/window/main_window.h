@@ -154,6 +154,10 @@ class MainWindow final : public UiEvents, private graphs::GraphHost, private lin
     const std::string& fileName() const { return files_.current; }
     const std::string& lastFileName() const { return files_.last; }
     const std::string& defaultFilePath() const { return files_.defaultPath; }
+    const std::string& messageLine() const { return controls_.at(id("LabelHlaseni")).caption; }
+    bool messageLineIsError() const {
+        return controls_.at(id("LabelHlaseni")).colour == ui::Colour::Red;
+    }
     int messageCountdown() const { return messageLine_.countdown; }
     bool connected() const { return link_ && link_->connected(); }
     const link::LinkCycle& link() const { return *link_; }

@@ -1,0 +1,150 @@
+// The unit subcommands of tz_arko5-cli against the simulated unit on a
+// pseudo-terminal, as a script would run them.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "app/atomic_file.h"
+#include "temp_dir.h"
+
+namespace tz {
+namespace {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// The simulator as a child process, reachable under a fixed link.
+class Simulator {
+  public:
+    Simulator(const std::string& link, std::vector<std::string> options) {
+        std::vector<std::string> args = {TZ_SIM_PATH, "--link", link};
+        args.insert(args.end(), options.begin(), options.end());
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            std::vector<char*> argv;
+            for (std::string& a : args) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            std::freopen("/dev/null", "w", stdout);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        for (int i = 0; i < 200 && !std::filesystem::exists(link); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ~Simulator() {
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+
+  private:
+    pid_t pid_ = -1;
+};
+
+class CliUnit : public ::testing::Test {
+  protected:
+    CliRun cli(const std::string& arguments) {
+        const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+        const std::string command =
+            std::string(TZ_CLI_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
+                readWholeFile(errPath).value_or("")};
+    }
+    std::string port() const { return dir.file("unit"); }
+    static std::string data(const std::string& name) {
+        return std::string(TZ_PARAMS_DATA_DIR) + "/" + name;
+    }
+
+    testing::TempDir dir;
+};
+
+TEST_F(CliUnit, ProgramVerifyAndReadBack) {
+    Simulator unit(port(), {"--baud", "0", "--saving-ms", "1000"});
+    const CliRun program = cli("program --port " + port() + " " + data("defaults.ign"));
+    ASSERT_EQ(program.exitCode, 0) << program.err;
+    EXPECT_NE(program.out.find("Program device:: OK"), std::string::npos) << program.out;
+    EXPECT_NE(program.out.find("Saving:"), std::string::npos) << program.out;
+
+    const CliRun verify = cli("verify --port " + port() + " " + data("defaults.ign"));
+    EXPECT_EQ(verify.exitCode, 0) << verify.err;
+    EXPECT_NE(verify.out.find("Verify:: OK"), std::string::npos);
+
+    const CliRun read = cli("read --port " + port() + " " + dir.file("back.ign"));
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    const CliRun original = cli("image " + data("defaults.ign"));
+    const CliRun back = cli("image " + dir.file("back.ign"));
+    EXPECT_EQ(back.exitCode, 0);
+    // The forced zone patterns of the pilot-light and power-jet outputs are
+    // what the window programs; compare everything before the power outputs.
+    EXPECT_EQ(back.out.substr(0, 1200), original.out.substr(0, 1200));
+
+    const CliRun other = cli("verify --port " + port() + " " + data("older_v76.ign"));
+    EXPECT_EQ(other.exitCode, 1);
+    EXPECT_NE(other.err.find("Verify error!"), std::string::npos);
+}
+
+TEST_F(CliUnit, FailuresAreReportedWithTheirText) {
+    struct Case {
+        std::vector<std::string> options;
+        std::string command;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--silent"}, "program", 1, "Program error!"},
+        {{"--silent"}, "verify", 1, "Verify error!"},
+        {{"--wrong-echo", "2"}, "program", 1, "Program error!"},
+        {{"--protocol", "85"},
+         "program",
+         1,
+         "Unmatched version of PC and Ignition programs!  PC-91, IGN-85"},
+        {{"--drop", "30", "--seed", "3"}, "program", 0, ""},
+        {{"--corrupt", "30", "--seed", "4"}, "verify", 0, ""},
+        {{"--garbage", "30", "--seed", "5"}, "program", 0, ""},
+        {{"--split", "50"}, "program", 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> options = {"--baud", "0", "--saving-ms", "200"};
+        options.insert(options.end(), c.options.begin(), c.options.end());
+        Simulator unit(port(), options);
+        // A verify compares with what a programming run stored first.
+        if (c.command == "verify" && c.exitCode == 0) {
+            ASSERT_EQ(cli("program --port " + port() + " " + data("defaults.ign")).exitCode, 0);
+        }
+        const CliRun r = cli(c.command + " --port " + port() + " " + data("defaults.ign"));
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.options[0] << " " << r.err;
+        if (!c.err.empty()) {
+            EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+        }
+    }
+}
+
+TEST_F(CliUnit, ReadFromASilentUnitWritesNothing) {
+    Simulator unit(port(), {"--silent"});
+    const CliRun r = cli("read --port " + port() + " " + dir.file("out.ign"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Read error!"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.ign")));
+}
+
+TEST_F(CliUnit, MonitorPrintsOneObjectPerFrame) {
+    Simulator unit(port(), {"--baud", "0", "--set", "rpm=4321", "--set", "tps=12"});
+    const CliRun r = cli("--lang CESKY monitor --port " + port() + " --count 3");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    int lines = 0;
+    for (char ch : r.out) lines += ch == '\n';
+    EXPECT_EQ(lines, 3);
+    EXPECT_NE(r.out.find("\"rpm\":4321,\"tps\":12,"), std::string::npos) << r.out;
+}
+
+}  // namespace
+}  // namespace tz
