@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "app/atomic_file.h"
+#include "simulator_process.h"
 #include "temp_dir.h"
 
 namespace tz {
@@ -20,33 +21,6 @@ struct CliRun {
     int exitCode;
     std::string out;
     std::string err;
-};
-
-// The simulator as a child process, reachable under a fixed link.
-class Simulator {
-  public:
-    Simulator(const std::string& link, std::vector<std::string> options) {
-        std::vector<std::string> args = {TZ_SIM_PATH, "--link", link};
-        args.insert(args.end(), options.begin(), options.end());
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            std::vector<char*> argv;
-            for (std::string& a : args) argv.push_back(a.data());
-            argv.push_back(nullptr);
-            std::freopen("/dev/null", "w", stdout);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        for (int i = 0; i < 200 && !std::filesystem::exists(link); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ~Simulator() {
-        ::kill(pid_, SIGTERM);
-        ::waitpid(pid_, nullptr, 0);
-    }
-
-  private:
-    pid_t pid_ = -1;
 };
 
 class CliUnit : public ::testing::Test {
@@ -68,7 +42,7 @@ class CliUnit : public ::testing::Test {
 };
 
 TEST_F(CliUnit, ProgramVerifyAndReadBack) {
-    Simulator unit(port(), {"--baud", "0", "--saving-ms", "1000"});
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0", "--saving-ms", "1000"});
     const CliRun program = cli("program --port " + port() + " " + data("defaults.ign"));
     ASSERT_EQ(program.exitCode, 0) << program.err;
     EXPECT_NE(program.out.find("Program device:: OK"), std::string::npos) << program.out;
@@ -115,7 +89,7 @@ TEST_F(CliUnit, FailuresAreReportedWithTheirText) {
     for (const Case& c : cases) {
         std::vector<std::string> options = {"--baud", "0", "--saving-ms", "200"};
         options.insert(options.end(), c.options.begin(), c.options.end());
-        Simulator unit(port(), options);
+        testing::Simulator unit(TZ_SIM_PATH, port(), options);
         // A verify compares with what a programming run stored first.
         if (c.command == "verify" && c.exitCode == 0) {
             ASSERT_EQ(cli("program --port " + port() + " " + data("defaults.ign")).exitCode, 0);
@@ -129,7 +103,7 @@ TEST_F(CliUnit, FailuresAreReportedWithTheirText) {
 }
 
 TEST_F(CliUnit, ReadFromASilentUnitWritesNothing) {
-    Simulator unit(port(), {"--silent"});
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--silent"});
     const CliRun r = cli("read --port " + port() + " " + dir.file("out.ign"));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Read error!"), std::string::npos);
@@ -137,7 +111,8 @@ TEST_F(CliUnit, ReadFromASilentUnitWritesNothing) {
 }
 
 TEST_F(CliUnit, MonitorPrintsOneObjectPerFrame) {
-    Simulator unit(port(), {"--baud", "0", "--set", "rpm=4321", "--set", "tps=12"});
+    testing::Simulator unit(TZ_SIM_PATH, port(),
+                            {"--baud", "0", "--set", "rpm=4321", "--set", "tps=12"});
     const CliRun r = cli("--lang CESKY monitor --port " + port() + " --count 3");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     int lines = 0;
