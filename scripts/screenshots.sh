@@ -22,3 +22,10 @@ for language in ENGLISH DEUTSCH FRANCE CESKY; do
     echo "$file"
   done
 done
+
+# The advance map in its three graph modes, with and without the TPS map.
+if [ -x build/tests/gui/tz_gui_tests ]; then
+  TZ_SCREENSHOT_DIR="$(realpath "$out")" QT_QPA_PLATFORM=offscreen \
+    build/tests/gui/tz_gui_tests --gtest_filter='WindowGraphs.PicturesOfTheGraphModes' >/dev/null
+  ls "$out"/graph_mode*.png
+fi

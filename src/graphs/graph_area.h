@@ -95,6 +95,7 @@ class GraphArea {
     const editing::TSelcell& selection() const { return selection_; }
     const editing::TSelcell& selectionCopy() const { return selectionCopy_; }
     TGraph2D& mapGraph() { return map_; }
+    const TGraph2D& mapGraph() const { return map_; }
     TGraph3D& graph3D() { return view3D_; }
     TGraph2D& servoGraph() { return servo_; }
     GraphMode mode() const { return mode_; }

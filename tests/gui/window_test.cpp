@@ -1,15 +1,18 @@
 // The real window, started as the program starts it, under the offscreen
 // platform.
 #include <gtest/gtest.h>
+
 #include <QAction>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTest>
+#include <cstdlib>
 
 #include "app/atomic_file.h"
 #include "app/saved_image.h"
 #include "gui/application.h"
 #include "gui/control_widgets.h"
+#include "quiet_device.h"
 #include "temp_dir.h"
 
 namespace tz::gui {
@@ -17,6 +20,9 @@ namespace {
 
 class RealWindow : public ::testing::Test {
   protected:
+    void SetUp() override { ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("TZ_ARKO5_PORTS"); }
+
     ApplicationPaths paths() const {
         return {dir.file("TZ_ARKO5_v91.ini"),
                 dir.file("_TZ_ARKO5_v91.ini"),
@@ -25,6 +31,7 @@ class RealWindow : public ::testing::Test {
                 {dir.path()}};
     }
     tz::testing::TempDir dir;
+    tz::testing::QuietDevice device;
 };
 
 TEST_F(RealWindow, StartsShowsSixPagesSwitchesLanguageAndSavesOnClose) {
