@@ -89,8 +89,13 @@ void buildMessageArea(const Builder& window) {
     program.showHint = true;
     program.transparent = false;
     window.add(std::move(program));
-    addLiveLabel(window,
-                 {"LabelHlaseni", kRight, 594, kRightWidth, "Programming:", {15, true}, false});
+    // Long texts such as the print header wrap onto a second line.
+    Control line =
+        liveLabel("LabelHlaseni", {kRight, 594, kRightWidth, 2 * 19}, "Programming:", {15, true});
+    line.autoSize = false;
+    line.wordWrap = true;
+    line.visible = false;
+    window.add(std::move(line));
     Control progress = gauge("CGaugeProgram", {kRight, 617, 270, 18}, Colour::Aqua);
     progress.showText = true;
     progress.visible = false;
