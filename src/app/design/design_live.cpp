@@ -89,9 +89,10 @@ void buildMessageArea(const Builder& window) {
     program.showHint = true;
     program.transparent = false;
     window.add(std::move(program));
-    // Long texts such as the print header wrap onto a second line.
+    // Long texts such as the print header wrap onto a second line, which the
+    // print layout makes room for.
     Control line =
-        liveLabel("LabelHlaseni", {kRight, 594, kRightWidth, 2 * 19}, "Programming:", {15, true});
+        liveLabel("LabelHlaseni", {kRight, 594, kRightWidth, 19}, "Programming:", {15, true});
     line.autoSize = false;
     line.wordWrap = true;
     line.visible = false;

@@ -21,13 +21,22 @@ void MainWindow::enterPrintLayout() {
     controls_.setVisible(id("LabelSpojeni"), false);
     messageLine_.countdown = kMessageLineTicks;
     controls_.setVisible(id("CGaugeProgram"), false);
+    // The header takes two lines where the hidden progress bar was.
+    const ui::ControlId line = id("LabelHlaseni");
+    ui::Rect bounds = controls_.at(line).bounds;
+    bounds.height *= 2;
+    controls_.setBounds(line, bounds);
     binding_.printLayout = true;
 }
 
 void MainWindow::leavePrintLayout() {
     binding_.printLayout = false;
     RefreshLayout();
-    controls_.setColour(id("LabelHlaseni"), ui::Colour::ButtonFace);
+    const ui::ControlId line = id("LabelHlaseni");
+    controls_.setColour(line, ui::Colour::ButtonFace);
+    ui::Rect bounds = controls_.at(line).bounds;
+    bounds.height /= 2;
+    controls_.setBounds(line, bounds);
 }
 
 bool MainWindow::printWindowImage() {
