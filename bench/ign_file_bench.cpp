@@ -11,7 +11,9 @@ namespace {
 
 const tz::IgnTrailer kTrailer{"25. 1.2003", "16:21", "ABC12", "Nov  4 2016", "14:23:33"};
 
-std::string defaultFileText() { return tz::WriteIgnFile(tz::firstStartState().image, kTrailer); }
+std::string defaultFileText() {
+    return tz::WriteIgnFile(tz::firstStartState().image, kTrailer);
+}
 
 void BM_ReadIgnFile(benchmark::State& state) {
     const std::string text = defaultFileText();
@@ -57,7 +59,8 @@ BENCHMARK(BM_ReadNormaliseWrite);
 void BM_SavedImageRoundTrip(benchmark::State& state) {
     const tz::Image image = tz::firstStartState().image;
     tz::Image back{};
-    for (auto _ : state) benchmark::DoNotOptimize(tz::parseSavedImage(tz::formatSavedImage(image), back));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tz::parseSavedImage(tz::formatSavedImage(image), back));
 }
 BENCHMARK(BM_SavedImageRoundTrip);
 

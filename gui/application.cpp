@@ -22,7 +22,8 @@ ApplicationPaths defaultPaths() {
     return paths;
 }
 
-Application::Application(const ApplicationPaths& paths, std::vector<std::string> arguments)
+Application::Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
+                         Dialogs* dialogs)
     : settings_(paths.settingsFile),
       dialogs_(window_),
       host_(window_),
@@ -33,9 +34,10 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
           return binding_->widget(0);
       }),
       surfaces_([this] { return binding_.get(); }),
-      logic_(WindowServices{settings_, dialogs_, keyboard_, host_, printer_, desktop_, clock_,
-                            surfaces_, paths.savedImageFile, paths.testModeMarker,
-                            paths.programDirectory, paths.manualDirectories, QtSerialPortFactory()},
+      logic_(WindowServices{settings_, dialogs ? *dialogs : dialogs_, keyboard_, host_, printer_,
+                            desktop_, clock_, surfaces_, paths.savedImageFile, paths.testModeMarker,
+                            paths.programDirectory, paths.manualDirectories, QtSerialPortFactory(),
+                            link::SystemPortTable, paths.portIndex},
              std::move(arguments)) {
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct ApplicationPaths {
     std::string testModeMarker;
     std::string programDirectory;
     std::vector<std::string> manualDirectories;
+    // A port for this run instead of the one the settings name.
+    std::optional<std::uint8_t> portIndex = std::nullopt;
 };
 
 // The files in the user's configuration directory, the manuals next to the
@@ -34,7 +37,10 @@ ApplicationPaths defaultPaths();
 class Application {
   public:
     // Runs the start-up sequence and builds the widgets; show() shows them.
-    Application(const ApplicationPaths& paths, std::vector<std::string> arguments);
+    // Message boxes and file dialogs are Qt's unless `dialogs` replaces them
+    // (scripted sessions).
+    Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
+                Dialogs* dialogs = nullptr);
 
     void show();
     QMainWindow& window() { return window_; }

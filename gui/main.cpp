@@ -1,30 +1,49 @@
 // The configuration program's window.
 //
-//     tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--screenshot FILE.png [--after MS]]
+//     tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--port DEVICE]
+//              [--screenshot FILE.png [--after MS]]
 //
-// With --screenshot the program saves a picture of its window MS
-// milliseconds after it is shown (300 by default) and closes as usual (0
-// when the file was written).
+// --port uses the serial device DEVICE as "Com 1" for this run, whatever
+// port the settings chose. With --screenshot the program saves a picture of
+// its window MS milliseconds after it is shown (300 by default) and closes
+// as usual (0 when the file was written).
 #include <QApplication>
 #include <QTimer>
+#include <cstdlib>
 
 #include "gui/app_look.h"
 #include "gui/application.h"
 #include "gui/screenshot.h"
+#include "gui/termination.h"
 
 namespace {
 
-std::vector<std::string> programArguments() {
-    std::vector<std::string> args;
+struct Options {
+    std::vector<std::string> programArguments;
+    QString port;
+    QString screenshot;
+    int screenshotDelayMs = 300;
+};
+
+Options parseOptions() {
+    Options o;
     const QStringList all = QApplication::arguments();
     for (qsizetype i = 1; i < all.size(); ++i) {
-        if (all[i] == QStringLiteral("--screenshot") || all[i] == QStringLiteral("--after")) {
-            ++i;
+        const QString& a = all[i];
+        const QString value = all.value(i + 1);
+        if (a == QStringLiteral("--port")) {
+            o.port = value;
+        } else if (a == QStringLiteral("--screenshot")) {
+            o.screenshot = value;
+        } else if (a == QStringLiteral("--after")) {
+            o.screenshotDelayMs = value.toInt();
+        } else {
+            o.programArguments.push_back(a.toStdString());
             continue;
         }
-        args.push_back(all[i].toStdString());
+        ++i;
     }
-    return args;
+    return o;
 }
 
 }  // namespace
@@ -33,18 +52,24 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("TZ_ARKO5"));
     tz::gui::applyApplicationLook();
+    const Options options = parseOptions();
 
-    tz::gui::Application program(tz::gui::defaultPaths(), programArguments());
+    tz::gui::ApplicationPaths paths = tz::gui::defaultPaths();
+    if (!options.port.isEmpty()) {
+        ::setenv("TZ_ARKO5_PORTS", options.port.toLocal8Bit().constData(), 1);
+        paths.portIndex = 0;
+    }
+    tz::gui::Application program(paths, options.programArguments);
+    tz::gui::closeOnTerminationSignals(program.window());
+    // A session that ends without closing the window still saves the state.
+    QObject::connect(&app, &QGuiApplication::aboutToQuit, &app,
+                     [&program] { program.logic().FormClose(); });
     program.show();
 
-    const QStringList args = QApplication::arguments();
-    if (const qsizetype at = args.indexOf(QStringLiteral("--screenshot")); at >= 0) {
-        const QString path = args.value(at + 1);
-        const qsizetype after = args.indexOf(QStringLiteral("--after"));
-        // A few ticks first, so that the graphs have drawn themselves.
-        const int delayMs = after >= 0 ? args.value(after + 1).toInt() : 300;
+    if (!options.screenshot.isEmpty()) {
         QMainWindow& window = program.window();
-        QTimer::singleShot(delayMs, &window, [&window, path] {
+        const QString path = options.screenshot;
+        QTimer::singleShot(options.screenshotDelayMs, &window, [&window, path] {
             const bool saved = tz::gui::saveScreenshot(window, path);
             window.close();
             QApplication::exit(saved ? 0 : 1);

@@ -51,6 +51,9 @@ struct WindowServices {
     link::SerialPortFactory serialPorts;
     // The devices behind the port menu's items.
     link::PortTableSource portTable = link::SystemPortTable;
+    // A port chosen for this run (a command-line option), instead of the
+    // one the settings name.
+    std::optional<std::uint8_t> portIndexOverride = std::nullopt;
 };
 
 class MainWindow final : public UiEvents, private graphs::GraphHost, private link::LinkHost {

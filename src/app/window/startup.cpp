@@ -108,7 +108,7 @@ void MainWindow::loadSettings() {
         onScreen(s.placement, services_.host.screenWidth(), services_.host.screenHeight());
     const WindowPlacement& p = shell_.placement;
     controls_.setBounds(id("TFormHlav"), {p.left, p.top, p.width, p.height});
-    params_.outside.portIndex = s.portIndex;
+    params_.outside.portIndex = services_.portIndexOverride.value_or(s.portIndex);
     params_.outside.searchIndex = s.searchIndex;
     params_.outside.language = s.language;
     files_.current = s.fileName;
