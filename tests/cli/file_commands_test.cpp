@@ -6,6 +6,7 @@
 
 #include "app/atomic_file.h"
 #include "app/saved_image.h"
+#include "cli_runner.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
 #include "temp_dir.h"
@@ -13,22 +14,11 @@
 namespace tz {
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
 class CliFiles : public ::testing::Test {
   protected:
-    CliRun run(const std::string& arguments) {
-        const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
-        const std::string command =
-            std::string(TZ_CLI_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
-                readWholeFile(errPath).value_or("")};
-    }
+    CliRun run(const std::string& arguments) { return testing::runCli(dir, arguments); }
     std::string write(const std::string& name, const std::string& content) {
         const std::string path = dir.file(name);
         EXPECT_TRUE(writeFileAtomically(path, content));

@@ -11,28 +11,18 @@
 #include <thread>
 
 #include "app/atomic_file.h"
+#include "cli_runner.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 
 namespace tz {
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
 class CliUnit : public ::testing::Test {
   protected:
-    CliRun cli(const std::string& arguments) {
-        const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
-        const std::string command =
-            std::string(TZ_CLI_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
-                readWholeFile(errPath).value_or("")};
-    }
+    CliRun cli(const std::string& arguments) { return testing::runCli(dir, arguments); }
     std::string port() const { return dir.file("unit"); }
     static std::string data(const std::string& name) {
         return std::string(TZ_PARAMS_DATA_DIR) + "/" + name;

@@ -39,13 +39,12 @@ TEST(Termination, SigtermClosesTheWindowAndSavesTheSettings) {
     EXPECT_TRUE(WIFEXITED(status)) << "ended by a signal instead of closing";
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
-    const std::string settings =
-        readWholeFile(config + "/tz_arko5/TZ_ARKO5_v91.ini").value_or("");
+    const std::string settings = readWholeFile(config + "/tz_arko5/TZ_ARKO5_v91.ini").value_or("");
     EXPECT_NE(settings.find("Language=3\n"), std::string::npos) << settings;
     Image saved{};
-    EXPECT_EQ(parseSavedImage(readWholeFile(config + "/tz_arko5/_TZ_ARKO5_v91.ini").value_or(""),
-                              saved),
-              300);
+    EXPECT_EQ(
+        parseSavedImage(readWholeFile(config + "/tz_arko5/_TZ_ARKO5_v91.ini").value_or(""), saved),
+        300);
 }
 
 }  // namespace

@@ -19,9 +19,12 @@
 #include "params/ign_reader.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
+#include "wait_for.h"
 
 namespace tz::gui {
 namespace {
+
+using tz::testing::waitFor;
 
 class TunerSession : public ::testing::TestWithParam<const char*> {
   protected:
@@ -34,14 +37,6 @@ class TunerSession : public ::testing::TestWithParam<const char*> {
                 dir.file("test_kodrum.txt"),
                 dir.path(),
                 {dir.path()}};
-    }
-    template <typename Condition>
-    static bool waitFor(Condition condition, int ms) {
-        for (int waited = 0; waited < ms; waited += 55) {
-            if (condition()) return true;
-            QTest::qWait(55);
-        }
-        return condition();
     }
     static Image settingsOf(const std::string& file) {
         Image image{};

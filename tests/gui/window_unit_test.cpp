@@ -10,9 +10,12 @@
 #include "gui/application.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
+#include "wait_for.h"
 
 namespace tz::gui {
 namespace {
+
+using tz::testing::waitFor;
 
 class WindowAndUnit : public ::testing::Test {
   protected:
@@ -27,16 +30,6 @@ class WindowAndUnit : public ::testing::Test {
                 {dir.path()}};
     }
     std::string port() const { return dir.file("unit"); }
-
-    // Lets the window's timer run until the condition holds or time is up.
-    template <typename Condition>
-    static bool waitFor(Condition condition, int ms) {
-        for (int waited = 0; waited < ms; waited += 55) {
-            if (condition()) return true;
-            QTest::qWait(55);
-        }
-        return condition();
-    }
 
     tz::testing::TempDir dir;
 };

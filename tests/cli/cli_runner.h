@@ -1,0 +1,30 @@
+// Runs tz_arko5-cli as a script would and collects what it said.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/atomic_file.h"
+#include "temp_dir.h"
+
+namespace tz::testing {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// The program with the arguments; its output goes through files in dir.
+inline CliRun runCli(const TempDir& dir, const std::string& arguments) {
+    const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+    const std::string command =
+        std::string(TZ_CLI_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
+            readWholeFile(errPath).value_or("")};
+}
+
+}  // namespace tz::testing
