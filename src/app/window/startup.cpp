@@ -113,6 +113,7 @@ void MainWindow::loadSettings() {
     params_.outside.language = s.language;
     files_.current = s.fileName;
     files_.last = s.lastFileName;
+    files_.dialogPath = s.lastFileName;
     const int page =
         s.activePage >= 0 && s.activePage < kWindowPages ? s.activePage : kDesignedPage;
     controls_.setItemIndex(id("PageControl1"), page);

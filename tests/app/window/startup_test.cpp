@@ -56,7 +56,10 @@ TEST_F(WindowTest, StoredSettingsAreRepairedOrBroughtOnScreen) {
     settings.values["BASIC/Top"] = "-3000";
     settings.values["BASIC/PageControl1->ActivePageIndex"] = "9";
     settings.values["BASIC/File"] = "/tunes/a.ign";
+    settings.values["BASIC/IniDir"] = "/tunes/b.ign";
     MainWindow& w = start();
+    w.clicked(id("MenuOpen"));
+    EXPECT_EQ(dialogs.openRequests.back().fileName, "/tunes/b.ign");
     EXPECT_EQ(w.portIndex(), 0);
     EXPECT_EQ(w.searchIndex(), 0);
     EXPECT_EQ(w.placement().left, (1920 - 991) / 2);
