@@ -71,9 +71,9 @@ TEST_F(CliUnit, FailuresAreReportedWithTheirText) {
          "program",
          1,
          "Unmatched version of PC and Ignition programs!  PC-91, IGN-85"},
-        {{"--drop", "30", "--seed", "3"}, "program", 0, ""},
-        {{"--corrupt", "30", "--seed", "4"}, "verify", 0, ""},
-        {{"--garbage", "30", "--seed", "5"}, "program", 0, ""},
+        {{"--drop", "20", "--seed", "3"}, "program", 0, ""},
+        {{"--corrupt", "20", "--seed", "4"}, "verify", 0, ""},
+        {{"--garbage", "20", "--seed", "5"}, "program", 0, ""},
         {{"--split", "50"}, "program", 0, ""},
     };
     for (const Case& c : cases) {
