@@ -12,13 +12,13 @@ cmake -S . -B build
 cmake --build build -j"$(nproc 2>/dev/null || echo 2)"
 
 if [[ " $* " != *" --port "* && -z "${TZ_ARKO5_PORTS:-}" ]]; then
-  demo=$(mktemp -d "${TMPDIR:-/tmp}/tz_arko5-demo.XXXXXX")
-  build/tz_arko5-sim --engine --link "$demo/simulated-unit" >"$demo/simulator.log" 2>&1 &
+  demo=$(mktemp -d "${TMPDIR:-/tmp}/tzdemo.XXXX")
+  build/tz_arko5-sim --engine --link "$demo/unit" >"$demo/simulator.log" 2>&1 &
   simulator=$!
   trap 'kill "$simulator" 2>/dev/null; rm -rf "$demo"' EXIT
-  for _ in $(seq 50); do [ -e "$demo/simulated-unit" ] && break; sleep 0.1; done
+  for _ in $(seq 50); do [ -e "$demo/unit" ] && break; sleep 0.1; done
   echo "No serial device given: demonstration with the simulated unit at $demo/simulated-unit."
   echo "Start with --port /dev/ttyUSB0 (or choose a port in the Com menu) for a real unit."
-  set -- "$@" --port "$demo/simulated-unit"
+  set -- "$@" --port "$demo/unit"
 fi
 build/tz_arko5 "$@"
