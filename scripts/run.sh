@@ -17,7 +17,7 @@ if [[ " $* " != *" --port "* && -z "${TZ_ARKO5_PORTS:-}" ]]; then
   simulator=$!
   trap 'kill "$simulator" 2>/dev/null; rm -rf "$demo"' EXIT
   for _ in $(seq 50); do [ -e "$demo/unit" ] && break; sleep 0.1; done
-  echo "No serial device given: demonstration with the simulated unit at $demo/simulated-unit."
+  echo "No serial device given: demonstration with the simulated unit at $demo/unit."
   echo "Start with --port /dev/ttyUSB0 (or choose a port in the Com menu) for a real unit."
   set -- "$@" --port "$demo/unit"
 fi
