@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
   fonts-dejavu-core fonts-dejavu-extra
 )
 
