@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     tz::sim::UnitModel unit(config);
     std::int64_t nowMs = 0;
 
-    tz::cli::MemorySettings settings;
+    tz::MemorySettingsStore settings;
     tz::cli::HeadlessDialogs dialogs(std::cerr);
     tz::cli::NoKeys keys;
     tz::cli::HeadlessHost host;

@@ -4,12 +4,11 @@
 #pragma once
 
 #include <iostream>
-#include <map>
 #include <optional>
 #include <string>
 
+#include "app/memory_settings.h"
 #include "app/services.h"
-#include "app/settings_store.h"
 
 namespace tz::cli {
 
@@ -33,24 +32,6 @@ class HeadlessDialogs : public Dialogs {
         err_ << text << '\n';
     }
     std::ostream& err_;
-};
-
-class MemorySettings : public SettingsStore {
-  public:
-    std::optional<std::string> readString(std::string_view section,
-                                          std::string_view key) const override {
-        const auto it = values_.find(std::string(section) + "/" + std::string(key));
-        if (it == values_.end()) return std::nullopt;
-        return it->second;
-    }
-    void writeString(std::string_view section, std::string_view key,
-                     std::string_view value) override {
-        values_[std::string(section) + "/" + std::string(key)] = std::string(value);
-    }
-    bool flush() override { return true; }
-
-  private:
-    std::map<std::string, std::string> values_;
 };
 
 class NoKeys : public Keyboard {

@@ -86,7 +86,7 @@ class HeadlessWindow {
 
   private:
     Context& context_;
-    MemorySettings settings_;
+    MemorySettingsStore settings_;
     NoKeys keys_;
     HeadlessHost host_;
     NoPrinter printer_;

@@ -47,8 +47,12 @@ void MainWindow::ButtonTestClick(ui::ControlId button) {
 }
 
 void MainWindow::HighlightLiveCell() {
-    liveCell_ = link::HighlightLiveCell(link_->live(), params_.image,
-                                        controls_.checked(id("CheckBoxTpsMapa")));
+    const link::LiveCell cell = link::HighlightLiveCell(link_->live(), params_.image,
+                                                        controls_.checked(id("CheckBoxTpsMapa")));
+    // The colours follow from the cell alone; repaint them only when it moved.
+    if (liveCellShown_ && cell == liveCell_) return;
+    liveCell_ = cell;
+    liveCellShown_ = true;
     for (const link::ControlColour& c : link::LiveCellColours(liveCell_))
         controls_.setColour(id(c.name), c.colour);
 }

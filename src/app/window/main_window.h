@@ -164,7 +164,8 @@ class MainWindow final : public UiEvents, private graphs::GraphHost, private lin
     int messageCountdown() const { return messageLine_.countdown; }
     bool connected() const { return link_ && link_->connected(); }
     const link::LinkCycle& link() const { return *link_; }
-    const WindowPlacement& placement() const { return shell_.placement; }
+    // Where the window is: its bounds as the toolkit keeps them up to date.
+    WindowPlacement placement() const;
 
   private:
     // Start-up pieces.
@@ -276,7 +277,6 @@ class MainWindow final : public UiEvents, private graphs::GraphHost, private lin
     } history_;
 
     struct Shell {
-        WindowPlacement placement;
         int activePage = 0;
         bool testMode = false;
         std::string pcVersionLine = "exe";
@@ -291,6 +291,7 @@ class MainWindow final : public UiEvents, private graphs::GraphHost, private lin
     // The conversation with the unit and its live values.
     std::unique_ptr<link::LinkCycle> link_;
     link::LiveCell liveCell_;
+    bool liveCellShown_ = false;
 
     // The three graphs, the cell selections and the graph mode.
     std::unique_ptr<graphs::GraphArea> graphArea_;

@@ -52,8 +52,6 @@ void MainWindow::FormCreate() {
     params_.outside.portIndex = 1;
     params_.image[field::BIKE] = 0;
     ApplyDefaults(params_.image, params_.keepSpecial);
-    shell_.placement =
-        centredPlacement(services_.host.screenWidth(), services_.host.screenHeight());
     files_.defaultPath = services_.programDirectory.empty()
                              ? std::string("data.ign")
                              : services_.programDirectory + "/data.ign";
@@ -95,6 +93,11 @@ void MainWindow::closing() {
     FormClose();
 }
 
+WindowPlacement MainWindow::placement() const {
+    const ui::Rect b = controls_.at(id("TFormHlav")).bounds;
+    return {b.left, b.top, b.height, b.width};
+}
+
 void MainWindow::buildWindow() {
     design::BuildPortMenu(controls_);
     design::BuildPowerOutPage(controls_);
@@ -103,10 +106,11 @@ void MainWindow::buildWindow() {
 }
 
 void MainWindow::loadSettings() {
-    const ShellSettings s = LoadSettings(services_.settings, shell_.placement, kDesignedPage);
-    shell_.placement =
-        onScreen(s.placement, services_.host.screenWidth(), services_.host.screenHeight());
-    const WindowPlacement& p = shell_.placement;
+    const int screenWidth = services_.host.screenWidth();
+    const int screenHeight = services_.host.screenHeight();
+    const ShellSettings s = LoadSettings(
+        services_.settings, centredPlacement(screenWidth, screenHeight), kDesignedPage);
+    const WindowPlacement p = onScreen(s.placement, screenWidth, screenHeight);
     controls_.setBounds(id("TFormHlav"), {p.left, p.top, p.width, p.height});
     params_.outside.portIndex = services_.portIndexOverride.value_or(s.portIndex);
     params_.outside.searchIndex = s.searchIndex;
@@ -125,9 +129,7 @@ void MainWindow::loadSettings() {
 
 void MainWindow::saveSettings() {
     ShellSettings s;
-    // The toolkit keeps the window's bounds up to date as the user moves it.
-    const ui::Rect bounds = controls_.at(id("TFormHlav")).bounds;
-    s.placement = {bounds.left, bounds.top, bounds.height, bounds.width};
+    s.placement = placement();
     s.portIndex = params_.outside.portIndex;
     s.searchIndex = params_.outside.searchIndex;
     s.language = params_.outside.language;

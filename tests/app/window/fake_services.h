@@ -7,31 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "app/memory_settings.h"
 #include "app/services.h"
-#include "app/settings_store.h"
 #include "graphs/recording_canvas.h"
 #include "print/about_box.h"
 
 namespace tz::testing {
 
-class MemorySettings : public SettingsStore {
+// The settings in memory, counting how often they were made durable.
+class MemorySettings : public MemorySettingsStore {
   public:
-    std::optional<std::string> readString(std::string_view section,
-                                          std::string_view key) const override {
-        const auto it = values.find(std::string(section) + "/" + std::string(key));
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    }
-    void writeString(std::string_view section, std::string_view key,
-                     std::string_view value) override {
-        values[std::string(section) + "/" + std::string(key)] = std::string(value);
-    }
     bool flush() override {
         ++flushes;
         return true;
     }
-
-    std::map<std::string, std::string> values;
     int flushes = 0;
 };
 
