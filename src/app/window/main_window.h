@@ -277,10 +277,8 @@ class MainWindow final : public UiEvents, private graphs::GraphHost, private lin
     } history_;
 
     struct Shell {
-        int activePage = 0;
         bool testMode = false;
         std::string pcVersionLine = "exe";
-        std::string buildDateText;
         bool closed = false;
     } shell_;
 

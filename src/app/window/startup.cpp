@@ -149,8 +149,7 @@ void MainWindow::applyCommandLineLanguage() {
 }
 
 void MainWindow::buildVersionTexts() {
-    shell_.buildDateText = MakeBuildDateText(buildDateCompilerForm());
-    shell_.pcVersionLine = FormatPcVersionLine(shell_.buildDateText);
+    shell_.pcVersionLine = FormatPcVersionLine(MakeBuildDateText(buildDateCompilerForm()));
 }
 
 }  // namespace tz
