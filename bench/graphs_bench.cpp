@@ -16,7 +16,7 @@
 #include "graphs/graph2d.h"
 #include "graphs/graph3d.h"
 #include "graphs/graph_area.h"
-#include "graphs/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 #include "params/param_state.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // every Open and Save.
 #include <benchmark/benchmark.h>
 
-#include "app/saved_image.h"
+#include "params/saved_image.h"
 #include "params/ign_reader.h"
 #include "params/ign_writer.h"
 #include "params/param_state.h"

@@ -11,7 +11,7 @@
 #include <deque>
 #include <vector>
 
-#include "app/window/main_window.h"
+#include "presenter/main_window.h"
 #include "cli/headless_services.h"
 #include "params/param_state.h"
 #include "sim/unit_model.h"

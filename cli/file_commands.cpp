@@ -2,9 +2,9 @@
 #include <iostream>
 #include <optional>
 
-#include "app/atomic_file.h"
-#include "app/build_info.h"
-#include "app/saved_image.h"
+#include "platform/atomic_file.h"
+#include "platform/build_info.h"
+#include "params/saved_image.h"
 #include "cli/cli_context.h"
 #include "params/ign_reader.h"
 #include "params/ign_writer.h"

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "app/memory_settings.h"
-#include "app/services.h"
+#include "platform/memory_settings.h"
+#include "presenter/services.h"
 
 namespace tz::cli {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <thread>
 
-#include "app/window/main_window.h"
+#include "presenter/main_window.h"
 #include "cli/cli_context.h"
 #include "cli/headless_services.h"
 #include "link/posix_serial_port.h"

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "print/about_box.h"
+#include "presenter/about_box.h"
 
 namespace tz::gui {
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "app/config_paths.h"
+#include "platform/config_paths.h"
 
 namespace tz::gui {
 

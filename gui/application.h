@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_file.h"
-#include "app/window/main_window.h"
+#include "platform/ini_file.h"
+#include "presenter/main_window.h"
 #include "gui/control_binding.h"
 #include "gui/desktop_service.h"
 #include "gui/print_service.h"

@@ -18,8 +18,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/controls/control_model.h"
-#include "app/ui_events.h"
+#include "controls/control_model.h"
+#include "presenter/ui_events.h"
 #include "gui/user_input.h"
 
 class QAction;

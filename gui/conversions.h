@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 
 class QPalette;
 

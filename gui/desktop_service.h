@@ -1,7 +1,7 @@
 // Opening documents with the desktop's viewer, the about box and the clock.
 #pragma once
 
-#include "app/services.h"
+#include "presenter/services.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "app/controls/control_model.h"
+#include "controls/control_model.h"
 
 namespace tz::gui {
 

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <unordered_map>
 
-#include "app/controls/control_model.h"
+#include "controls/control_model.h"
 
 class QAction;
 class QMainWindow;

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/services.h"
+#include "presenter/services.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "graphs/canvas.h"
+#include "canvas/canvas.h"
 
 namespace tz::gui {
 

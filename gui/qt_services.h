@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/services.h"
+#include "presenter/services.h"
 
 class QMainWindow;
 class QWidget;

@@ -2,7 +2,7 @@
 // QStatusBar.
 #pragma once
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 
 class QStatusBar;
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "app/services.h"
+#include "presenter/services.h"
 
 namespace tz::gui {
 

@@ -3,8 +3,8 @@
 
 #include <QString>
 
-#include "app/controls/control.h"
-#include "app/ui_events.h"
+#include "controls/control.h"
+#include "presenter/ui_events.h"
 
 namespace tz::gui {
 

@@ -1,7 +1,7 @@
 // Creates the Qt widget of one control and connects its user signals.
 #pragma once
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 
 class QObject;
 class QWidget;

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <optional>
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 
 class QWidget;
 

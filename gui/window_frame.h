@@ -8,8 +8,8 @@
 #include <QSize>
 #include <functional>
 
-#include "app/controls/control.h"
-#include "app/services.h"
+#include "controls/control.h"
+#include "presenter/services.h"
 
 class QMainWindow;
 class QScrollArea;

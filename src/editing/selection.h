@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "graphs/canvas.h"
+#include "canvas/canvas.h"
 
 namespace tz::editing {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "graphs/canvas.h"
+#include "canvas/canvas.h"
 
 namespace tz::graphs {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "editing/selection.h"
-#include "graphs/canvas.h"
+#include "canvas/canvas.h"
 #include "graphs/graph_host.h"
 
 namespace tz::graphs {

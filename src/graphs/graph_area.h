@@ -9,7 +9,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 #include "editing/selection.h"
 #include "graphs/graph2d.h"
 #include "graphs/graph3d.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 #include "graphs/graph_area.h"
 
 namespace tz::graphs {

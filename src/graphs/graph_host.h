@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "graphs/canvas.h"
+#include "canvas/canvas.h"
 #include "params/image.h"
 
 namespace tz::graphs {

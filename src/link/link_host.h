@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 #include "params/param_state.h"
 #include "texts/messages.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 #include "link/monitor.h"
 #include "params/image.h"
 

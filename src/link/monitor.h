@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/controls/control.h"
+#include "controls/control.h"
 #include "link/frame.h"
 #include "link/version_texts.h"
 #include "params/image.h"

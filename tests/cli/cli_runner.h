@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "temp_dir.h"
 
 namespace tz::testing {

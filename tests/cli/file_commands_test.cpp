@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "app/atomic_file.h"
-#include "app/saved_image.h"
+#include "platform/atomic_file.h"
+#include "params/saved_image.h"
 #include "cli_runner.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"

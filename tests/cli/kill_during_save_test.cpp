@@ -9,7 +9,7 @@
 #include <random>
 #include <thread>
 
-#include "app/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "temp_dir.h"
 
 namespace tz {

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cli_runner.h"
 #include "simulator_process.h"
 #include "temp_dir.h"

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "editing/interpolation.h"
-#include "graphs/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 #include "params/param_state.h"
 
 namespace tz::editing {

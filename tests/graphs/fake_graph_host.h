@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "graphs/graph_host.h"
-#include "graphs/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 #include "params/param_state.h"
 
 namespace tz::graphs::test {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/controls/control_model.h"
-#include "app/ui_events.h"
+#include "controls/control_model.h"
+#include "presenter/ui_events.h"
 #include "gui/control_binding.h"
 
 namespace tz::gui::test {

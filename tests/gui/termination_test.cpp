@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/atomic_file.h"
-#include "app/saved_image.h"
+#include "platform/atomic_file.h"
+#include "params/saved_image.h"
 #include "quiet_device.h"
 #include "temp_dir.h"
 

@@ -12,7 +12,7 @@
 
 #include <cstdlib>
 
-#include "app/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "fake_services.h"
 #include "graphs/graph_area_controls.h"
 #include "gui/application.h"

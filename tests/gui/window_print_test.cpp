@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "gui/application.h"
 #include "gui/print_service.h"
 #include "quiet_device.h"

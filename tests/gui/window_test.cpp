@@ -8,8 +8,8 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "app/atomic_file.h"
-#include "app/saved_image.h"
+#include "platform/atomic_file.h"
+#include "params/saved_image.h"
 #include "gui/application.h"
 #include "gui/control_widgets.h"
 #include "quiet_device.h"

@@ -1,0 +1,107 @@
+#include "design/design_parts.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace tz::design {
+namespace {
+
+using ui::Control;
+using ui::Kind;
+
+// One entry of a submenu; an entry without a name is a separator.
+struct MenuEntry {
+    std::string_view name = {};
+    std::string_view caption = {};
+    std::string_view shortcut = {};
+    bool checkable = false;
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+};
+
+constexpr MenuEntry kSeparator{};
+
+constexpr auto kFileMenu = std::to_array<MenuEntry>({
+    {.name = "MenuNew", .caption = "&New", .shortcut = "Ctrl+N"},
+    kSeparator,
+    {.name = "MenuOpen", .caption = "&Open", .shortcut = "F3"},
+    {.name = "MenuOpenExeDir", .caption = "Open from exe dir", .shortcut = "Ctrl+F3"},
+    kSeparator,
+    {.name = "MenuSave", .caption = "&Save", .shortcut = "F2"},
+    {.name = "MenuSaveExeDir", .caption = "Save to exe dir", .shortcut = "Ctrl+F2"},
+    kSeparator,
+    {.name = "MenuPrint", .caption = "&Print", .shortcut = "Ctrl+P"},
+    // The command exists without a visible entry.
+    {.name = "MenuPrintAll", .caption = "Print All", .visible = false},
+    kSeparator,
+    {.name = "MenuExit", .caption = "E&xit"},
+});
+
+constexpr auto kDeviceMenu = std::to_array<MenuEntry>({
+    {.name = "MenuRead", .caption = "&Read", .shortcut = "F7"},
+    {.name = "MenuVerify", .caption = "&Verify", .shortcut = "F8"},
+    {.name = "MenuProgram", .caption = "&Program", .shortcut = "F9"},
+});
+
+// Undo and redo start disabled: the history is empty.
+constexpr auto kToolsMenu = std::to_array<MenuEntry>({
+    {.name = "AdvanceMinus", .caption = "Advance -", .shortcut = "F4"},
+    {.name = "AdvancePlus", .caption = "Advance +", .shortcut = "F5"},
+    {.name = "MenuZpet", .caption = "Undo", .shortcut = "Ctrl+Z", .enabled = false},
+    {.name = "MenuZnovu", .caption = "Redo", .shortcut = "Ctrl+Alt+Z", .enabled = false},
+    {.name = "MenuInterpol", .caption = "Interpolace", .shortcut = "Ctrl+I"},
+});
+
+constexpr auto kLanguageMenu = std::to_array<MenuEntry>({
+    {.name = "MenuEnglish", .caption = "&English", .checkable = true, .checked = true},
+    {.name = "MenuGerman", .caption = "&German", .checkable = true},
+    {.name = "MenuFrench", .caption = "&France", .checkable = true},
+    {.name = "MenuCzech", .caption = "&Czech", .checkable = true},
+});
+
+constexpr auto kHelpMenu = std::to_array<MenuEntry>({
+    {.name = "MenuContens", .caption = "&Contens", .shortcut = "F1"},
+    {.name = "MenuAbout", .caption = "&About..."},
+});
+
+struct Submenu {
+    std::string_view name;
+    std::string_view caption;
+    std::span<const MenuEntry> entries;
+};
+
+// The port submenu is filled at run time.
+constexpr std::array<Submenu, 6> kSubmenus{{
+    {"MenuFile", "&File", kFileMenu},
+    {"MenuCom", "&Com", {}},
+    {"MenuDevice", "&Device", kDeviceMenu},
+    {"MenuTools", "&Tools", kToolsMenu},
+    {"MenuLanguage", "&Language", kLanguageMenu},
+    {"MenuHelp", "&Help", kHelpMenu},
+}};
+
+Control menuItem(const MenuEntry& entry) {
+    if (entry.name.empty()) return control(Kind::MenuSeparator, {}, {});
+    Control item = control(Kind::MenuItem, entry.name, {}, entry.caption);
+    item.shortcut = std::string(entry.shortcut);
+    item.checkable = entry.checkable;
+    item.checked = entry.checked;
+    item.enabled = entry.enabled;
+    item.visible = entry.visible;
+    return item;
+}
+
+}  // namespace
+
+void buildMainMenu(ui::ControlModel& model) {
+    const Builder bar(model, model.add(control(Kind::Menu, "MainMenu1", {})));
+    for (const Submenu& submenu : kSubmenus) {
+        const Builder items =
+            bar.into(bar.add(control(Kind::Menu, submenu.name, {}, submenu.caption)));
+        for (const MenuEntry& entry : submenu.entries) items.add(menuItem(entry));
+    }
+}
+
+}  // namespace tz::design

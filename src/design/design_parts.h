@@ -1,0 +1,27 @@
+// The parts of the window's design, one per area of the window, called in
+// this order by buildWindowDesign.
+#pragma once
+
+#include "design/design_builder.h"
+
+namespace tz::design {
+
+// The size of every tab sheet's client area.
+inline constexpr int kPageWidth = 645;
+inline constexpr int kPageHeight = 469;
+
+// The menu bar and its submenus.
+void buildMainMenu(ui::ControlModel& model);
+// The toolbar group box and its buttons, on the window.
+void buildToolbar(const Builder& window);
+// Pages of the page control, each given a builder on its tab sheet.
+void buildInputsPage(const Builder& page);
+void buildBikePage(const Builder& page);
+void buildAdvancePage(const Builder& page);
+void buildServoPage(const Builder& page);
+void buildTestPage(const Builder& page);
+// The banner, the live values around the pages, the message line and the
+// test row, on the window.
+void buildLiveValues(const Builder& window);
+
+}  // namespace tz::design

@@ -1,0 +1,60 @@
+#include "platform/config_paths.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "params/image.h"
+
+namespace tz {
+
+namespace {
+
+std::string homeDirectory() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+    return ".";
+}
+
+bool makeDirectory(const std::string& path) {
+    return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+}  // namespace
+
+std::string settingsFileName() {
+    return std::string(kProductName) + "_v" + std::to_string(kProtocolVersion) + ".ini";
+}
+
+std::string savedImageFileName() {
+    return "_" + settingsFileName();
+}
+
+std::string configDirectory() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string base =
+        (xdg && xdg[0] == '/') ? std::string(xdg) : homeDirectory() + "/.config";
+    return base + "/tz_arko5";
+}
+
+bool ensureConfigDirectory() {
+    const std::string dir = configDirectory();
+    const std::size_t slash = dir.rfind('/');
+    if (slash != std::string::npos && slash > 0) makeDirectory(dir.substr(0, slash));
+    return makeDirectory(dir);
+}
+
+std::string settingsFilePath() {
+    return configDirectory() + "/" + settingsFileName();
+}
+std::string savedImageFilePath() {
+    return configDirectory() + "/" + savedImageFileName();
+}
+std::string testModeMarkerPath() {
+    return configDirectory() + "/" + kTestModeMarkerFileName;
+}
+
+}  // namespace tz

@@ -1,0 +1,48 @@
+// The program's own state between runs: window placement, port, language,
+// file names and the active page, in section BASIC of the settings file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/settings_store.h"
+
+namespace tz {
+
+struct WindowPlacement {
+    int left = 0;
+    int top = 0;
+    int height = 812;
+    int width = 991;
+};
+
+inline constexpr int kDesignedWindowWidth = 991;
+inline constexpr int kDesignedWindowHeight = 812;
+
+// The window centred on a screen of the given size.
+WindowPlacement centredPlacement(int screenWidth, int screenHeight);
+
+struct ShellSettings {
+    WindowPlacement placement;
+    std::uint8_t portIndex = 0;    // 0..29 fixed ports, 30 automatic search
+    std::uint8_t searchIndex = 0;  // port the automatic search tried last
+    std::uint8_t language = 0;
+    std::string fileName;      // the current .ign file, empty after New or a read
+    std::string lastFileName;  // the last .ign file opened or saved
+    int activePage = 0;
+};
+
+inline constexpr const char* kSettingsSection = "BASIC";
+
+// Reads every key of section BASIC; a missing or unreadable key takes its
+// default: the placement and active page of `designed`, port 1 (index 0),
+// search index 255 (repaired later by the normalisation), English, no files.
+// Byte-sized indices are taken modulo 256.
+ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& designed,
+                           int designedPage);
+
+// Writes the ten keys in their fixed order and flushes the store; false when
+// the store could not be written.
+bool SaveSettings(SettingsStore& store, const ShellSettings& settings);
+
+}  // namespace tz

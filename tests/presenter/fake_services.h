@@ -1,0 +1,138 @@
+// Plain test doubles of the window's services.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/memory_settings.h"
+#include "presenter/services.h"
+#include "canvas/recording_canvas.h"
+#include "presenter/about_box.h"
+
+namespace tz::testing {
+
+// The settings in memory, counting how often they were made durable.
+class MemorySettings : public MemorySettingsStore {
+  public:
+    bool flush() override {
+        ++flushes;
+        return true;
+    }
+    int flushes = 0;
+};
+
+class ScriptedDialogs : public Dialogs {
+  public:
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    void showError(std::string_view text) override { errors.emplace_back(text); }
+    Answer askYesNoCancel(std::string_view text) override {
+        questions.emplace_back(text);
+        if (answers.empty()) return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<std::string> openFile(const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return nextPath();
+    }
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return nextPath();
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> paths;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+
+  private:
+    std::optional<std::string> nextPath() {
+        if (paths.empty()) return std::nullopt;
+        std::optional<std::string> p = paths.front();
+        paths.pop_front();
+        return p;
+    }
+};
+
+class HeldKeys : public Keyboard {
+  public:
+    Modifiers modifiers() const override { return held; }
+    Modifiers held;
+};
+
+class FakeHost : public WindowHost {
+  public:
+    void closeWindow() override { ++closeRequests; }
+    int screenWidth() const override { return width; }
+    int screenHeight() const override { return height; }
+
+    int closeRequests = 0;
+    int width = 1920;
+    int height = 1080;
+};
+
+class RecordingPrinter : public Printer {
+  public:
+    std::optional<std::string> printWindowImage() override {
+        jobs.push_back(onPrint ? onPrint() : "");
+        return failure;
+    }
+    // Called at each job, to look at the window as it is printed.
+    std::function<std::string()> onPrint;
+    std::vector<std::string> jobs;
+    std::optional<std::string> failure;
+};
+
+class FakeDesktop : public Desktop {
+  public:
+    bool openDocument(const std::string& fileName) override {
+        opened.push_back(fileName);
+        return viewerWorks;
+    }
+    void showAbout(const AboutContent& content) override {
+        aboutCaptions.push_back(content.caption);
+    }
+
+    std::vector<std::string> opened;
+    std::vector<std::string> aboutCaptions;
+    bool viewerWorks = true;
+};
+
+class FixedClock : public Clock {
+  public:
+    std::string shortDate() const override { return "10.12.2026"; }
+    std::string longTime() const override { return "04:30:00"; }
+};
+
+// Surfaces that draw into a recording canvas of a fixed size.
+class RecordedSurfaces : public Surfaces {
+  public:
+    void paint(ui::ControlId surface, const std::function<void(graphs::Canvas&)>& draw) override {
+        graphs::RecordingCanvas canvas(width, height);
+        draw(canvas);
+        ++paints[surface];
+        last[surface] = canvas.calls().size();
+    }
+    void movePointer(ui::ControlId surface, int x, int y) override {
+        pointerMoves.push_back({surface, x, y});
+    }
+
+    int width = 600;
+    int height = 400;
+    std::map<ui::ControlId, int> paints;
+    std::map<ui::ControlId, std::size_t> last;
+    struct Move {
+        ui::ControlId surface;
+        int x, y;
+    };
+    std::vector<Move> pointerMoves;
+};
+
+}  // namespace tz::testing

@@ -1,0 +1,66 @@
+// A main window on test doubles, started as the program starts it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "presenter/main_window.h"
+#include "fake_serial_port.h"
+#include "fake_services.h"
+#include "temp_dir.h"
+
+namespace tz::testing {
+
+class WindowTest : public ::testing::Test {
+  protected:
+    // A serial device that opens but never answers.
+    WindowTest() { line.device("/dev/ttyUSB0"); }
+
+    // Starts a window with the given command-line arguments.
+    MainWindow& start(std::vector<std::string> arguments = {}) {
+        window = std::make_unique<MainWindow>(WindowServices{settings,
+                                                             dialogs,
+                                                             keys,
+                                                             host,
+                                                             printer,
+                                                             desktop,
+                                                             clock,
+                                                             surfaces,
+                                                             dir.file("_TZ_ARKO5_v91.ini"),
+                                                             dir.file("test_kodrum.txt"),
+                                                             dir.path(),
+                                                             {dir.path()},
+                                                             line.factory(),
+                                                             [this] { return ports; }},
+                                              std::move(arguments));
+        window->FormCreate();
+        return *window;
+    }
+
+    ui::ControlModel& controls() { return window->controls(); }
+    const ui::Control& control(std::string_view name) { return controls()[name]; }
+    ui::ControlId id(std::string_view name) { return controls().id(name); }
+
+    // The user types a value into an up/down's edit box and leaves it.
+    void typeInto(std::string_view upDown, int value) {
+        const ui::ControlId edit = control(upDown).associate;
+        controls().userSetText(edit, std::to_string(value));
+        window->editExited(edit);
+    }
+
+    TempDir dir;
+    MemorySettings settings;
+    ScriptedDialogs dialogs;
+    HeldKeys keys;
+    FakeHost host;
+    RecordingPrinter printer;
+    FakeDesktop desktop;
+    FixedClock clock;
+    RecordedSurfaces surfaces;
+    link::testing::FakeLine line;
+    std::vector<std::string> ports{"/dev/ttyUSB0"};
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace tz::testing
