@@ -11,9 +11,9 @@
 #include <deque>
 #include <vector>
 
-#include "presenter/main_window.h"
-#include "cli/headless_services.h"
 #include "params/param_state.h"
+#include "platform/memory_settings.h"
+#include "presenter/window_presenter.h"
 #include "sim/unit_model.h"
 
 namespace {
@@ -51,6 +51,39 @@ class ModelLine final : public tz::link::SerialPort {
     bool open_ = false;
 };
 
+// The window's services doing nothing: the tick alone is measured, not its
+// drawing.
+struct NoDialogs : tz::Dialogs {
+    void showMessage(std::string_view) override {}
+    void showError(std::string_view) override {}
+    tz::Answer askYesNoCancel(std::string_view) override { return tz::Answer::Cancel; }
+    std::optional<std::string> openFile(const tz::FileDialogRequest&) override { return {}; }
+    std::optional<std::string> saveFile(const tz::FileDialogRequest&) override { return {}; }
+};
+struct NoKeys : tz::Keyboard {
+    tz::Modifiers modifiers() const override { return {}; }
+};
+struct Host : tz::WindowHost {
+    void closeWindow() override {}
+    int screenWidth() const override { return 1920; }
+    int screenHeight() const override { return 1080; }
+};
+struct NoPrinter : tz::Printer {
+    std::optional<std::string> printWindowImage() override { return {}; }
+};
+struct NoDesktop : tz::Desktop {
+    bool openDocument(const std::string&) override { return false; }
+    void showAbout(const tz::AboutContent&) override {}
+};
+struct NoClock : tz::Clock {
+    std::string shortDate() const override { return ""; }
+    std::string longTime() const override { return ""; }
+};
+struct NoSurfaces : tz::Surfaces {
+    void paint(tz::ui::ControlId, const std::function<void(tz::graphs::Canvas&)>&) override {}
+    void movePointer(tz::ui::ControlId, int, int) override {}
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,38 +95,37 @@ int main(int argc, char** argv) {
     std::int64_t nowMs = 0;
 
     tz::MemorySettingsStore settings;
-    tz::cli::HeadlessDialogs dialogs(std::cerr);
-    tz::cli::NoKeys keys;
-    tz::cli::HeadlessHost host;
-    tz::cli::NoPrinter printer;
-    tz::cli::NoDesktop desktop;
-    tz::cli::NoClock clock;
-    tz::cli::NoSurfaces surfaces;
-    tz::MainWindow window(
-        tz::WindowServices{settings,
-                           dialogs,
-                           keys,
-                           host,
-                           printer,
-                           desktop,
-                           clock,
-                           surfaces,
-                           "",
-                           "",
-                           ".",
-                           {},
-                           [&] { return std::make_unique<ModelLine>(unit, nowMs); },
-                           [] { return std::vector<std::string>{"model"}; }},
+    NoDialogs dialogs;
+    NoKeys keys;
+    Host host;
+    NoPrinter printer;
+    NoDesktop desktop;
+    NoClock clock;
+    NoSurfaces surfaces;
+    tz::presenter::WindowPresenter window(
+        tz::presenter::WindowServices{settings,
+                                      dialogs,
+                                      keys,
+                                      host,
+                                      printer,
+                                      desktop,
+                                      clock,
+                                      surfaces,
+                                      "",
+                                      "",
+                                      {},
+                                      {[&] { return std::make_unique<ModelLine>(unit, nowMs); },
+                                       [] { return std::vector<std::string>{"model"}; }, "."}},
         {});
     window.FormCreate();
     // The advance map page in 2D, so that live tracking redraws the graph.
-    window.pageChanged(window.controls().id("PageControl1"), 2);
-    window.radioClicked(window.controls().id("RadioGroupGraphMode"), 1);
+    window.pageChanged(window.controls().id(tz::ui::ControlName{"PageControl1"}), 2);
+    window.radioClicked(window.controls().id(tz::ui::ControlName{"RadioGroupGraphMode"}), 1);
 
     std::vector<double> micros;
     micros.reserve(static_cast<std::size_t>(ticks));
     for (int t = 0; t < ticks; ++t) {
-        nowMs += tz::MainWindow::kTickMs;
+        nowMs += tz::presenter::WindowPresenter::kTickMs;
         const auto start = std::chrono::steady_clock::now();
         window.tick();
         const auto end = std::chrono::steady_clock::now();
@@ -104,7 +136,7 @@ int main(int argc, char** argv) {
         return micros[static_cast<std::size_t>(q * static_cast<double>(micros.size() - 1))];
     };
     std::printf("ticks %d  engine rpm at end %u  median %.1f us  p99 %.1f us  max %.1f us\n", ticks,
-                window.link().live().rpm, at(0.5), at(0.99), micros.back());
+                window.session().live().rpm, at(0.5), at(0.99), micros.back());
     window.FormClose();
     return 0;
 }

@@ -1,14 +1,10 @@
 // Subcommands that work on .ign files alone: no unit, no window.
 #include <iostream>
-#include <optional>
 
-#include "platform/atomic_file.h"
-#include "platform/build_info.h"
-#include "params/saved_image.h"
 #include "cli/cli_context.h"
-#include "params/ign_reader.h"
-#include "params/ign_writer.h"
-#include "params/param_state.h"
+#include "params/saved_image.h"
+#include "session/reports.h"
+#include "session/session.h"
 
 namespace tz::cli {
 
@@ -16,30 +12,27 @@ namespace {
 
 using texts::Msg;
 
-// Loads a file the way start-up followed by Open does: the first-start
-// image, the file read over it, and a normalisation that remembers the
-// axes of the first one. Nothing when the file has no usable version key.
-std::optional<ParamState> loadIgnFile(Context& c, const std::string& path, int& exitCode) {
-    const std::optional<std::string> text = readWholeFile(path);
-    if (!text) {
+// A session without a unit that has opened the file as start-up followed by
+// Open does: the first-start image, the file read over it, and a repair that
+// remembers the axes of the first one. False, with the exit code, when the
+// file could not be read or has no usable version key.
+bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& exitCode) {
+    s.normalise();
+    const session::OpenResult result = s.open(path);
+    if (result.status == session::OpenStatus::CannotRead) {
         c.err << c.messages[Msg::MsgOpenFileError] << '\n';
         exitCode = kFileError;
-        return std::nullopt;
+        return false;
     }
-    ParamState state = firstStartState();
-    const IgnReadResult result = ReadIgnFile(*text, state.image);
-    for (IgnNotice notice : result.notices) {
-        c.err << c.messages[notice == IgnNotice::OlderVersion ? Msg::MsgOlderIgnFile
-                                                              : Msg::MsgIgnVersionMismatch]
-              << '\n';
-    }
-    if (result.version == 0) {
+    for (IgnNotice notice : result.notices)
+        c.err << c.messages[session::noticeMessage(notice)] << '\n';
+    if (result.status != session::OpenStatus::Opened) {
         exitCode = kFailure;
-        return std::nullopt;
+        return false;
     }
-    state.normalise();
+    s.normalise();
     exitCode = kSuccess;
-    return state;
+    return true;
 }
 
 }  // namespace
@@ -49,12 +42,11 @@ int normalizeCommand(Context& c) {
         c.err << "usage: tz_arko5-cli normalize IN.ign OUT.ign\n";
         return kUsage;
     }
+    session::Session s({});
     int exitCode = kSuccess;
-    const std::optional<ParamState> state = loadIgnFile(c, c.args[0], exitCode);
-    if (!state) return exitCode;
-    // Not connected: the unit's texts are empty.
-    const IgnTrailer trailer{"", "", "", buildDateCompilerForm(), buildTimeText()};
-    if (!writeFileAtomically(c.args[1], WriteIgnFile(state->image, trailer))) {
+    if (!openIgnFile(c, s, c.args[0], exitCode)) return exitCode;
+    // Not connected: the unit's texts in the trailer are empty.
+    if (!s.save(c.args[1])) {
         c.err << c.messages[Msg::MsgOpenFileError] << '\n';
         return kFileError;
     }
@@ -66,10 +58,10 @@ int imageCommand(Context& c) {
         c.err << "usage: tz_arko5-cli image IN.ign\n";
         return kUsage;
     }
+    session::Session s({});
     int exitCode = kSuccess;
-    const std::optional<ParamState> state = loadIgnFile(c, c.args[0], exitCode);
-    if (!state) return exitCode;
-    c.out << formatSavedImage(state->image);
+    if (!openIgnFile(c, s, c.args[0], exitCode)) return exitCode;
+    c.out << formatSavedImage(s.image());
     return kSuccess;
 }
 

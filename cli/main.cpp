@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     }
     const std::string_view name = argv[i++];
     for (; i < argc; ++i) context.args.emplace_back(argv[i]);
+    context.messages.fillCaptionEntries(context.language);
     context.messages.fillMessages(context.language);
     for (const Command& command : kCommands)
         if (command.name == name) return command.run(context);

@@ -51,42 +51,15 @@ class FuzzPort final : public SerialPort {
     bool open_ = false;
 };
 
-class Host final : public LinkHost {
-  public:
-    Host() : params_(firstStartState()) {
-        messages_.fillMessages(texts::Language::English);
-        messages_.fillCaptionEntries(texts::Language::English);
+// The events must stay within their ranges.
+void checkEvents(const LinkEvents& events) {
+    for (const LinkEvent& event : events) {
+        if (const auto* p = std::get_if<ProgressChanged>(&event))
+            if (p->position < 0 || p->position > p->maximum) std::abort();
+        if (const auto* p = std::get_if<PortOpened>(&event))
+            if (p->choice < 0 || p->choice > kPortAuto) std::abort();
     }
-    ParamState& params() override { return params_; }
-    const texts::MessageCatalogue& messages() const override { return messages_; }
-    bool PrepareToSend() override {
-        params_.normalise();
-        return true;
-    }
-    void NormaliseAndShow() override { params_.normalise(); }
-    void ImageWasRead() override { params_.normalise(); }
-    void ShowMessageLine(std::string_view, ui::Colour) override { countdown_ = 200; }
-    void SetMessageLineText(std::string_view) override {}
-    void ClearMessageLineCountdown() override { countdown_ = 0; }
-    bool TickMessageLine() override { return countdown_ > 0 && countdown_-- > 0; }
-    void SetProgress(int maximum, int position) override {
-        if (position < 0 || position > maximum) std::abort();
-    }
-    void ShowProgress() override {}
-    void ShowMessageBox(std::string_view) override {}
-    void SetNotConnectedBanner(bool) override {}
-    void ShowPortLabel(std::string_view) override {}
-    void CheckPortMenu(int index) override {
-        if (index < 0 || index > kPortAuto) std::abort();
-    }
-    void ShowMonitor(const MonitorDisplay&) override {}
-    void RefreshLayout() override {}
-
-  private:
-    ParamState params_;
-    texts::MessageCatalogue messages_;
-    int countdown_ = 0;
-};
+}
 
 void checkPrintable(const std::string& text, std::size_t limit) {
     if (text.size() > limit) std::abort();
@@ -98,9 +71,9 @@ void checkPrintable(const std::string& text, std::size_t limit) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Line line;
-    Host host;
+    ParamState params;
     LinkCycle cycle(
-        host, [&line] { return std::make_unique<FuzzPort>(line); },
+        params, [&line] { return std::make_unique<FuzzPort>(line); },
         [] {
             return std::vector<std::string>{"fuzz", "missing"};
         });
@@ -116,13 +89,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t op = data[at++];
         switch (op & 0x0F) {
             case 0:
-                cycle.Program();
+                params.normalise();
+                cycle.StartProgramming();
                 break;
             case 1:
-                cycle.Verify();
+                params.normalise();
+                cycle.StartVerify();
                 break;
             case 2:
-                cycle.Read();
+                cycle.StartRead();
                 break;
             case 3:
                 cycle.PressTestButton(static_cast<TestButton>((op >> 4) % 8));
@@ -148,7 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
         }
+        checkEvents(cycle.events());
         cycle.tick();
+        checkEvents(cycle.events());
 
         const Transfer& t = cycle.transfer();
         if (t.tickCounter >= kPollTicks) std::abort();

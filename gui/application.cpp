@@ -34,15 +34,25 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
           return binding_->widget(0);
       }),
       surfaces_([this] { return binding_.get(); }),
-      logic_(WindowServices{settings_, dialogs ? *dialogs : dialogs_, keyboard_, host_, printer_,
-                            desktop_, clock_, surfaces_, paths.savedImageFile, paths.testModeMarker,
-                            paths.programDirectory, paths.manualDirectories, QtSerialPortFactory(),
-                            link::SystemPortTable, paths.portIndex},
+      logic_(presenter::WindowServices{settings_,
+                                       dialogs ? *dialogs : dialogs_,
+                                       keyboard_,
+                                       host_,
+                                       printer_,
+                                       desktop_,
+                                       clock_,
+                                       surfaces_,
+                                       paths.savedImageFile,
+                                       paths.testModeMarker,
+                                       paths.manualDirectories,
+                                       {QtSerialPortFactory(), link::SystemPortTable,
+                                        paths.programDirectory},
+                                       paths.portIndex},
              std::move(arguments)) {
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);
     // Now that the surfaces exist, the layout draws the grid overlay on them.
-    logic_.RefreshLayout();
+    logic_.refreshLayout();
     binding_->sync();
 }
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/ini_file.h"
-#include "presenter/main_window.h"
 #include "gui/control_binding.h"
 #include "gui/desktop_service.h"
 #include "gui/print_service.h"
 #include "gui/qt_serial_port.h"
 #include "gui/qt_services.h"
 #include "gui/surfaces.h"
+#include "platform/ini_file.h"
+#include "presenter/window_presenter.h"
 
 namespace tz::gui {
 
@@ -44,7 +44,7 @@ class Application {
 
     void show();
     QMainWindow& window() { return window_; }
-    MainWindow& logic() { return logic_; }
+    presenter::WindowPresenter& logic() { return logic_; }
     ControlBinding& binding() { return *binding_; }
 
   private:
@@ -57,7 +57,7 @@ class Application {
     QtClock clock_;
     QtPrinter printer_;
     QtSurfaces surfaces_;
-    MainWindow logic_;
+    presenter::WindowPresenter logic_;
     std::unique_ptr<ControlBinding> binding_;
 };
 

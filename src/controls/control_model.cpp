@@ -1,8 +1,8 @@
 #include "controls/control_model.h"
 
 #include <algorithm>
-#include <cassert>
 #include <limits>
+#include <stdexcept>
 
 namespace tz::ui {
 
@@ -28,11 +28,8 @@ std::optional<int> parseEditNumber(std::string_view text) {
 
 ControlId ControlModel::add(Control control) {
     const auto id = static_cast<ControlId>(controls_.size());
-    if (!control.name.empty()) {
-        const bool inserted = byName_.emplace(control.name, id).second;
-        assert(inserted && "control names are unique");
-        (void)inserted;
-    }
+    if (!control.name.empty() && !byName_.emplace(control.name, id).second)
+        throw std::invalid_argument("two controls named " + control.name);
     const ControlId parent = control.parent;
     control.revision = ++revision_;
     controls_.push_back(std::move(control));
@@ -45,13 +42,14 @@ ControlId ControlModel::add(Control control) {
 }
 
 ControlId ControlModel::find(std::string_view name) const {
-    const auto it = byName_.find(std::string(name));
+    const auto it = byName_.find(name);
     return it == byName_.end() ? kNoControl : it->second;
 }
 
-ControlId ControlModel::id(std::string_view name) const {
-    const ControlId found = find(name);
-    assert(found != kNoControl && "unknown control name");
+ControlId ControlModel::id(ControlName name) const {
+    const ControlId found = find(name.text);
+    if (found == kNoControl)
+        throw std::invalid_argument("no control named " + std::string(name.text));
     return found;
 }
 

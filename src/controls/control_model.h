@@ -11,23 +11,27 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/control_name.h"
 
 namespace tz::ui {
 
 class ControlModel {
   public:
     // Adds a control; its name must be unique (empty names are allowed for
-    // anonymous decoration such as menu separators).
+    // anonymous decoration such as menu separators). Throws
+    // std::invalid_argument for a name that is already taken.
     ControlId add(Control control);
 
     // kNoControl when there is no control of that name.
     ControlId find(std::string_view name) const;
-    // The control of that name; the name must exist.
-    ControlId id(std::string_view name) const;
+    // The control of that name. Throws std::invalid_argument, naming it,
+    // when there is none: a wrong name is a fault of the program.
+    ControlId id(ControlName name) const;
     bool contains(std::string_view name) const { return find(name) != kNoControl; }
 
     const Control& at(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
-    const Control& operator[](std::string_view name) const { return at(id(name)); }
+    // The control of that name; throws as id() does.
+    const Control& operator[](std::string_view name) const { return at(id(ControlName{name})); }
     int size() const { return static_cast<int>(controls_.size()); }
     const std::vector<ControlId>& children(ControlId parent) const;
 
@@ -101,7 +105,14 @@ class ControlModel {
     std::vector<Control> controls_;
     std::vector<std::vector<ControlId>> children_;
     std::vector<ControlId> topLevel_;
-    std::unordered_map<std::string, ControlId> byName_;
+    // Looked up by string_view without building a string.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    std::unordered_map<std::string, ControlId, NameHash, std::equal_to<>> byName_;
     std::uint32_t revision_ = 0;
     ControlId focusRequest_ = kNoControl;
     bool focusNext_ = false;

@@ -10,7 +10,7 @@ namespace tz::design {
 // check mark once the port is opened.
 void BuildPortMenu(ui::ControlModel& model) {
     constexpr int kFixedPorts = 30;
-    const Builder menu(model, model.id("MenuCom"));
+    const Builder menu(model, model.id(ui::ControlName{"MenuCom"}));
     for (int i = 0; i <= kFixedPorts; ++i) {
         ui::Control item =
             control(ui::Kind::MenuItem, "MenuCom" + std::to_string(i + 1), {},

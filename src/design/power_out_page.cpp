@@ -57,7 +57,7 @@ void buildMap(const Builder& map, const std::string& n) {
 // One band per output, a third of the page high: the mode on the left, the
 // zone map on the right.
 void BuildPowerOutPage(ui::ControlModel& model) {
-    const ui::ControlId sheet = model.id("TabSheetPowerOut");
+    const ui::ControlId sheet = model.id(ui::ControlName{"TabSheetPowerOut"});
     const int width = model.at(sheet).bounds.width;
     const int band = model.at(sheet).bounds.height / 3;
     const Builder page(model, sheet);

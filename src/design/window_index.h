@@ -60,6 +60,8 @@ struct WindowIndex {
     // "Com 1".."Com 30", then "Com Auto": the port index is the position.
     std::array<ui::ControlId, kPortItems> portItems{};
     std::array<ui::ControlId, 8> testLabels{};
+    // The live state of power outputs 1..3.
+    std::array<ui::ControlId, 3> powerOutMonitorLabels{};
     // The test buttons: ignition 1 and 2, power outputs 1 to 3, speed,
     // servo + and servo -.
     std::array<ui::ControlId, 8> testButtons{};

@@ -6,25 +6,34 @@
 
 namespace tz::link {
 
-using texts::Msg;
-using ui::Colour;
-
 namespace {
 
 constexpr int kSavingFullScale = 600;
 constexpr int kSavingGaugeMax = 100;
 
+Report failureReport(LinkState failed) {
+    switch (failed) {
+        case LinkState::Programming:
+            return Report::ProgramFailed;
+        case LinkState::Verifying:
+            return Report::VerifyFailed;
+        case LinkState::Reading:
+        case LinkState::Idle:
+            break;
+    }
+    return Report::ReadFailed;
+}
+
 }  // namespace
 
-LinkCycle::LinkCycle(LinkHost& host, SerialPortFactory factory, PortTableSource portTable)
-    : host_(host),
-      port_(host, std::move(factory), std::move(portTable)),
-      unitVersionLine_(FormatUnitVersionLine(VersionState::Unknown, "", "", "", "")) {}
+LinkCycle::LinkCycle(ParamState& params, SerialPortFactory factory, PortTableSource portTable)
+    : params_(params), port_(std::move(factory), std::move(portTable)) {}
 
 void LinkCycle::tick() {
+    events_.clear();
     ReceiveFrames();
     stepState();
-    if (!host_.TickMessageLine()) transfer_.programmingCompleted = false;
+    stepReport();
     watchConnection();
 }
 
@@ -38,27 +47,19 @@ void LinkCycle::ReceiveFrames() {
 }
 
 void LinkCycle::DecodeMonitor(const Frame& frame) {
-    std::optional<MonitorResult> result =
-        DecodeMonitorFrame(frame, host_.params().image, host_.messages());
-    if (!result) return;
+    const std::optional<LiveValues> live = DecodeMonitorFrame(frame);
+    if (!live) return;
     watch_.answered();
     ++monitorFrames_;
-    live_ = result->live;
-    host_.ShowMonitor(result->display);
-    if (live_.running != runningMemory_) {
-        runningMemory_ = live_.running;
-        host_.RefreshLayout();
-    }
-    const std::string mismatch = live_.versionState == VersionState::Mismatch
-                                     ? VersionMismatchText(host_.messages(), live_.protocolVersion)
-                                     : std::string();
-    unitVersionLine_ =
-        FormatUnitVersionLine(live_.versionState, mismatch, unit_.name, unit_.date, unit_.time);
+    live_ = *live;
+    const bool runningChanged = live_.running != runningMemory_;
+    runningMemory_ = live_.running;
+    events_.push_back(MonitorFrame{live_, runningChanged});
 }
 
 void LinkCycle::HandleReplyFrame(const Frame& frame) {
     const LinkState before = transfer_.state;
-    const ReplyOutcome outcome = HandleReply(frame, transfer_, host_.params().image);
+    const ReplyOutcome outcome = HandleReply(frame, transfer_, params_.image);
     if (outcome == ReplyOutcome::Ignored) return;
     watch_.answered();
     const auto payload = FrameView(frame).subspan<1, kPayloadSize>();
@@ -70,15 +71,20 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
 
         case ReplyOutcome::VersionMismatch:
             unit_ = DecodeInfoPage(payload);
-            host_.NormaliseAndShow();
-            host_.ShowMessageBox(
-                VersionMismatchText(host_.messages(), payload[kInfoProtocolVersionByte]));
-            host_.ClearMessageLineCountdown();
+            params_.normalise();
+            events_.push_back(ImageRepaired{});
+            ended(Outcome::VersionMismatch, payload[kInfoProtocolVersionByte]);
+            // The box that tells the user replaces the report.
+            reportTicks_ = 0;
+            events_.push_back(ReportCleared{});
             return;
 
         case ReplyOutcome::InfoPage:
             unit_ = DecodeInfoPage(payload);
-            if (before == LinkState::Programming) host_.NormaliseAndShow();
+            if (before == LinkState::Programming) {
+                params_.normalise();
+                events_.push_back(ImageRepaired{});
+            }
             [[fallthrough]];
         case ReplyOutcome::NextPage:
             setProgress(progress_.maximum, progress_.position + 1);
@@ -86,18 +92,21 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
             return;
 
         case ReplyOutcome::ReadComplete:
-            host_.params().image = transfer_.readPages;
-            host_.ImageWasRead();
+            // The verify that follows compares the unit with the repaired pages.
+            params_.image = transfer_.readPages;
+            params_.normalise();
+            events_.push_back(ImageRead{});
             [[fallthrough]];
         case ReplyOutcome::ProgramComplete:
             SendPageFrame();
-            host_.ShowMessageLine(text(Msg::MsgVerifyProgress) + ":", Colour::ButtonFace);
+            show(Report::Verifying);
             setProgress(progress_.maximum, 0);
             return;
 
         case ReplyOutcome::VerifyComplete:
             setProgress(progress_.maximum, progress_.maximum);
-            host_.ShowMessageLine(text(Msg::MsgVerifyProgress) + ": OK", Colour::ButtonFace);
+            show(Report::VerifyOk);
+            ended(Outcome::Succeeded);
             return;
     }
 }
@@ -114,13 +123,10 @@ void LinkCycle::stepState() {
         case StepAction::SendPoll:
             SendPollFrame();
             break;
-        case StepAction::Failed: {
-            const Msg error = step.failed == LinkState::Programming ? Msg::MsgProgramError
-                              : step.failed == LinkState::Verifying ? Msg::MsgVerifyError
-                                                                    : Msg::MsgReadError;
-            host_.ShowMessageLine(text(error), Colour::Red);
+        case StepAction::Failed:
+            show(failureReport(step.failed));
+            ended(Outcome::Failed);
             break;
-        }
     }
     if (idle) stepIdle();
 }
@@ -128,58 +134,63 @@ void LinkCycle::stepState() {
 void LinkCycle::stepIdle() {
     const int saving = live_.savingCountdown;
     if (saving > 0) {
-        host_.ShowMessageLine(text(Msg::MsgSaving), Colour::ButtonFace);
+        show(Report::Saving);
         setProgress(kSavingGaugeMax,
                     std::max(0, kSavingGaugeMax * (kSavingFullScale - saving) / kSavingFullScale));
         return;
     }
     setProgress(kPageCount, progress_.position);
     if (transfer_.programmingCompleted) {
-        host_.SetMessageLineText(text(Msg::MsgProgramDevice) + ": OK");
+        events_.push_back(ProgrammingDone{});
         setProgress(kPageCount, kPageCount);
     }
 }
 
+void LinkCycle::stepReport() {
+    if (reportTicks_ > 0)
+        --reportTicks_;
+    else
+        transfer_.programmingCompleted = false;
+}
+
 void LinkCycle::watchConnection() {
-    switch (watch_.step()) {
-        case ConnectionWatch::Step::Connected:
-            host_.SetNotConnectedBanner(false);
-            return;
-        case ConnectionWatch::Step::NotConnected:
-            host_.SetNotConnectedBanner(true);
-            return;
-        case ConnectionWatch::Step::Reopen:
-            break;
-    }
-    host_.SetNotConnectedBanner(true);
+    lastWatchStep_ = watch_.step();
+    if (lastWatchStep_ != ConnectionWatch::Step::Reopen) return;
     port_.ClosePort();
     port_.setSilentReopen(true);
-    OutsideSettings& outside = host_.params().outside;
+    OutsideSettings& outside = params_.outside;
     outside.searchIndex = static_cast<std::uint8_t>((outside.searchIndex + 1) % (kPortAuto + 1));
-    OpenPort();
+    openPort();
+}
+
+void LinkCycle::openPort() {
+    const PortOpened opened = port_.OpenPort(params_.outside);
+    if (!opened.opened && params_.outside.portIndex == kPortAuto) watch_.reconnect = kReopenAtOnce;
+    events_.push_back(opened);
 }
 
 void LinkCycle::OpenPort() {
-    if (!port_.OpenPort() && host_.params().outside.portIndex == kPortAuto)
-        watch_.reconnect = kReopenAtOnce;
+    events_.clear();
+    openPort();
 }
 
 void LinkCycle::ClosePort() {
+    events_.clear();
     port_.ClosePort();
 }
 
 void LinkCycle::ChoosePort(int index) {
-    host_.params().outside.portIndex =
-        static_cast<std::uint8_t>(std::clamp(index, 0, int{kPortAuto}));
+    events_.clear();
+    params_.outside.portIndex = static_cast<std::uint8_t>(std::clamp(index, 0, int{kPortAuto}));
     port_.ClosePort();
     port_.setSilentReopen(false);
-    OpenPort();
+    openPort();
 }
 
 void LinkCycle::SendPageFrame() {
     transfer_.tickCounter = 0;
-    port_.Send(BuildPageFrame(transfer_.pageByte, host_.params().image,
-                              transfer_.state == LinkState::Reading));
+    port_.Send(
+        BuildPageFrame(transfer_.pageByte, params_.image, transfer_.state == LinkState::Reading));
 }
 
 void LinkCycle::SendPollFrame() {
@@ -190,40 +201,45 @@ void LinkCycle::setProgress(int maximum, int position) {
     const Progress next{maximum, std::min(position, maximum)};
     if (next.maximum == progress_.maximum && next.position == progress_.position) return;
     progress_ = next;
-    host_.SetProgress(progress_.maximum, progress_.position);
+    events_.push_back(ProgressChanged{progress_.maximum, progress_.position});
 }
 
-void LinkCycle::startShown(Msg message) {
-    host_.ShowMessageLine(text(message), Colour::ButtonFace);
+void LinkCycle::show(Report report) {
+    reportTicks_ = kReportTicks;
+    events_.push_back(ReportShown{report});
+}
+
+void LinkCycle::started(Report report) {
+    show(report);
     progress_.position = 0;
-    host_.SetProgress(progress_.maximum, 0);
-    host_.ShowProgress();
+    events_.push_back(ProgressChanged{progress_.maximum, 0});
+    events_.push_back(ProgressShown{});
 }
 
-void LinkCycle::Program() {
-    if (host_.PrepareToSend()) StartProgramming();
-}
-
-void LinkCycle::Verify() {
-    if (host_.PrepareToSend()) StartVerify();
+void LinkCycle::ended(Outcome outcome, int unitVersion) {
+    events_.push_back(TransferEnded{transfer_.operation, outcome, unitVersion});
 }
 
 void LinkCycle::StartProgramming() {
+    events_.clear();
     transfer_.startProgramming();
-    startShown(Msg::MsgProgramDevice);
+    started(Report::ProgramStarted);
 }
 
 void LinkCycle::StartVerify() {
+    events_.clear();
     transfer_.startVerify();
-    startShown(Msg::MsgVerifyProgress);
+    started(Report::VerifyStarted);
 }
 
-void LinkCycle::Read() {
+void LinkCycle::StartRead() {
+    events_.clear();
     transfer_.startRead();
-    startShown(Msg::MsgReadProgress);
+    started(Report::ReadStarted);
 }
 
 void LinkCycle::PressTestButton(TestButton button) {
+    events_.clear();
     tests_.press(button);
 }
 

@@ -1,61 +1,66 @@
 // The link cycle: the conversation with the unit, advanced one step per
 // 55 ms tick, and the commands that start a transfer or choose the port.
 //
-// The window's tick runs, in this order: its graph service; tick() (frame
-// reception and dispatch, the state step with polls, resends and the
-// saving countdown, the message line step through LinkHost::TickMessageLine,
-// the connection watch with the banner and the reopenings); then the live
-// cell highlight from live() (see live_cell.h); then status panel 4 with
-// unitVersionLine().
+// tick() runs, in this order: frame reception and dispatch, the state step
+// with polls, resends and the saving countdown, the report's lifetime, and
+// the connection watch with its reopenings. Every tick and every command
+// replaces events() with what it brought about; the link shows nothing.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "link/connection_watch.h"
 #include "link/info_page.h"
-#include "link/link_host.h"
+#include "link/link_events.h"
 #include "link/monitor.h"
 #include "link/port_connection.h"
 #include "link/port_names.h"
 #include "link/serial_port.h"
 #include "link/test_requests.h"
 #include "link/transfer.h"
+#include "params/param_state.h"
 
 namespace tz::link {
 
+// How long a report stays current, in ticks: while a finished programming
+// run's report is current, the idle link keeps saying that it is done.
+inline constexpr int kReportTicks = 200;
+
 class LinkCycle {
   public:
-    LinkCycle(LinkHost& host, SerialPortFactory factory,
+    // The link reads the image for the pages it sends and compares, writes the
+    // unit's pages into it after a read, repairs it where a transfer needs
+    // that, and keeps the port choice in its outside settings.
+    LinkCycle(ParamState& params, SerialPortFactory factory,
               PortTableSource portTable = SystemPortTable);
 
-    // Timer1Timer's part of the link.
     void tick();
 
-    // MenuProgramClick (F9, BitBtnProgram): prepare the image, then
-    // StartProgramming. Nothing while the window's binding is busy.
-    void Program();
-    // MenuVerifyClick (F8, BitBtnVerify): prepare the image, then StartVerify.
-    void Verify();
-    // MenuReadClick (F7, ButtonRead): StartRead. The window empties its
-    // current file name and rebuilds its caption itself.
-    void Read();
-    // Also for automatic programming after a change, undo and redo; these
-    // do not read the controls first.
+    // Start a transfer, replacing whatever runs.
     void StartProgramming();
     void StartVerify();
+    void StartRead();
 
-    // MenuCom1Click: item index 0..29 a fixed port, 30 the automatic search.
+    // Item index 0..29 a fixed port, 30 the automatic search.
     void ChoosePort(int index);
     // Start-up and shut-down.
     void OpenPort();
     void ClosePort();
 
-    // ButtonTestClick: the request goes out with the next poll frame.
+    // The request goes out with the next poll frame.
     void PressTestButton(TestButton button);
+
+    // What the last tick or command brought about, in order.
+    const LinkEvents& events() const { return events_; }
 
     LinkState state() const { return transfer_.state; }
     const Transfer& transfer() const { return transfer_; }
+    // The unit answered within the watchdog's time.
     bool connected() const { return watch_.connected(); }
+    // The watchdog's verdict of the last tick: false from its first silent
+    // tick on (the not-connected banner follows it).
+    bool answeringAtLastTick() const { return lastWatchStep_ == ConnectionWatch::Step::Connected; }
     bool portOpen() const { return port_.isOpen(); }
     // Live values of the last accepted monitor frame (all 0 before).
     const LiveValues& live() const { return live_; }
@@ -63,11 +68,10 @@ class LinkCycle {
     std::uint64_t monitorFrames() const { return monitorFrames_; }
     // Name, build date and time of the unit from its last info page.
     const UnitInfo& unitInfo() const { return unit_; }
-    // Status panel 4: "not connected", the version mismatch text, or the
-    // unit's name, date and time.
-    const std::string& unitVersionLine() const { return unitVersionLine_; }
-    // The devices behind the menu items Com 1.. (at most 30), for the
-    // menu's hints; see port_names.h.
+    // The device of the last opening of the port (empty when none stood behind
+    // the choice).
+    const std::string& device() const { return port_.device(); }
+    // The devices behind the menu items Com 1.. (at most 30); see port_names.h.
     std::vector<std::string> portDevices() const { return port_.devices(); }
 
   private:
@@ -81,24 +85,29 @@ class LinkCycle {
     void HandleReplyFrame(const Frame& frame);
     void stepState();
     void stepIdle();
+    void stepReport();
     void watchConnection();
+    void openPort();
     void SendPageFrame();
     void SendPollFrame();
     void setProgress(int maximum, int position);
-    void startShown(texts::Msg text);
-    const std::string& text(texts::Msg id) const { return host_.messages()[id]; }
+    void show(Report report);
+    void started(Report report);
+    void ended(Outcome outcome, int unitVersion = 0);
 
-    LinkHost& host_;
+    ParamState& params_;
     PortConnection port_;
     Transfer transfer_;
     ConnectionWatch watch_;
+    ConnectionWatch::Step lastWatchStep_ = ConnectionWatch::Step::NotConnected;
     TestRequests tests_;
     LiveValues live_;
     std::uint64_t monitorFrames_ = 0;
     bool runningMemory_ = false;
     UnitInfo unit_;
-    std::string unitVersionLine_;
     Progress progress_;
+    int reportTicks_ = 0;
+    LinkEvents events_;
 };
 
 }  // namespace tz::link

@@ -45,25 +45,4 @@ LiveCell HighlightLiveCell(const LiveValues& live, const Image& image, bool tpsM
     return cell;
 }
 
-std::vector<ControlColour> LiveCellColours(const LiveCell& cell) {
-    using ui::Colour;
-    const auto mark = [](bool live, Colour normal) { return live ? Colour::Lime : normal; };
-    std::vector<ControlColour> out;
-    out.reserve(4 * kAxisPoints + kMapRows * kMapColumns);
-    for (int k = 0; k < kAxisPoints; ++k) {
-        const std::string n = std::to_string(k + 1);
-        out.push_back({"EditRpmAdv" + n, mark(cell.hasCell && k == cell.column, Colour::Window)});
-        out.push_back({"LabelTps" + n, mark(k == cell.row, Colour::ButtonFace)});
-        const Colour servo = mark(k == cell.servoPoint, Colour::Window);
-        out.push_back({"EditRpmPriv" + n, servo});
-        out.push_back({"EditNapPriv" + n, servo});
-    }
-    for (int r = 0; r < kMapRows; ++r)
-        for (int c = 0; c < kMapColumns; ++c)
-            out.push_back(
-                {"Edit" + std::to_string(50 + 10 * r + c),
-                 mark(cell.hasCell && r == cell.row && c == cell.column, Colour::Window)});
-    return out;
-}
-
 }  // namespace tz::link

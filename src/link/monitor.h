@@ -1,22 +1,22 @@
 // The monitor frame: the unit's answer to a poll, decoded into the live
-// values that the rest of the program uses and into the texts and colours
-// of the live labels, which the window applies to its controls.
+// values that the rest of the program uses.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
 
-#include "controls/control.h"
 #include "link/frame.h"
-#include "link/version_texts.h"
-#include "params/image.h"
-#include "texts/messages.h"
 
 namespace tz::link {
+
+// Whether the unit speaks this program's protocol version.
+enum class VersionState { Unknown = 0, Mismatch = 1, Match = 2 };
+
+// Bits of LiveValues::errorBits.
+inline constexpr std::uint8_t kPolarityError1 = 0x01;
+inline constexpr std::uint8_t kPolarityError2 = 0x02;
+inline constexpr std::uint8_t kSystemError1 = 0x04;  // channel 2: kSystemError1 << 1
 
 // Everything a monitor frame reports, as numbers and flags.
 struct LiveValues {
@@ -51,41 +51,7 @@ struct LiveValues {
     VersionState versionState = VersionState::Unknown;
 };
 
-// One label of the live monitor: what changes, by the label's name in the
-// window design. Empty optionals leave that property as it is.
-struct LabelUpdate {
-    std::string_view name;
-    std::optional<std::string> text;
-    std::optional<ui::Colour> colour;
-    std::optional<bool> visible;
-
-    bool operator==(const LabelUpdate&) const = default;
-};
-
-struct GaugeUpdate {
-    std::string_view name;
-    int position = 0;
-
-    bool operator==(const GaugeUpdate&) const = default;
-};
-
-struct MonitorDisplay {
-    std::vector<LabelUpdate> labels;
-    std::vector<GaugeUpdate> gauges;  // CGaugeRpm and CGaugeTps, both 0..100
-};
-
-struct MonitorResult {
-    LiveValues live;
-    MonitorDisplay display;
-};
-
-// Nothing for a frame with a wrong check byte. The texts are built from the
-// catalogue in its current language; the image gives the rev limiter of the
-// speed bar and the modes that name the power outputs.
-std::optional<MonitorResult> DecodeMonitorFrame(FrameView frame, const Image& image,
-                                                const texts::MessageCatalogue& messages);
-
-// What LabelVersion shows while the unit reports another protocol version.
-std::string VersionMismatchText(const texts::MessageCatalogue& messages, int unitVersion);
+// Nothing for a frame with a wrong check byte.
+std::optional<LiveValues> DecodeMonitorFrame(FrameView frame);
 
 }  // namespace tz::link

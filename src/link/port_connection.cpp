@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include "link/link_host.h"
-#include "params/normalise.h"
-
 namespace tz::link {
 
-PortConnection::PortConnection(LinkHost& host, SerialPortFactory factory, PortTableSource table)
-    : host_(host), factory_(std::move(factory)), table_(std::move(table)) {}
+PortConnection::PortConnection(SerialPortFactory factory, PortTableSource table)
+    : factory_(std::move(factory)), table_(std::move(table)) {}
 
 std::string PortConnection::deviceOf(int index) const {
     const std::vector<std::string> table = table_();
@@ -17,22 +14,20 @@ std::string PortConnection::deviceOf(int index) const {
                : std::string();
 }
 
-bool PortConnection::OpenPort() {
-    const OutsideSettings& outside = host_.params().outside;
+PortOpened PortConnection::OpenPort(const OutsideSettings& outside) {
     const bool automatic = outside.portIndex == kPortAuto;
-    const int index = automatic ? outside.searchIndex : outside.portIndex;
-    const std::string device = deviceOf(index);
-    host_.ShowPortLabel("COM= " + (device.empty() ? "COM" + std::to_string(index + 1) : device));
+    PortOpened result;
+    result.tried = automatic ? outside.searchIndex : outside.portIndex;
+    result.choice = outside.portIndex;
+    device_ = deviceOf(result.tried);
 
     port_ = factory_();
-    const bool opened = port_->open(device);
-    if (!opened) {
+    result.opened = port_->open(device_);
+    if (!result.opened) {
         port_.reset();
-        if (!silentReopen_ && !automatic)
-            host_.ShowMessageBox(host_.messages()[texts::Msg::MsgComOpenError]);
+        result.tellUser = !silentReopen_ && !automatic;
     }
-    host_.CheckPortMenu(outside.portIndex);
-    return opened;
+    return result;
 }
 
 void PortConnection::ClosePort() {

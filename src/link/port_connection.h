@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "link/frame.h"
+#include "link/link_events.h"
 #include "link/serial_port.h"
+#include "params/normalise.h"
 
 namespace tz::link {
-
-class LinkHost;
 
 // The device table of Com 1..Com 30; see port_names.h.
 using PortTableSource = std::function<std::vector<std::string>()>;
@@ -24,19 +24,20 @@ inline constexpr int kReceiveBufferSize = 10000;
 
 class PortConnection {
   public:
-    PortConnection(LinkHost& host, SerialPortFactory factory, PortTableSource table);
+    PortConnection(SerialPortFactory factory, PortTableSource table);
 
     // Opens the port that the port index names, or in automatic mode the
-    // one the search index names; shows it in LabelCom and checks its menu
-    // item. A fixed port that fails to open is reported once in a message
-    // box unless the opening is a silent one. Returns false when the port
-    // did not open.
-    bool OpenPort();
+    // one the search index names. A fixed port that fails to open is for the
+    // user to hear of, unless the opening is a silent one.
+    PortOpened OpenPort(const OutsideSettings& outside);
     void ClosePort();
     bool isOpen() const { return port_ != nullptr && port_->isOpen(); }
 
     // Reopenings by the watchdog are silent; a choice of the user is not.
     void setSilentReopen(bool silent) { silentReopen_ = silent; }
+
+    // The device of the last opening (empty when its choice has none).
+    const std::string& device() const { return device_; }
 
     // The device table of this moment.
     std::vector<std::string> devices() const { return table_(); }
@@ -53,10 +54,10 @@ class PortConnection {
     // The device behind menu item index, empty when there is none.
     std::string deviceOf(int index) const;
 
-    LinkHost& host_;
     SerialPortFactory factory_;
     PortTableSource table_;
     std::unique_ptr<SerialPort> port_;
+    std::string device_;
     bool silentReopen_ = false;
     std::array<std::uint8_t, kReceiveBufferSize> buffer_{};
 };

@@ -6,29 +6,18 @@ namespace {
 
 struct ButtonBit {
     TestButton button;
-    std::string_view controlName;
     int requestByte;  // 0 = A, 1 = B, 2 = C
     std::uint8_t bit;
 };
 
 constexpr ButtonBit kButtons[] = {
-    {TestButton::Ignition1, "ButtonTestIgn1", 0, 0x01},
-    {TestButton::Ignition2, "ButtonTestIgn2", 0, 0x02},
-    {TestButton::PowerOut1, "ButtonTestPOut1", 1, 0x01},
-    {TestButton::PowerOut2, "ButtonTestPOut2", 1, 0x02},
-    {TestButton::PowerOut3, "ButtonTestPOut3", 1, 0x04},
-    {TestButton::Rpm, "ButtonTestRpm", 1, 0x10},
-    {TestButton::ServoPlus, "ButtonTestServoPlus", 2, 0x01},
-    {TestButton::ServoMinus, "ButtonTestServoMinus", 2, 0x02},
+    {TestButton::Ignition1, 0, 0x01}, {TestButton::Ignition2, 0, 0x02},
+    {TestButton::PowerOut1, 1, 0x01}, {TestButton::PowerOut2, 1, 0x02},
+    {TestButton::PowerOut3, 1, 0x04}, {TestButton::Rpm, 1, 0x10},
+    {TestButton::ServoPlus, 2, 0x01}, {TestButton::ServoMinus, 2, 0x02},
 };
 
 }  // namespace
-
-std::optional<TestButton> TestButtonByName(std::string_view controlName) {
-    for (const ButtonBit& b : kButtons)
-        if (b.controlName == controlName) return b.button;
-    return std::nullopt;
-}
 
 void TestRequests::press(TestButton button) {
     for (const ButtonBit& b : kButtons)

@@ -4,8 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <string_view>
 
 namespace tz::link {
 
@@ -19,9 +17,6 @@ enum class TestButton : std::uint8_t {
     ServoPlus,
     ServoMinus,
 };
-
-// The button behind a control name such as "ButtonTestIgn1".
-std::optional<TestButton> TestButtonByName(std::string_view controlName);
 
 class TestRequests {
   public:

@@ -4,6 +4,7 @@ namespace tz::link {
 
 void Transfer::startProgramming() {
     state = LinkState::Programming;
+    operation = Operation::Program;
     pageByte = kInfoPage;
     attempts = 0;
     programmingCompleted = false;
@@ -11,12 +12,14 @@ void Transfer::startProgramming() {
 
 void Transfer::startVerify() {
     state = LinkState::Verifying;
+    operation = Operation::Verify;
     pageByte = kFirstVerifyPage;
     attempts = 0;
 }
 
 void Transfer::startRead() {
     state = LinkState::Reading;
+    operation = Operation::Read;
     pageByte = kReadInfoPage;
     attempts = 0;
     readPages = {};

@@ -10,6 +10,10 @@ namespace tz::link {
 
 enum class LinkState : std::uint8_t { Idle = 0, Programming = 1, Verifying = 2, Reading = 3 };
 
+// What the user started: a programming run (pages stored, then verified), a
+// verify, or a read (pages read, then verified).
+enum class Operation : std::uint8_t { Program, Verify, Read };
+
 inline constexpr int kPollTicks = 6;
 inline constexpr int kResendTicks = 4;
 inline constexpr int kMaxTransmissions = 5;
@@ -20,6 +24,9 @@ inline constexpr std::uint8_t kReadInfoPage = 0x40;
 
 struct Transfer {
     LinkState state = LinkState::Idle;
+    // What the running (or last) transfer was started as; a programming run
+    // and a read go on with a verify of their own.
+    Operation operation = Operation::Program;
     std::uint8_t pageByte = 0;
     int tickCounter = 0;  // ticks since the last frame went out
     int attempts = 0;     // transmissions of the current page

@@ -1,9 +1,12 @@
-// Writing the texts of the current language into the window.
+#include "presenter/captions.h"
+
+#include <algorithm>
+
+#include "design/control_names.h"
 #include "texts/captions.h"
-#include "presenter/main_window.h"
 #include "texts/language.h"
 
-namespace tz {
+namespace tz::presenter {
 
 namespace {
 
@@ -13,22 +16,28 @@ texts::Language languageOf(std::uint8_t index) {
 
 }  // namespace
 
-void MainWindow::SetLanguage(std::uint8_t language) {
-    params_.outside.language = language;
-    services_.host.languageChanged(language);
-    FillMessages();
-    FillCaptions();
-    ShowImage();
+Captions::Captions(ui::ControlModel& controls, session::Session& session, WindowHost& host,
+                   std::function<bool()> cellsSelected)
+    : controls_(controls),
+      session_(session),
+      host_(host),
+      cellsSelected_(std::move(cellsSelected)) {}
+
+void Captions::setLanguage(std::uint8_t language) {
+    session_.params().outside.language = language;
+    host_.languageChanged(language);
+    fillMessages();
+    fillCaptions();
 }
 
-void MainWindow::FillCaptions() {
-    const texts::Language language = languageOf(params_.outside.language);
+void Captions::fillCaptions() {
+    const texts::Language language = languageOf(this->language());
     texts::CaptionInputs inputs;
     inputs.language = language;
-    inputs.syncMethod = params_.image[field::SYNC_METHOD];
-    inputs.cellsSelected = graphArea_->selection().state != editing::BandState::Empty;
-    inputs.connected = connected();
-    inputs.fileName = files_.current;
+    inputs.syncMethod = session_.image()[field::SYNC_METHOD];
+    inputs.cellsSelected = cellsSelected_();
+    inputs.connected = session_.connected();
+    inputs.fileName = session_.fileName();
 
     // A combo box keeps its selection while its items are replaced.
     ui::ControlId comboInProgress = ui::kNoControl;
@@ -40,8 +49,7 @@ void MainWindow::FillCaptions() {
     };
 
     for (const texts::CaptionAssignment& a : texts::fillCaptions(inputs)) {
-        const ui::ControlId target = controls_.find(a.target);
-        if (target == ui::kNoControl) continue;  // a control created with a later view
+        const ui::ControlId target = controls_.id(ui::ControlName{a.target});
         if (a.aspect != texts::Aspect::ComboItem || target != comboInProgress) finishCombo();
         switch (a.aspect) {
             case texts::Aspect::Caption:
@@ -75,21 +83,20 @@ void MainWindow::FillCaptions() {
     }
     finishCombo();
     messages_.fillCaptionEntries(language);
-    FillMessages();
+    fillMessages();
 }
 
-void MainWindow::FillMessages() {
-    const texts::Language language = languageOf(params_.outside.language);
+void Captions::fillMessages() {
+    const texts::Language language = languageOf(this->language());
     messages_.fillMessages(language);
-    for (const texts::CaptionAssignment& a : texts::fillMessageCaptions(language, connected())) {
-        const ui::ControlId target = controls_.find(a.target);
-        if (target != ui::kNoControl) controls_.setCaption(target, a.text);
-    }
+    for (const texts::CaptionAssignment& a :
+         texts::fillMessageCaptions(language, session_.connected()))
+        controls_.setCaption(controls_.id(ui::ControlName{a.target}), a.text);
 }
 
-void MainWindow::updateWindowCaption() {
-    controls_.setCaption(id("TFormHlav"),
-                         messages_[texts::Msg::MsgWindowTitle] + "       " + files_.current);
+void Captions::updateWindowTitle() {
+    controls_.setCaption(controls_.id(ctl::TFormHlav),
+                         messages_[texts::Msg::MsgWindowTitle] + "       " + session_.fileName());
 }
 
-}  // namespace tz
+}  // namespace tz::presenter

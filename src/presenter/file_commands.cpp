@@ -1,12 +1,9 @@
-// New, Open and Save of .ign parameter files.
-#include "platform/atomic_file.h"
-#include "platform/build_info.h"
-#include "presenter/main_window.h"
-#include "params/defaults.h"
-#include "params/ign_reader.h"
-#include "params/ign_writer.h"
+#include "presenter/file_commands.h"
 
-namespace tz {
+#include "design/control_names.h"
+#include "session/reports.h"
+
+namespace tz::presenter {
 
 using texts::Msg;
 
@@ -18,98 +15,93 @@ FileFilter ignFilter() {
 
 }  // namespace
 
-void MainWindow::MenuNewClick() {
-    if (services_.dialogs.askYesNoCancel(messages_[Msg::MsgAskDefaults]) != Answer::Yes) return;
-    ApplyDefaults(params_.image, params_.keepSpecial);
-    CommitEdit();
-    controls_.setVisible(id("LabelHlaseni"), false);
-    controls_.setVisible(id("CGaugeProgram"), false);
-    files_.current.clear();
-    updateWindowCaption();
+FileCommands::FileCommands(ui::ControlModel& controls, session::Session& session,
+                           FieldBinding& binding, EditCommands& edits, Captions& captions,
+                           MessageLine& messageLine, Dialogs& dialogs, Keyboard& keyboard)
+    : controls_(controls),
+      session_(session),
+      binding_(binding),
+      edits_(edits),
+      captions_(captions),
+      messageLine_(messageLine),
+      dialogs_(dialogs),
+      keyboard_(keyboard) {}
+
+void FileCommands::newSettings() {
+    if (dialogs_.askYesNoCancel(captions_.messages()[Msg::MsgAskDefaults]) != Answer::Yes) return;
+    session_.newSettings();
+    edits_.commitEdit();
+    messageLine_.hide();
+    captions_.updateWindowTitle();
 }
 
-void MainWindow::MenuSaveClick(bool fromToolButton) {
-    if (binding_.busy) return;
-    if (fromToolButton && services_.keyboard.modifiers().ctrl())
-        files_.dialogPath = files_.defaultPath;
+void FileCommands::save(bool fromToolButton) {
+    if (binding_.busy()) return;
+    if (fromToolButton && keyboard_.modifiers().ctrl()) dialogPath_ = session_.defaultFilePath();
     FileDialogRequest request;
-    request.fileName = files_.dialogPath;
+    request.fileName = dialogPath_;
     request.filters = {ignFilter()};
     request.defaultExtension = "ign";
     request.confirmOverwrite = true;
-    const std::optional<std::string> path = services_.dialogs.saveFile(request);
+    const std::optional<std::string> path = dialogs_.saveFile(request);
     if (!path) return;
 
-    ReadControls();
-    params_.normalise();
-    ShowImage();
-    const link::UnitInfo& unit = link_->unitInfo();
-    const IgnTrailer trailer{unit.date, unit.time, unit.name, buildDateCompilerForm(),
-                             buildTimeText()};
-    if (!writeFileAtomically(*path, WriteIgnFile(params_.image, trailer))) {
-        services_.dialogs.showMessage(messages_[Msg::MsgOpenFileError]);
+    edits_.takeControls();
+    if (!session_.save(*path)) {
+        dialogs_.showMessage(captions_.messages()[Msg::MsgOpenFileError]);
         return;
     }
-    files_.current = *path;
-    files_.last = *path;
-    files_.dialogPath = *path;
-    updateWindowCaption();
+    dialogPath_ = *path;
+    captions_.updateWindowTitle();
 }
 
-void MainWindow::MenuSaveExeDirClick() {
-    files_.dialogPath = files_.defaultPath;
-    MenuSaveClick(false);
+void FileCommands::saveToProgramDirectory() {
+    dialogPath_ = session_.defaultFilePath();
+    save(false);
 }
 
-void MainWindow::MenuOpenClick(bool fromToolButton) {
-    if (fromToolButton && services_.keyboard.modifiers().ctrl())
-        files_.dialogPath = files_.defaultPath;
+void FileCommands::open(bool fromToolButton) {
+    if (fromToolButton && keyboard_.modifiers().ctrl()) dialogPath_ = session_.defaultFilePath();
     FileDialogRequest request;
-    request.fileName = files_.dialogPath.empty() ? std::string(" ") : files_.dialogPath;
+    request.fileName = dialogPath_.empty() ? std::string(" ") : dialogPath_;
     request.filters = {ignFilter(), {"All Files (*.*)", "*"}};
     request.defaultExtension = "ign";
-    if (const std::optional<std::string> path = services_.dialogs.openFile(request))
-        openIgnFile(*path);
-    controls_.setVisible(id("LabelHlaseni"), false);
-    controls_.setVisible(id("CGaugeProgram"), false);
+    if (const std::optional<std::string> path = dialogs_.openFile(request)) openFile(*path);
+    messageLine_.hide();
 }
 
-void MainWindow::MenuOpenExeDirClick() {
-    files_.dialogPath = files_.defaultPath;
-    MenuOpenClick(false);
+void FileCommands::openFromProgramDirectory() {
+    dialogPath_ = session_.defaultFilePath();
+    open(false);
 }
 
-bool MainWindow::openIgnFile(const std::string& path) {
-    const std::optional<std::string> text = readWholeFile(path);
-    if (!text) {
-        services_.dialogs.showMessage(messages_[Msg::MsgOpenFileError]);
+bool FileCommands::openFile(const std::string& path) {
+    const session::OpenResult result = session_.open(path);
+    if (result.status == session::OpenStatus::CannotRead) {
+        dialogs_.showMessage(captions_.messages()[Msg::MsgOpenFileError]);
         return false;
     }
-    const IgnReadResult result = ReadIgnFile(*text, params_.image);
     for (IgnNotice notice : result.notices)
-        services_.dialogs.showMessage(
-            messages_[notice == IgnNotice::OlderVersion ? Msg::MsgOlderIgnFile
-                                                        : Msg::MsgIgnVersionMismatch]);
-    if (result.version == 0) return false;
-    CommitEdit();
-    files_.current = path;
-    files_.last = path;
-    files_.dialogPath = path;
-    updateWindowCaption();
+        dialogs_.showMessage(captions_.messages()[session::noticeMessage(notice)]);
+    if (result.status != session::OpenStatus::Opened) return false;
+    edits_.commitEdit();
+    dialogPath_ = path;
+    captions_.updateWindowTitle();
     return true;
 }
 
-void MainWindow::ComboBoxBikeChange() {
-    if (const int item = controls_.itemIndex(id("ComboBoxBike")); item >= 0)
-        params_.image[field::BIKE] = encoding::encodeBike(item);
-    if (const int item = controls_.itemIndex(id("ComboBoxSynchro")); item >= 0)
-        params_.image[field::SYNC_METHOD] = static_cast<std::uint8_t>(item);
-    params_.keepSpecial = true;
-    if (params_.image[field::BIKE] != kBikeSpecial) MenuNewClick();
-    ApplyBikePreset(params_.image);
-    ShowImage();
-    CommitEdit();
-    FillCaptions();
+void FileCommands::bikeChanged() {
+    Image& im = session_.image();
+    if (const int item = controls_.itemIndex(controls_.id(ctl::ComboBoxBike)); item >= 0)
+        im[field::BIKE] = encoding::encodeBike(item);
+    if (const int item = controls_.itemIndex(controls_.id(ctl::ComboBoxSynchro)); item >= 0)
+        im[field::SYNC_METHOD] = static_cast<std::uint8_t>(item);
+    session_.keepSpecialSetup();
+    if (im[field::BIKE] != kBikeSpecial) newSettings();
+    session_.applyBikePreset();
+    binding_.showImage(session_.image());
+    edits_.commitEdit();
+    captions_.fillCaptions();
 }
 
-}  // namespace tz
+}  // namespace tz::presenter

@@ -428,8 +428,8 @@ constexpr auto kMessageFillPlaceholders = std::to_array<EntryCaptionRow>({
 });
 
 constexpr auto kGraphCheckBoxCaptions = std::to_array<CaptionRow>({
-    {"fillCheck", Aspect::Caption, {"Fill", "Fill", "Fill", "Skryté hrany"}},
-    {"heightColoursCheck",
+    {"CheckBoxGraphFill", Aspect::Caption, {"Fill", "Fill", "Fill", "Skryté hrany"}},
+    {"CheckBoxGraphHeightColors",
      Aspect::Caption,
      {"Height colors", "Height colors", "Height colors", "Výškové barvy"}},
 });

@@ -16,13 +16,13 @@ class AdvanceGrid : public ::testing::Test {
   protected:
     const ui::ControlModel& m = designedWindow();
     const WindowIndex index = buildWindowIndex(m);
-    const ControlId grid = m.id("GroupBox6");
+    const ControlId grid = m.id(ui::ControlName{"GroupBox6"});
 
     Rect bounds(ControlId id) const { return m.at(id).bounds; }
 };
 
 TEST_F(AdvanceGrid, FillsTheAdvancePage) {
-    EXPECT_EQ(m.at(grid).parent, m.id("TabSheetAdvance"));
+    EXPECT_EQ(m.at(grid).parent, m.id(ui::ControlName{"TabSheetAdvance"}));
     EXPECT_EQ(bounds(grid), (Rect{0, 0, 645, 469}));
 }
 
@@ -66,13 +66,13 @@ TEST_F(AdvanceGrid, AxesAndColumnSpinButtons) {
 }
 
 TEST_F(AdvanceGrid, ControlsUnderTheGrid) {
-    EXPECT_EQ(bounds(m.id("RadioGroupGraphMode")), (Rect{415, 427, 159, 33}));
-    EXPECT_EQ(bounds(m.id("CSpinButtonAll")), (Rect{580, 432, 15, 27}));
-    EXPECT_EQ(bounds(m.id("EditBaseAdv")), (Rect{63, 435, 21, 21}));
-    EXPECT_EQ(bounds(m.id("EditKorekceAdv1")).left, 216);
-    EXPECT_EQ(bounds(m.id("EditKorekceAdv2")).left, 261);
-    EXPECT_EQ(bounds(m.id("CheckBoxTpsMapa")).left, 13);
-    EXPECT_EQ(bounds(m.id("CheckBoxIgnAll")).left, 598);
+    EXPECT_EQ(bounds(m.id(ui::ControlName{"RadioGroupGraphMode"})), (Rect{415, 427, 159, 33}));
+    EXPECT_EQ(bounds(m.id(ui::ControlName{"CSpinButtonAll"})), (Rect{580, 432, 15, 27}));
+    EXPECT_EQ(bounds(m.id(ui::ControlName{"EditBaseAdv"})), (Rect{63, 435, 21, 21}));
+    EXPECT_EQ(bounds(m.id(ui::ControlName{"EditKorekceAdv1"})).left, 216);
+    EXPECT_EQ(bounds(m.id(ui::ControlName{"EditKorekceAdv2"})).left, 261);
+    EXPECT_EQ(bounds(m.id(ui::ControlName{"CheckBoxTpsMapa"})).left, 13);
+    EXPECT_EQ(bounds(m.id(ui::ControlName{"CheckBoxIgnAll"})).left, 598);
     EXPECT_FALSE(m["CheckBoxIgnAll"].checked);
 }
 

@@ -44,7 +44,7 @@ TEST_F(PowerOutPage, BandsFollowThePageSize) {
 }
 
 TEST_F(PowerOutPage, MapControlsInsideTheGroup) {
-    const ui::ControlId map = m.id("GroupBoxPOutMap2");
+    const ui::ControlId map = m.id(ui::ControlName{"GroupBoxPOutMap2"});
     struct Case {
         const char* name;
         Rect bounds;

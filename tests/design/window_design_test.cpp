@@ -24,7 +24,8 @@ bool isMenu(Kind kind) {
 
 std::vector<std::string> childNames(const ui::ControlModel& m, std::string_view parent) {
     std::vector<std::string> names;
-    for (ControlId child : m.children(m.id(parent))) names.push_back(m.at(child).name);
+    for (ControlId child : m.children(m.id(ui::ControlName{parent})))
+        names.push_back(m.at(child).name);
     return names;
 }
 
@@ -148,7 +149,7 @@ TEST(WindowDesign, WindowPagesAndStatusBar) {
 
 TEST(WindowDesign, MenuBarAndItems) {
     const ui::ControlModel& m = designedWindow();
-    const ControlId bar = m.id("MainMenu1");
+    const ControlId bar = m.id(ui::ControlName{"MainMenu1"});
     EXPECT_EQ(m.at(bar).parent, ui::kNoControl);
     EXPECT_EQ(childNames(m, "MainMenu1"),
               (std::vector<std::string>{"MenuFile", "MenuCom", "MenuDevice", "MenuTools",
@@ -185,7 +186,7 @@ TEST(WindowDesign, MenuBarAndItems) {
     EXPECT_FALSE(m["MenuPrintAll"].visible);
 
     int checked = 0;
-    for (ControlId language : m.children(m.id("MenuLanguage"))) {
+    for (ControlId language : m.children(m.id(ui::ControlName{"MenuLanguage"}))) {
         EXPECT_TRUE(m.at(language).checkable) << m.at(language).name;
         checked += m.at(language).checked ? 1 : 0;
     }
@@ -194,7 +195,7 @@ TEST(WindowDesign, MenuBarAndItems) {
 
 TEST(WindowDesign, PortMenuHoldsThirtyPortsAndTheSearch) {
     const ui::ControlModel& m = designedWindow();
-    const std::vector<ControlId>& items = m.children(m.id("MenuCom"));
+    const std::vector<ControlId>& items = m.children(m.id(ui::ControlName{"MenuCom"}));
     ASSERT_EQ(items.size(), 31U);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const Control& item = m.at(items[i]);
@@ -213,7 +214,7 @@ TEST(WindowDesign, ToolbarButtonsStayOutOfTheTabOrder) {
               (std::vector<std::string>{"SpeedButton6", "SpeedButtonOpen", "SpeedButtonSave",
                                         "SpeedButtonPrint", "SpeedButtonZpet", "SpeedButtonZnovu",
                                         "ButtonRead", "BitBtnVerify", "BitBtnProgram"}));
-    for (ControlId button : m.children(m.id("GroupBoxToolBar"))) {
+    for (ControlId button : m.children(m.id(ui::ControlName{"GroupBoxToolBar"}))) {
         EXPECT_FALSE(m.at(button).tabStop) << m.at(button).name;
     }
     EXPECT_EQ(m["SpeedButton6"].picture, "new");

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "controls/control_model.h"
-#include "presenter/ui_events.h"
 #include "gui/control_binding.h"
+#include "presenter/ui_events.h"
 
 namespace tz::gui::test {
 
@@ -70,7 +70,7 @@ class BindingTest : public ::testing::Test {
     // Binds the model (tests may add to it first), shows the window and
     // waits until it is active.
     void bind();
-    ui::ControlId id(std::string_view name) const { return model.id(name); }
+    ui::ControlId id(std::string_view name) const { return model.id(ui::ControlName{name}); }
     QWidget* widget(std::string_view name) const { return binding->widget(id(name)); }
     template <class W>
     W* widget(std::string_view name) const {

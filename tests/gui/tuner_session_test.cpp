@@ -12,11 +12,11 @@
 
 #include <cstdlib>
 
-#include "platform/atomic_file.h"
 #include "fake_services.h"
 #include "graphs/graph_area_controls.h"
 #include "gui/application.h"
 #include "params/ign_reader.h"
+#include "platform/atomic_file.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 #include "wait_for.h"
@@ -54,62 +54,63 @@ TEST_P(TunerSession, EditSaveProgramThenReadBackTheSameSettings) {
         Application program(paths(), {GetParam()}, &dialogs);
         program.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
-        MainWindow& logic = program.logic();
+        presenter::WindowPresenter& logic = program.logic();
         const ui::ControlModel& model = logic.controls();
         ControlBinding& binding = program.binding();
-        ASSERT_TRUE(waitFor([&] { return logic.connected(); }, 3000));
+        ASSERT_TRUE(waitFor([&] { return logic.session().connected(); }, 3000));
 
         // A motorcycle: "Honda NSR 250 MC18 -", with the defaults.
         auto* pages = program.window().findChild<QTabWidget*>();
         pages->setCurrentIndex(1);
-        auto* bike = qobject_cast<QComboBox*>(binding.widget(model.id("ComboBoxBike")));
+        auto* bike =
+            qobject_cast<QComboBox*>(binding.widget(model.id(ui::ControlName{"ComboBoxBike"})));
         ASSERT_NE(bike, nullptr);
         dialogs.answers = {Answer::Yes};
         bike->setCurrentIndex(4);
         emit bike->activated(4);
-        EXPECT_EQ(logic.image()[field::SYNC_METHOD], 6);
+        EXPECT_EQ(logic.session().image()[field::SYNC_METHOD], 6);
 
         // A cell typed in, then the whole map with the TPS rows.
         pages->setCurrentIndex(2);
-        QWidget* cell = binding.widget(model.id("Edit146"));
+        QWidget* cell = binding.widget(model.id(ui::ControlName{"Edit146"}));
         cell->setFocus();
         QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(cell, QStringLiteral("37"));
         QTest::keyClick(cell, Qt::Key_Return);
-        EXPECT_EQ(logic.image()[advanceCell(9, 6)], 37);
+        EXPECT_EQ(logic.session().image()[advanceCell(9, 6)], 37);
 
         // In 2D: drag one point up, and wheel another.
-        logic.controls().setItemIndex(model.id("RadioGroupGraphMode"), 1);
-        logic.radioClicked(model.id("RadioGroupGraphMode"), 1);
+        logic.controls().setItemIndex(model.id(ui::ControlName{"RadioGroupGraphMode"}), 1);
+        logic.radioClicked(model.id(ui::ControlName{"RadioGroupGraphMode"}), 1);
         binding.sync();
         QTest::qWait(120);
-        QWidget* map = binding.widget(model.id(graphs::kMapGraph));
-        const graphs::Point p = logic.graphArea().mapGraph().pointAt(0, 3);
-        const int before = logic.image()[advanceCell(9, 3)];
+        QWidget* map = binding.widget(model.id(ui::ControlName{graphs::kMapGraph}));
+        const graphs::Point p = logic.graphs().area().mapGraph().pointAt(0, 3);
+        const int before = logic.session().image()[advanceCell(9, 3)];
         QTest::mouseMove(map, QPoint(p.x, p.y));
         QTest::mousePress(map, Qt::LeftButton, {}, QPoint(p.x, p.y));
         for (int dy = 5; dy <= 30; dy += 5) QTest::mouseMove(map, QPoint(p.x, p.y - dy));
         QTest::mouseRelease(map, Qt::LeftButton, {}, QPoint(p.x, p.y - 30));
-        EXPECT_GT(logic.image()[advanceCell(9, 3)], before);
+        EXPECT_GT(logic.session().image()[advanceCell(9, 3)], before);
 
-        const graphs::Point q = logic.graphArea().mapGraph().pointAt(0, 8);
+        const graphs::Point q = logic.graphs().area().mapGraph().pointAt(0, 8);
         QTest::mouseMove(map, QPoint(q.x, q.y));
         QTest::qWait(60);
-        const int wheelBefore = logic.image()[advanceCell(9, 8)];
+        const int wheelBefore = logic.session().image()[advanceCell(9, 8)];
         QWheelEvent wheel(QPointF(q.x, q.y), map->mapToGlobal(QPointF(q.x, q.y)), QPoint(),
                           QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(program.window().windowHandle(), &wheel);
-        EXPECT_NE(logic.image()[advanceCell(9, 8)], wheelBefore);
+        EXPECT_NE(logic.session().image()[advanceCell(9, 8)], wheelBefore);
 
         // Back to the grid with all rows: select three cells, interpolate.
-        logic.image()[field::TPS_MAPA] = 1;
-        logic.image()[advanceCell(0, 0)] = 10;
-        logic.image()[advanceCell(0, 2)] = 40;
-        logic.controls().setItemIndex(model.id("RadioGroupGraphMode"), 0);
-        logic.radioClicked(model.id("RadioGroupGraphMode"), 0);
-        logic.CommitEdit();
+        logic.session().image()[field::TPS_MAPA] = 1;
+        logic.session().image()[advanceCell(0, 0)] = 10;
+        logic.session().image()[advanceCell(0, 2)] = 40;
+        logic.controls().setItemIndex(model.id(ui::ControlName{"RadioGroupGraphMode"}), 0);
+        logic.radioClicked(model.id(ui::ControlName{"RadioGroupGraphMode"}), 0);
+        logic.edits().commitEdit();
         binding.sync();
-        QWidget* overlay = binding.widget(model.id(graphs::kGridOverlay));
+        QWidget* overlay = binding.widget(model.id(ui::ControlName{graphs::kGridOverlay}));
         const ui::Rect o = model[graphs::kGridOverlay].bounds;
         const ui::Rect first = model["Edit50"].bounds;
         const ui::Rect third = model["Edit52"].bounds;
@@ -119,46 +120,47 @@ TEST_P(TunerSession, EditSaveProgramThenReadBackTheSameSettings) {
         QTest::mouseRelease(overlay, Qt::LeftButton, {},
                             QPoint(third.right() - o.left - 3, third.top - o.top + 8));
         QTest::keyClick(&program.window(), Qt::Key_I, Qt::ControlModifier);
-        EXPECT_EQ(logic.image()[advanceCell(0, 1)], 25);
+        EXPECT_EQ(logic.session().image()[advanceCell(0, 1)], 25);
 
         // Undo the interpolation and redo it.
         QTest::keyClick(&program.window(), Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_NE(logic.image()[advanceCell(0, 1)], 25);
+        EXPECT_NE(logic.session().image()[advanceCell(0, 1)], 25);
         QTest::keyClick(&program.window(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
-        EXPECT_EQ(logic.image()[advanceCell(0, 1)], 25);
+        EXPECT_EQ(logic.session().image()[advanceCell(0, 1)], 25);
 
         // Save, then program until the unit has stored the settings.
         dialogs.paths = {dir.file("tuned.ign")};
         QTest::keyClick(&program.window(), Qt::Key_F2);
-        ASSERT_EQ(logic.fileName(), dir.file("tuned.ign"));
+        ASSERT_EQ(logic.session().fileName(), dir.file("tuned.ign"));
         QTest::keyClick(&program.window(), Qt::Key_F9);
         // The unit reports its saving countdown, then the success text stays.
-        const std::string saving = logic.messages()[texts::Msg::MsgSaving];
-        EXPECT_TRUE(waitFor([&] { return logic.messageLine() == saving; }, 8000))
-            << logic.messageLine();
-        const std::string ok = logic.messages()[texts::Msg::MsgProgramDevice] + ": OK";
+        const std::string saving = logic.captions().messages()[texts::Msg::MsgSaving];
+        EXPECT_TRUE(waitFor([&] { return logic.messageLine().text() == saving; }, 8000))
+            << logic.messageLine().text();
+        const std::string ok = logic.captions().messages()[texts::Msg::MsgProgramDevice] + ": OK";
         EXPECT_TRUE(waitFor(
             [&] {
-                return logic.messageLine() == ok && logic.link().state() == link::LinkState::Idle &&
-                       logic.link().live().savingCountdown == 0;
+                return logic.messageLine().text() == ok &&
+                       logic.session().link().state() == link::LinkState::Idle &&
+                       logic.session().link().live().savingCountdown == 0;
             },
             8000))
-            << logic.messageLine();
+            << logic.messageLine().text();
         program.window().close();
     }
     {
         Application program(paths(), {GetParam()}, &dialogs);
         program.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
-        MainWindow& logic = program.logic();
-        ASSERT_TRUE(waitFor([&] { return logic.connected(); }, 3000));
+        presenter::WindowPresenter& logic = program.logic();
+        ASSERT_TRUE(waitFor([&] { return logic.session().connected(); }, 3000));
         QTest::keyClick(&program.window(), Qt::Key_F7);
-        const std::string ok = logic.messages()[texts::Msg::MsgVerifyProgress] + ": OK";
-        ASSERT_TRUE(waitFor([&] { return logic.messageLine() == ok; }, 5000))
-            << logic.messageLine();
+        const std::string ok = logic.captions().messages()[texts::Msg::MsgVerifyProgress] + ": OK";
+        ASSERT_TRUE(waitFor([&] { return logic.messageLine().text() == ok; }, 5000))
+            << logic.messageLine().text();
         dialogs.paths = {dir.file("read.ign")};
         QTest::keyClick(&program.window(), Qt::Key_F2);
-        ASSERT_EQ(logic.fileName(), dir.file("read.ign"));
+        ASSERT_EQ(logic.session().fileName(), dir.file("read.ign"));
         program.window().close();
     }
     const Image tuned = settingsOf(dir.file("tuned.ign"));

@@ -34,13 +34,15 @@ class WindowGraphs : public ::testing::Test {
         ::unsetenv("TZ_ARKO5_PORTS");
     }
 
-    MainWindow& logic() { return program->logic(); }
+    presenter::WindowPresenter& logic() { return program->logic(); }
     const ui::ControlModel& model() { return program->logic().controls(); }
-    QWidget* widget(std::string_view name) { return program->binding().widget(model().id(name)); }
+    QWidget* widget(std::string_view name) {
+        return program->binding().widget(model().id(ui::ControlName{name}));
+    }
     void chooseGraphMode(int mode) {
         // As a click: the radio group shows the mode, then the logic hears of it.
-        logic().controls().setItemIndex(model().id("RadioGroupGraphMode"), mode);
-        logic().radioClicked(model().id("RadioGroupGraphMode"), mode);
+        logic().controls().setItemIndex(model().id(ui::ControlName{"RadioGroupGraphMode"}), mode);
+        logic().radioClicked(model().id(ui::ControlName{"RadioGroupGraphMode"}), mode);
         program->binding().sync();
         QTest::qWait(150);  // a few ticks: the graphs draw themselves
     }
@@ -55,27 +57,27 @@ TEST_F(WindowGraphs, DragAPointOfTheMapGraphAndUndoIt) {
     QWidget* map = widget(graphs::kMapGraph);
     ASSERT_NE(map, nullptr);
     ASSERT_TRUE(map->isVisible());
-    const int before = logic().image()[advanceCell(9, 4)];
-    const graphs::Point p = logic().graphArea().mapGraph().pointAt(0, 4);
+    const int before = logic().session().image()[advanceCell(9, 4)];
+    const graphs::Point p = logic().graphs().area().mapGraph().pointAt(0, 4);
     QTest::mouseMove(map, QPoint(p.x, p.y));
     QTest::mousePress(map, Qt::LeftButton, {}, QPoint(p.x, p.y));
     for (int dy = 5; dy <= 50; dy += 5) QTest::mouseMove(map, QPoint(p.x, p.y - dy));
     QTest::mouseRelease(map, Qt::LeftButton, {}, QPoint(p.x, p.y - 50));
-    const int after = logic().image()[advanceCell(9, 4)];
+    const int after = logic().session().image()[advanceCell(9, 4)];
     EXPECT_GT(after, before);
 
     QTest::keyClick(&program->window(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(logic().image()[advanceCell(9, 4)], before);
+    EXPECT_EQ(logic().session().image()[advanceCell(9, 4)], before);
 }
 
 TEST_F(WindowGraphs, SelectCellsOnTheGridAndInterpolate) {
     // All ten rows, so that a band covers cells of row 0.
-    Image& image = logic().image();
+    Image& image = logic().session().image();
     image[field::TPS_MAPA] = 1;
     image[advanceCell(0, 0)] = 10;
     image[advanceCell(0, 1)] = 0;
     image[advanceCell(0, 2)] = 40;
-    logic().CommitEdit();
+    logic().edits().commitEdit();
     program->binding().sync();
     QWidget* overlay = widget(graphs::kGridOverlay);
     ASSERT_NE(overlay, nullptr);
@@ -91,7 +93,7 @@ TEST_F(WindowGraphs, SelectCellsOnTheGridAndInterpolate) {
     EXPECT_EQ(model()["CheckBoxIgnAll"].caption, "Sel");
 
     QTest::keyClick(&program->window(), Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(logic().image()[advanceCell(0, 1)], 25);
+    EXPECT_EQ(logic().session().image()[advanceCell(0, 1)], 25);
 }
 
 TEST_F(WindowGraphs, RotateThe3DViewWithTheMouse) {
@@ -114,8 +116,8 @@ TEST_F(WindowGraphs, RotateThe3DViewWithTheMouse) {
 TEST_F(WindowGraphs, PicturesOfTheGraphModes) {
     const char* directory = std::getenv("TZ_SCREENSHOT_DIR");
     for (int tps : {0, 1}) {
-        logic().image()[field::TPS_MAPA] = static_cast<std::uint8_t>(tps);
-        logic().CommitEdit();
+        logic().session().image()[field::TPS_MAPA] = static_cast<std::uint8_t>(tps);
+        logic().edits().commitEdit();
         for (int mode : {0, 1, 2}) {
             chooseGraphMode(mode);
             const QPixmap picture = program->window().grab();

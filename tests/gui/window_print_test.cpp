@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/atomic_file.h"
 #include "gui/application.h"
 #include "gui/print_service.h"
+#include "platform/atomic_file.h"
 #include "quiet_device.h"
 #include "temp_dir.h"
 
@@ -44,9 +44,9 @@ TEST_F(WindowPrint, PrintPageWithCtrlPWritesOnePdfAndRestoresTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
     QTest::keyClick(&program.window(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(isPdf(dir.file("print.pdf")));
-    EXPECT_FALSE(program.logic().printLayout());
+    EXPECT_FALSE(program.logic().mode().printLayout);
     EXPECT_TRUE(program.logic().controls()["GroupBoxToolBar"].visible);
-    EXPECT_TRUE(program.logic().messageLine().starts_with("Date and time of printing:  "));
+    EXPECT_TRUE(program.logic().messageLine().text().starts_with("Date and time of printing:  "));
     if (const char* pictures = std::getenv("TZ_SCREENSHOT_DIR"))
         std::filesystem::copy_file(dir.file("print.pdf"), std::string(pictures) + "/print.pdf",
                                    std::filesystem::copy_options::overwrite_existing);
@@ -57,7 +57,7 @@ TEST_F(WindowPrint, PrintAllPagesWritesFourNumberedFiles) {
     Application program(paths(), {});
     program.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
-    program.logic().PrintAllPages();
+    program.logic().clicked(program.logic().controls().id(ui::ControlName{"MenuPrintAll"}));
     EXPECT_TRUE(isPdf(dir.file("print.pdf")));
     EXPECT_TRUE(isPdf(dir.file("print-2.pdf")));
     EXPECT_TRUE(isPdf(dir.file("print-3.pdf")));

@@ -8,10 +8,10 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "platform/atomic_file.h"
-#include "params/saved_image.h"
 #include "gui/application.h"
 #include "gui/control_widgets.h"
+#include "params/saved_image.h"
+#include "platform/atomic_file.h"
 #include "quiet_device.h"
 #include "temp_dir.h"
 
@@ -46,10 +46,10 @@ TEST_F(RealWindow, StartsShowsSixPagesSwitchesLanguageAndSavesOnClose) {
         EXPECT_EQ(pages->tabText(2), QStringLiteral("Advance Map"));
 
         const ui::ControlModel& model = program.logic().controls();
-        QAction* german = program.binding().action(model.id("MenuGerman"));
+        QAction* german = program.binding().action(model.id(ui::ControlName{"MenuGerman"}));
         ASSERT_NE(german, nullptr);
         german->trigger();
-        EXPECT_EQ(program.logic().language(), 1);
+        EXPECT_EQ(program.logic().captions().language(), 1);
         EXPECT_EQ(pages->tabText(2), QStringLiteral("Vorzündung Karte"));
         EXPECT_TRUE(german->isChecked());
 
@@ -73,24 +73,25 @@ TEST_F(RealWindow, ShortcutsReachTheCommands) {
 
     // A cell typed into and committed with Enter, then undone with Ctrl+Z.
     program.binding().sync();
-    auto* cell = program.binding().widget(model.id("Edit149"));
+    auto* cell = program.binding().widget(model.id(ui::ControlName{"Edit149"}));
     ASSERT_NE(cell, nullptr);
     cell->setFocus();
     QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(cell, QStringLiteral("41"));
     QTest::keyClick(cell, Qt::Key_Return);
-    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 41);
+    EXPECT_EQ(program.logic().session().image()[field::ADVANCE + 99], 41);
     EXPECT_TRUE(model["MenuZpet"].enabled);
     QTest::keyClick(&program.window(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 32);
+    EXPECT_EQ(program.logic().session().image()[field::ADVANCE + 99], 32);
     QTest::keyClick(&program.window(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 41);
+    EXPECT_EQ(program.logic().session().image()[field::ADVANCE + 99], 41);
 
     // The up arrow of the cell's up/down raises it by one degree.
-    auto* upDown = qobject_cast<ArrowPair*>(program.binding().widget(model.id("UpDown149")));
+    auto* upDown =
+        qobject_cast<ArrowPair*>(program.binding().widget(model.id(ui::ControlName{"UpDown149"})));
     ASSERT_NE(upDown, nullptr);
     QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
-    EXPECT_EQ(program.logic().image()[field::ADVANCE + 99], 42);
+    EXPECT_EQ(program.logic().session().image()[field::ADVANCE + 99], 42);
     EXPECT_EQ(model["Edit149"].caption, "42");
     program.window().close();
 }

@@ -40,17 +40,17 @@ TEST_F(WindowAndUnit, ProgramWithF9ReadAndTheBannerFollowingTheUnit) {
     Application program(paths(), {});
     program.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
-    MainWindow& logic = program.logic();
+    presenter::WindowPresenter& logic = program.logic();
     const ui::ControlModel& model = logic.controls();
-    ASSERT_TRUE(waitFor([&] { return logic.connected(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return logic.session().connected(); }, 3000));
     EXPECT_FALSE(model["LabelSpojeni"].visible);
 
     QTest::keyClick(&program.window(), Qt::Key_F9);
     EXPECT_TRUE(waitFor(
         [&] {
             return model["LabelHlaseni"].caption == "Program device:: OK" &&
-                   logic.link().live().savingCountdown == 0 &&
-                   logic.link().state() == link::LinkState::Idle;
+                   logic.session().link().live().savingCountdown == 0 &&
+                   logic.session().link().state() == link::LinkState::Idle;
         },
         8000))
         << model["LabelHlaseni"].caption;

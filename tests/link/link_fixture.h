@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "fake_link_host.h"
 #include "fake_serial_port.h"
 #include "link/link_cycle.h"
+#include "link_recorder.h"
 #include "sim/unit_model.h"
 
 namespace tz::link::testing {
@@ -58,9 +58,15 @@ class LinkFixture : public ::testing::Test {
 
     FakeDevice& unit() { return line.device(kUnitPath); }
 
-    // The unit model answers every frame at once, at the time of the tick.
+    // The unit model answers every frame at once, at the time of the tick. By
+    // default it holds the first-start settings as a programming run leaves
+    // them: repaired.
     void attachUnit(sim::UnitConfig config = {}) {
-        if (config.stored == Image{}) config.stored = firstStartState().image;
+        if (config.stored == Image{}) {
+            ParamState programmed = firstStartState();
+            programmed.normalise();
+            config.stored = programmed.image;
+        }
         model = std::make_unique<sim::UnitModel>(std::move(config));
         unit().responder = [this](const Frame& request, FakeDevice& device) {
             if (auto reply = model->answer(request, line.tick * kTickMs)) device.push(*reply);
@@ -82,10 +88,10 @@ class LinkFixture : public ::testing::Test {
         return false;
     }
 
-    FakeHost host;
+    LinkRecorder host;
     FakeLine line;
     std::vector<std::string> ports{kUnitPath, "/dev/ttyUSB1", "/dev/ttyS0"};
-    LinkCycle cycle{host, line.factory(), [this] { return ports; }};
+    RecordedLink cycle{host, line.factory(), [this] { return ports; }};
     std::unique_ptr<sim::UnitModel> model;
 };
 

@@ -58,23 +58,5 @@ TEST(HighlightLiveCell, NearestBreakpointsWithTiesToTheLowerOne) {
             << c.rpm << " rpm " << c.throttle << " %";
 }
 
-TEST(LiveCellColours, MarksTheCellItsAxesAndTheServoPoint) {
-    const auto colours = LiveCellColours({true, 2, 7, 4});
-    ASSERT_EQ(colours.size(), 140u);
-    std::vector<std::string> lime;
-    for (const ControlColour& c : colours)
-        if (c.colour == ui::Colour::Lime) lime.push_back(c.name);
-    std::sort(lime.begin(), lime.end());
-    EXPECT_EQ(lime, (std::vector<std::string>{"Edit77", "EditNapPriv5", "EditRpmAdv8",
-                                              "EditRpmPriv5", "LabelTps3"}));
-
-    const auto none = LiveCellColours({false, 9, 0, 0});
-    const auto count = std::count_if(none.begin(), none.end(), [](const ControlColour& c) {
-        return c.colour == ui::Colour::Lime;
-    });
-    EXPECT_EQ(count, 3);  // LabelTps10 and the first servo point
-    EXPECT_EQ(none.back(), (ControlColour{"Edit149", ui::Colour::Window}));
-}
-
 }  // namespace
 }  // namespace tz::link

@@ -8,16 +8,17 @@
 #include <filesystem>
 #include <thread>
 
-#include "fake_link_host.h"
 #include "link/link_cycle.h"
 #include "link/posix_serial_port.h"
+#include "link_recorder.h"
 #include "sim/options.h"
 #include "sim/pty_device.h"
 
 namespace tz::link {
 namespace {
 
-using testing::FakeHost;
+using testing::LinkRecorder;
+using testing::RecordedLink;
 
 std::string temporaryLinkPath() {
     static int counter = 0;
@@ -54,8 +55,8 @@ class SimulatedUnit {
 class EndToEnd : public ::testing::Test {
   protected:
     void startOn(const std::string& device) {
-        cycle = std::make_unique<LinkCycle>(host, PosixSerialPortFactory(),
-                                            [device] { return std::vector<std::string>{device}; });
+        cycle = std::make_unique<RecordedLink>(
+            host, PosixSerialPortFactory(), [device] { return std::vector<std::string>{device}; });
         cycle->OpenPort();
     }
 
@@ -77,8 +78,8 @@ class EndToEnd : public ::testing::Test {
         return tickUntil([this] { return cycle->connected(); }, 40);
     }
 
-    FakeHost host;
-    std::unique_ptr<LinkCycle> cycle;
+    LinkRecorder host;
+    std::unique_ptr<RecordedLink> cycle;
 };
 
 Image settingsToProgram() {

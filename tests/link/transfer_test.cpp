@@ -10,6 +10,7 @@ namespace {
 using testing::FakeDevice;
 using testing::LinkFixture;
 using testing::MonitorFrame;
+using testing::RecordedLink;
 using ui::Colour;
 using Kinds = std::vector<std::uint8_t>;
 
@@ -35,7 +36,6 @@ class Transfers : public LinkFixture {
 TEST_F(Transfers, ProgramStoresThreePagesVerifiesThemAndReportsTheSaving) {
     host.params().image = unitSettings();
     cycle.Program();
-    EXPECT_EQ(host.prepared, 1);
     EXPECT_EQ(host.line, "Program device:");
     EXPECT_TRUE(host.progressVisible);
 
@@ -84,15 +84,6 @@ TEST_F(Transfers, VerifyComparesThePagesAndStoresNothing) {
     EXPECT_EQ(model->stored(), before);
     tick(10);
     EXPECT_EQ(host.line, "Verify:: OK");
-}
-
-TEST_F(Transfers, CommandsWaitWhileTheBindingIsBusyButReadDoesNot) {
-    host.bindingBusy = true;
-    cycle.Program();
-    cycle.Verify();
-    EXPECT_EQ(cycle.state(), LinkState::Idle);
-    cycle.Read();
-    EXPECT_EQ(cycle.state(), LinkState::Reading);
 }
 
 TEST_F(Transfers, ASecondCommandAbandonsTheRunningOne) {
@@ -183,7 +174,7 @@ TEST_F(Transfers, TheSuccessTextEndsWithTheMessageLine) {
 
 struct FailureCase {
     const char* name;
-    void (LinkCycle::*command)();
+    void (RecordedLink::*command)();
     std::uint8_t page;
     const char* error;
 };
@@ -210,9 +201,9 @@ TEST_P(FailedTransfers, FiveTransmissionsFourTicksApartThenTheErrorAtTick20) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, FailedTransfers,
-    ::testing::Values(FailureCase{"Program", &LinkCycle::Program, 0x00, "Program error!"},
-                      FailureCase{"Verify", &LinkCycle::Verify, 0x41, "Verify error!"},
-                      FailureCase{"Read", &LinkCycle::Read, 0x40, "Read error!"}),
+    ::testing::Values(FailureCase{"Program", &RecordedLink::Program, 0x00, "Program error!"},
+                      FailureCase{"Verify", &RecordedLink::Verify, 0x41, "Verify error!"},
+                      FailureCase{"Read", &RecordedLink::Read, 0x40, "Read error!"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 class VersionMismatch : public LinkFixture, public ::testing::WithParamInterface<FailureCase> {};
@@ -239,8 +230,8 @@ TEST_P(VersionMismatch, EndsTheTransferWithTheMessageBoxAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, VersionMismatch,
-                         ::testing::Values(FailureCase{"Program", &LinkCycle::Program, 0x00, ""},
-                                           FailureCase{"Read", &LinkCycle::Read, 0x40, ""}),
+                         ::testing::Values(FailureCase{"Program", &RecordedLink::Program, 0x00, ""},
+                                           FailureCase{"Read", &RecordedLink::Read, 0x40, ""}),
                          [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -10,10 +10,10 @@ using namespace field;
 using testing::WindowTest;
 
 TEST_F(WindowTest, ShowThenReadKeepsEveryReachableByte) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     std::mt19937 rng(5);
     for (int round = 0; round < 30; ++round) {
-        Image& im = w.image();
+        Image& im = w.session().image();
         // Values a user can reach in every control, then repaired.
         std::uniform_int_distribution<int> cell(0, 60), lobes(1, 58), small(0, 1);
         for (int k = 0; k < 100; ++k) im[ADVANCE + k] = static_cast<std::uint8_t>(cell(rng));
@@ -26,21 +26,21 @@ TEST_F(WindowTest, ShowThenReadKeepsEveryReachableByte) {
         im[powerOutMap(1, 2)] = static_cast<std::uint8_t>(rng() % 16);
         im[COR_ADV_2] = static_cast<std::uint8_t>(80 + rng() % 41);
         im[TPS_100_MV] = static_cast<std::uint8_t>(rng() % 226);
-        w.CommitEdit();
+        w.edits().commitEdit();
         // Fixed zone patterns enter the image at the first read.
-        w.ReadControls();
-        w.CommitEdit();
-        const Image shown = w.image();
-        w.ReadControls();
+        w.binding().readControls(w.session().image());
+        w.edits().commitEdit();
+        const Image shown = w.session().image();
+        w.binding().readControls(w.session().image());
         for (int i = 0; i < kImageSize; ++i) {
             if (isReservedByte(i)) continue;
-            ASSERT_EQ(w.image()[i], shown[i]) << "byte " << i << " round " << round;
+            ASSERT_EQ(w.session().image()[i], shown[i]) << "byte " << i << " round " << round;
         }
     }
 }
 
 TEST_F(WindowTest, ReadingRepairsWhatTheControlsCannotShow) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     struct Case {
         const char* what;
         int byte;
@@ -57,49 +57,49 @@ TEST_F(WindowTest, ReadingRepairsWhatTheControlsCannotShow) {
         {"power output mode above the list", powerOutMode(0), 7, 4},
     };
     for (const Case& c : cases) {
-        w.image()[c.byte] = static_cast<std::uint8_t>(c.stored);
-        w.ShowImage();
-        w.ReadControls();
-        EXPECT_EQ(w.image()[c.byte], c.afterRead) << c.what;
+        w.session().image()[c.byte] = static_cast<std::uint8_t>(c.stored);
+        w.binding().showImage(w.session().image());
+        w.binding().readControls(w.session().image());
+        EXPECT_EQ(w.session().image()[c.byte], c.afterRead) << c.what;
     }
     EXPECT_FALSE(control("CheckBoxCrossBlock").checked);
 }
 
 TEST_F(WindowTest, InterlockFlagsSurviveOnlyUnderSpecialWithMethodZero) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     for (int method : {0, 1}) {
-        w.image()[BIKE] = kBikeSpecial;
-        w.image()[SYNC_METHOD] = static_cast<std::uint8_t>(method);
-        w.image()[INTERLOCK_INPUT] = 1;
-        w.image()[SPARK_BEFORE_LOBE] = 1;
-        w.ShowImage();
-        w.ReadControls();
-        EXPECT_EQ(w.image()[INTERLOCK_INPUT], method == 0 ? 1 : 0) << method;
-        EXPECT_EQ(w.image()[SPARK_BEFORE_LOBE], method == 0 ? 1 : 0) << method;
+        w.session().image()[BIKE] = kBikeSpecial;
+        w.session().image()[SYNC_METHOD] = static_cast<std::uint8_t>(method);
+        w.session().image()[INTERLOCK_INPUT] = 1;
+        w.session().image()[SPARK_BEFORE_LOBE] = 1;
+        w.binding().showImage(w.session().image());
+        w.binding().readControls(w.session().image());
+        EXPECT_EQ(w.session().image()[INTERLOCK_INPUT], method == 0 ? 1 : 0) << method;
+        EXPECT_EQ(w.session().image()[SPARK_BEFORE_LOBE], method == 0 ? 1 : 0) << method;
     }
 }
 
 TEST_F(WindowTest, Method48ShowsSecondEdgesCheckedAndDisabled) {
-    MainWindow& w = start();
-    w.image()[BIKE] = kBikeSpecial;
-    w.image()[SYNC_METHOD] = 9;
-    w.CommitEdit();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[BIKE] = kBikeSpecial;
+    w.session().image()[SYNC_METHOD] = 9;
+    w.edits().commitEdit();
     for (const char* box : {"CheckBoxPalec1ZacH2", "CheckBoxPalec2ZacH2", "CheckBoxPalec1EndH2",
                             "CheckBoxPalec2EndH2"}) {
         EXPECT_TRUE(control(box).checked) << box;
         EXPECT_FALSE(control(box).enabled) << box;
     }
-    w.ReadControls();
-    for (int byte : {38, 39, 42, 43}) EXPECT_EQ(w.image()[byte], 1) << byte;
+    w.binding().readControls(w.session().image());
+    for (int byte : {38, 39, 42, 43}) EXPECT_EQ(w.session().image()[byte], 1) << byte;
 }
 
 TEST_F(WindowTest, ValuesShowInTheirEngineeringUnits) {
-    MainWindow& w = start();
-    w.image()[TPS_100_MV] = 0;
-    w.image()[TACHO_CORRECTION] = 40;
-    w.image()[GEBER_MODE] = 0;
-    w.image()[BIKE] = kBikeSpecial;
-    w.ShowImage();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[TPS_100_MV] = 0;
+    w.session().image()[TACHO_CORRECTION] = 40;
+    w.session().image()[GEBER_MODE] = 0;
+    w.session().image()[BIKE] = kBikeSpecial;
+    w.binding().showImage(w.session().image());
     EXPECT_EQ(control("EditTps100").caption, "2500");
     EXPECT_EQ(control("EditRpmKorekce").caption, "-60");
     EXPECT_EQ(control("ComboBoxNasobekPalcu").itemIndex, 3);

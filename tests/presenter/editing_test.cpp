@@ -1,5 +1,5 @@
-#include "platform/atomic_file.h"
 #include "params/ign_reader.h"
+#include "platform/atomic_file.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -9,39 +9,39 @@ using namespace field;
 using testing::WindowTest;
 
 TEST_F(WindowTest, UndoAndRedoFollowTheChangesAndTheirPage) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     EXPECT_FALSE(control("MenuZpet").enabled);
     EXPECT_FALSE(control("SpeedButtonZnovu").enabled);
 
     controls().userSetItemIndex(id("PageControl1"), 2);
     typeInto("UpDown55", 44);
-    EXPECT_EQ(w.image()[ADVANCE + 5], 44);
+    EXPECT_EQ(w.session().image()[ADVANCE + 5], 44);
     EXPECT_TRUE(control("MenuZpet").enabled);
     EXPECT_TRUE(control("SpeedButtonZpet").enabled);
 
     w.pageChanged(id("PageControl1"), 0);
     w.clicked(id("MenuZpet"));
-    EXPECT_EQ(w.image()[ADVANCE + 5], 32);
+    EXPECT_EQ(w.session().image()[ADVANCE + 5], 32);
     EXPECT_EQ(control("Edit55").caption, "32");
     EXPECT_EQ(control("PageControl1").itemIndex, 0);
     EXPECT_TRUE(control("MenuZnovu").enabled);
     EXPECT_FALSE(control("MenuZpet").enabled);
 
     w.clicked(id("SpeedButtonZnovu"));
-    EXPECT_EQ(w.image()[ADVANCE + 5], 44);
+    EXPECT_EQ(w.session().image()[ADVANCE + 5], 44);
     EXPECT_EQ(control("PageControl1").itemIndex, 2);
 }
 
 // The first read after start-up takes the fixed zone patterns of the power
 // outputs into the image; settle that before looking for unchanged edits.
-void settle(MainWindow& w) {
-    w.ReadControls();
-    w.CommitEdit();
-    w.ResetHistory();
+void settle(presenter::WindowPresenter& w) {
+    w.binding().readControls(w.session().image());
+    w.edits().commitEdit();
+    w.edits().resetHistory();
 }
 
 TEST_F(WindowTest, EnterWithoutAChangePushesNothing) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     settle(w);
     EXPECT_TRUE(w.keyPressed(id("Edit60"), kKeyEnter));
     EXPECT_FALSE(control("MenuZpet").enabled);
@@ -51,26 +51,26 @@ TEST_F(WindowTest, EnterWithoutAChangePushesNothing) {
 
     controls().userSetText(id("Edit60"), "33");
     EXPECT_TRUE(w.keyPressed(id("Edit60"), kKeyEnter));
-    EXPECT_EQ(w.image()[ADVANCE + 10], 33);
+    EXPECT_EQ(w.session().image()[ADVANCE + 10], 33);
     EXPECT_TRUE(control("MenuZpet").enabled);
 }
 
 TEST_F(WindowTest, UpDownClickCommitsAndRepairs) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     controls().userStepUpDown(id("UpDownRpmAdv3"), +1);
     w.upDownClicked(id("UpDownRpmAdv3"), +1);
-    EXPECT_EQ(w.image()[RPM_ADV + 2], 31);
+    EXPECT_EQ(w.session().image()[RPM_ADV + 2], 31);
 
     // An up/down without a click handler only reaches the image at the next read.
     controls().userStepUpDown(id("UpDownTestRpm"), +1);
     w.upDownClicked(id("UpDownTestRpm"), +1);
-    EXPECT_EQ(w.image()[TEST_RPM], 50);
+    EXPECT_EQ(w.session().image()[TEST_RPM], 50);
     typeInto("UpDownBaseAdv", 12);
-    EXPECT_EQ(w.image()[TEST_RPM], 51);
+    EXPECT_EQ(w.session().image()[TEST_RPM], 51);
 }
 
 TEST_F(WindowTest, AutomaticProgrammingIsArmedByTheFirstChange) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     settle(w);
     controls().userSetChecked(id("CheckBoxProgHned"), true);
     w.checkBoxReleased(id("CheckBoxProgHned"));
@@ -81,12 +81,12 @@ TEST_F(WindowTest, AutomaticProgrammingIsArmedByTheFirstChange) {
 }
 
 TEST_F(WindowTest, ColumnMapAndServoShiftsStopAtTheirLimits) {
-    MainWindow& w = start();
-    Image& im = w.image();
+    presenter::WindowPresenter& w = start();
+    Image& im = w.session().image();
     im[advanceCell(0, 4)] = 0;
     im[advanceCell(1, 4)] = 5;
     im[advanceCell(2, 4)] = 60;
-    w.CommitEdit();
+    w.edits().commitEdit();
     w.spinClicked(id("CSpinButton5"), -1);
     EXPECT_EQ(im[advanceCell(0, 4)], 0);
     EXPECT_EQ(im[advanceCell(1, 4)], 4);
@@ -111,7 +111,7 @@ TEST_F(WindowTest, ColumnMapAndServoShiftsStopAtTheirLimits) {
 
     im[SERVO_MV + 3] = 249;
     im[SERVO_MV + 4] = 1;
-    w.CommitEdit();
+    w.edits().commitEdit();
     controls().userSetChecked(id("CheckBoxServoAll"), true);
     w.spinClicked(id("CSpinButton11"), +1);
     EXPECT_EQ(im[SERVO_MV + 3], 249);
@@ -122,73 +122,73 @@ TEST_F(WindowTest, ColumnMapAndServoShiftsStopAtTheirLimits) {
 }
 
 TEST_F(WindowTest, NewAsksAndKeepsTheSpecialSetupOnce) {
-    MainWindow& w = start();
-    w.image()[LIMITER_RPM] = 150;
-    w.image()[INPUT1_FUNCTION] = 2;
-    w.CommitEdit();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[LIMITER_RPM] = 150;
+    w.session().image()[INPUT1_FUNCTION] = 2;
+    w.edits().commitEdit();
 
     dialogs.answers = {Answer::No};
     w.clicked(id("MenuNew"));
     EXPECT_EQ(dialogs.questions.back(), "Do you want default setting?");
-    EXPECT_EQ(w.image()[LIMITER_RPM], 150);
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 150);
 
     dialogs.answers = {Answer::Yes};
     w.clicked(id("SpeedButton6"));
-    EXPECT_EQ(w.image()[LIMITER_RPM], 110);
-    EXPECT_EQ(w.image()[INPUT1_FUNCTION], 2);
-    EXPECT_EQ(w.fileName(), "");
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 110);
+    EXPECT_EQ(w.session().image()[INPUT1_FUNCTION], 2);
+    EXPECT_EQ(w.session().fileName(), "");
 
     // Choosing "Special setting" keeps the hand-made setup for the next New.
-    w.image()[LIMITER_RPM] = 150;
-    w.CommitEdit();
+    w.session().image()[LIMITER_RPM] = 150;
+    w.edits().commitEdit();
     controls().userSetItemIndex(id("ComboBoxBike"), 6);
     w.comboChanged(id("ComboBoxBike"), 6);
-    EXPECT_EQ(w.image()[BIKE], kBikeSpecial);
+    EXPECT_EQ(w.session().image()[BIKE], kBikeSpecial);
     dialogs.answers = {Answer::Yes, Answer::Yes};
     w.clicked(id("MenuNew"));
-    EXPECT_EQ(w.image()[LIMITER_RPM], 150);
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 150);
     w.clicked(id("MenuNew"));
-    EXPECT_EQ(w.image()[LIMITER_RPM], 110);
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 110);
 }
 
 TEST_F(WindowTest, MotorcycleChangeAnsweredNoStillAppliesItsPreset) {
-    MainWindow& w = start();
-    w.image()[LIMITER_RPM] = 150;
-    w.CommitEdit();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[LIMITER_RPM] = 150;
+    w.edits().commitEdit();
     dialogs.answers = {Answer::No};
     controls().userSetItemIndex(id("ComboBoxBike"), 4);
     w.comboChanged(id("ComboBoxBike"), 4);
-    EXPECT_EQ(w.image()[BIKE], 5);
-    EXPECT_EQ(w.image()[SYNC_METHOD], 6);
-    EXPECT_EQ(w.image()[LOBE_COUNT], 4);
-    EXPECT_EQ(w.image()[LIMITER_RPM], 150);
+    EXPECT_EQ(w.session().image()[BIKE], 5);
+    EXPECT_EQ(w.session().image()[SYNC_METHOD], 6);
+    EXPECT_EQ(w.session().image()[LOBE_COUNT], 4);
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 150);
     EXPECT_EQ(control("ComboBoxSynchro").itemIndex, 6);
 }
 
 TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFileSystem) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     typeInto("UpDown77", 41);
     typeInto("UpDownOmez2", 12300);
     const std::string path = dir.file("tune.ign");
     dialogs.paths = {path};
     w.clicked(id("MenuSave"));
-    EXPECT_EQ(w.fileName(), path);
+    EXPECT_EQ(w.session().fileName(), path);
     EXPECT_EQ(control("TFormHlav").caption, "  TZ_ARKO5       " + path);
     EXPECT_TRUE(dialogs.saveRequests.back().confirmOverwrite);
     EXPECT_EQ(dialogs.saveRequests.back().defaultExtension, "ign");
 
-    const Image saved = w.image();
+    const Image saved = w.session().image();
     typeInto("UpDown77", 10);
     dialogs.paths = {path};
     w.clicked(id("MenuOpen"));
-    EXPECT_EQ(w.image(), saved);
+    EXPECT_EQ(w.session().image(), saved);
     EXPECT_EQ(control("Edit77").caption, "41");
     EXPECT_EQ(dialogs.openRequests.back().fileName, path);
     EXPECT_EQ(dialogs.openRequests.back().filters.size(), 2u);
 }
 
 TEST_F(WindowTest, ToolButtonWithCtrlProposesTheDefaultFile) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     keys.held.rightCtrl = true;
     w.clicked(id("SpeedButtonSave"));
     EXPECT_EQ(dialogs.saveRequests.back().fileName, dir.file("data.ign"));
@@ -198,31 +198,31 @@ TEST_F(WindowTest, ToolButtonWithCtrlProposesTheDefaultFile) {
 }
 
 TEST_F(WindowTest, FailedSaveSaysSoAndKeepsTheFileName) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     dialogs.paths = {dir.file("missing-dir/tune.ign")};
     w.clicked(id("MenuSave"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Open file error!");
-    EXPECT_EQ(w.fileName(), "");
+    EXPECT_EQ(w.session().fileName(), "");
 }
 
 TEST_F(WindowTest, OpeningOlderAndForeignFiles) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     ASSERT_TRUE(writeFileAtomically(dir.file("old.ign"),
                                     "KORVANEX_KEY 85\nLIMITER 100 125 6\nPILOT_LIGHT 9000\n"));
     dialogs.paths = {dir.file("old.ign")};
     w.clicked(id("MenuOpen"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].starts_with("Older version of *.ign file!\n\n"));
-    EXPECT_EQ(w.image()[LIMITER_RPM], 125);
-    EXPECT_EQ(w.fileName(), dir.file("old.ign"));
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 125);
+    EXPECT_EQ(w.session().fileName(), dir.file("old.ign"));
 
     ASSERT_TRUE(writeFileAtomically(dir.file("odd.ign"), "KORVANEX_KEY 70\nLIMITER 100 99 6\n"));
     dialogs.paths = {dir.file("odd.ign")};
     w.clicked(id("MenuOpen"));
     EXPECT_EQ(dialogs.messages.back(), "Unmatched version of *.ign file!");
-    EXPECT_EQ(w.image()[LIMITER_RPM], 125);
-    EXPECT_EQ(w.fileName(), dir.file("old.ign"));
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 125);
+    EXPECT_EQ(w.session().fileName(), dir.file("old.ign"));
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ PointerEvent at(PointerEvent::Type type, graphs::Point p, bool shift = false, bo
 
 class WindowGraphs : public WindowTest {
   protected:
-    MainWindow& startOnAdvancePage() {
-        MainWindow& w = start();
+    presenter::WindowPresenter& startOnAdvancePage() {
+        presenter::WindowPresenter& w = start();
         w.pageChanged(id("PageControl1"), 2);
         w.tick();
         return w;
@@ -28,7 +28,7 @@ class WindowGraphs : public WindowTest {
 };
 
 TEST_F(WindowGraphs, GraphModeSwitchShowsTheGraphsAndDrawsOnlyChanges) {
-    MainWindow& w = startOnAdvancePage();
+    presenter::WindowPresenter& w = startOnAdvancePage();
     // Without the TPS map the map graph sits below the single row of cells.
     EXPECT_TRUE(control(graphs::kMapGraph).visible);
     EXPECT_EQ(control(graphs::kMapGraph).bounds.top, 100);
@@ -55,31 +55,31 @@ TEST_F(WindowGraphs, GraphModeSwitchShowsTheGraphsAndDrawsOnlyChanges) {
 }
 
 TEST_F(WindowGraphs, DraggingAPointOfTheMapGraphIsOneUndoableStep) {
-    MainWindow& w = startOnAdvancePage();
+    presenter::WindowPresenter& w = startOnAdvancePage();
     w.radioClicked(id("RadioGroupGraphMode"), 1);
     w.tick();
     const ui::ControlId map = id(graphs::kMapGraph);
-    const int before = w.image()[advanceCell(9, 4)];
-    graphs::TGraph2D& graph = const_cast<graphs::GraphArea&>(w.graphArea()).mapGraph();
+    const int before = w.session().image()[advanceCell(9, 4)];
+    graphs::TGraph2D& graph = w.graphs().area().mapGraph();
     const graphs::Point p = graph.pointAt(0, 4);
     w.canvasMouse(map, at(PointerEvent::Type::Move, p));
     w.canvasMouse(map, at(PointerEvent::Type::Press, p));
     for (int dy = 4; dy <= 40; dy += 4)
         w.canvasMouse(map, at(PointerEvent::Type::Move, {p.x, p.y - dy}));
     w.canvasMouse(map, at(PointerEvent::Type::Release, {p.x, p.y - 40}));
-    const int after = w.image()[advanceCell(9, 4)];
+    const int after = w.session().image()[advanceCell(9, 4)];
     EXPECT_GT(after, before);
     EXPECT_EQ(control("Edit144").caption, std::to_string(after));
 
     w.clicked(id("MenuZpet"));
-    EXPECT_EQ(w.image()[advanceCell(9, 4)], before);
+    EXPECT_EQ(w.session().image()[advanceCell(9, 4)], before);
     EXPECT_FALSE(control("MenuZpet").enabled) << "the drag was a single step";
 }
 
 TEST_F(WindowGraphs, SelectedCellsLimitTheShiftAndCanBeInterpolated) {
-    MainWindow& w = startOnAdvancePage();
-    w.image()[TPS_MAPA] = 1;
-    w.CommitEdit();
+    presenter::WindowPresenter& w = startOnAdvancePage();
+    w.session().image()[TPS_MAPA] = 1;
+    w.edits().commitEdit();
     const ui::ControlId overlay = id(graphs::kGridOverlay);
     // A band over row 0, columns 0..2, drawn on the overlay in its own pixels.
     const ui::Rect o = control(graphs::kGridOverlay).bounds;
@@ -93,30 +93,30 @@ TEST_F(WindowGraphs, SelectedCellsLimitTheShiftAndCanBeInterpolated) {
     w.tick();
     EXPECT_EQ(control("CheckBoxIgnAll").caption, "Sel");
 
-    w.image()[advanceCell(0, 0)] = 10;
-    w.image()[advanceCell(0, 1)] = 0;
-    w.image()[advanceCell(0, 2)] = 40;
-    w.CommitEdit();
+    w.session().image()[advanceCell(0, 0)] = 10;
+    w.session().image()[advanceCell(0, 1)] = 0;
+    w.session().image()[advanceCell(0, 2)] = 40;
+    w.edits().commitEdit();
     w.clicked(id("MenuInterpol"));
     // Columns weigh by their speeds: 1000, 2000, 3000 rpm put the middle halfway.
-    EXPECT_EQ(w.image()[advanceCell(0, 1)], 25);
+    EXPECT_EQ(w.session().image()[advanceCell(0, 1)], 25);
 
     controls().userSetChecked(id("CheckBoxIgnAll"), true);
-    const int outside = w.image()[advanceCell(5, 5)];
+    const int outside = w.session().image()[advanceCell(5, 5)];
     w.clicked(id("AdvancePlus"));
-    EXPECT_EQ(w.image()[advanceCell(0, 0)], 11);
-    EXPECT_EQ(w.image()[advanceCell(5, 5)], outside);
+    EXPECT_EQ(w.session().image()[advanceCell(0, 0)], 11);
+    EXPECT_EQ(w.session().image()[advanceCell(5, 5)], outside);
 }
 
 TEST_F(WindowGraphs, InterpolationWithoutARectangleSaysSo) {
-    MainWindow& w = startOnAdvancePage();
+    presenter::WindowPresenter& w = startOnAdvancePage();
     w.clicked(id("MenuInterpol"));
     EXPECT_EQ(dialogs.errors,
               std::vector<std::string>{"Choose continuouse rectangle arrea of cells..."});
 }
 
 TEST_F(WindowGraphs, ViewPresetsAndMouseRotationMoveTheAngleBars) {
-    MainWindow& w = startOnAdvancePage();
+    presenter::WindowPresenter& w = startOnAdvancePage();
     w.radioClicked(id("RadioGroupGraphMode"), 2);
     w.clicked(id(graphs::kTopButton));
     EXPECT_EQ(control(graphs::kAngleBars[0]).position, -18);

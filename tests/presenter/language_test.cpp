@@ -19,15 +19,15 @@ std::vector<std::string> allTexts(const ui::ControlModel& m) {
 }
 
 TEST_F(WindowTest, SwitchingLanguagesBackRestoresEveryText) {
-    MainWindow& w = start();
-    w.image()[field::BIKE] = kBikeSpecial;
-    w.image()[field::SYNC_METHOD] = 5;
-    w.image()[field::INPUT1_FUNCTION] = 3;
-    w.CommitEdit();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[field::BIKE] = kBikeSpecial;
+    w.session().image()[field::SYNC_METHOD] = 5;
+    w.session().image()[field::INPUT1_FUNCTION] = 3;
+    w.edits().commitEdit();
     const std::vector<std::string> english = allTexts(controls());
     for (int language : {1, 2, 3}) {
         w.clicked(id(language == 1 ? "MenuGerman" : language == 2 ? "MenuFrench" : "MenuCzech"));
-        EXPECT_EQ(w.language(), language);
+        EXPECT_EQ(w.captions().language(), language);
         EXPECT_NE(allTexts(controls()), english) << language;
         EXPECT_EQ(control("ComboBoxSynchro").itemIndex, 5);
         EXPECT_EQ(control("RadioGroupInput1").itemIndex, 3);
@@ -37,11 +37,12 @@ TEST_F(WindowTest, SwitchingLanguagesBackRestoresEveryText) {
 }
 
 TEST_F(WindowTest, LanguageMenuMarksAndTexts) {
-    MainWindow& w = start({"CESKY"});
+    presenter::WindowPresenter& w = start({"CESKY"});
     EXPECT_TRUE(control("MenuCzech").checked);
     EXPECT_FALSE(control("MenuEnglish").checked);
     EXPECT_EQ(control("MenuFile").caption, "&Soubor");
-    EXPECT_EQ(w.messages()[texts::Msg::MsgOpenFileError], "Chyba při otevírání souboru!");
+    EXPECT_EQ(w.captions().messages()[texts::Msg::MsgOpenFileError],
+              "Chyba při otevírání souboru!");
     w.clicked(id("MenuGerman"));
     EXPECT_EQ(control("MenuFile").caption, "&Datei");
     EXPECT_TRUE(control("MenuGerman").checked);
@@ -49,17 +50,17 @@ TEST_F(WindowTest, LanguageMenuMarksAndTexts) {
 }
 
 TEST_F(WindowTest, PolarityListsFollowTheMethod) {
-    MainWindow& w = start();
-    w.image()[field::BIKE] = kBikeSpecial;
-    w.image()[field::PICKUP1_POLARITY] = 2;
-    w.image()[field::SYNC_METHOD] = 9;
-    w.CommitEdit();
-    w.FillCaptions();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[field::BIKE] = kBikeSpecial;
+    w.session().image()[field::PICKUP1_POLARITY] = 2;
+    w.session().image()[field::SYNC_METHOD] = 9;
+    w.edits().commitEdit();
+    w.captions().fillCaptions();
     EXPECT_EQ(control("RadioGroupPickup1Polarita").items.size(), 2u);
     EXPECT_EQ(control("RadioGroupPickup1Polarita").itemIndex, 1);
-    w.image()[field::SYNC_METHOD] = 3;
-    w.CommitEdit();
-    w.FillCaptions();
+    w.session().image()[field::SYNC_METHOD] = 3;
+    w.edits().commitEdit();
+    w.captions().fillCaptions();
     EXPECT_EQ(control("RadioGroupPickup1Polarita").items.size(), 3u);
 }
 

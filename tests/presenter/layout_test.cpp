@@ -20,9 +20,10 @@ void PrintTo(const LayoutCase& c, std::ostream* os) {
 }
 
 TEST_P(LayoutRules, FollowTheImage) {
-    MainWindow& w = start();
-    for (auto [byte, value] : GetParam().bytes) w.image()[byte] = static_cast<std::uint8_t>(value);
-    w.ShowImage();
+    presenter::WindowPresenter& w = start();
+    for (auto [byte, value] : GetParam().bytes)
+        w.session().image()[byte] = static_cast<std::uint8_t>(value);
+    w.binding().showImage(w.session().image());
     for (auto [name, on] : GetParam().visible) EXPECT_EQ(control(name).visible, on) << name;
     for (auto [name, on] : GetParam().enabled) EXPECT_EQ(control(name).enabled, on) << name;
 }
@@ -126,29 +127,30 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(WindowTest, SingleRowTakesTheFirstRowsPlace) {
-    MainWindow& w = start();
-    w.image()[TPS_MAPA] = 0;
-    w.ShowImage();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[TPS_MAPA] = 0;
+    w.binding().showImage(w.session().image());
     EXPECT_EQ(control("Edit140").bounds.top, control("LabelTps1").bounds.top - 4);
-    w.image()[TPS_MAPA] = 1;
-    w.ShowImage();
+    w.session().image()[TPS_MAPA] = 1;
+    w.binding().showImage(w.session().image());
     EXPECT_EQ(control("Edit140").bounds.top, control("LabelTps10").bounds.top - 4);
 }
 
 TEST_F(WindowTest, PilotLightPatternReachesTheImageAtTheNextRead) {
-    MainWindow& w = start();
-    w.image()[powerOutMode(1)] = 4;
-    w.image()[powerOutMap(1, 0)] = 1;
-    w.ShowImage();
+    presenter::WindowPresenter& w = start();
+    w.session().image()[powerOutMode(1)] = 4;
+    w.session().image()[powerOutMap(1, 0)] = 1;
+    w.binding().showImage(w.session().image());
     w.radioClicked(id("RadioGroupPOut2"), 2);
-    EXPECT_EQ(w.image()[powerOutMode(1)], 2);
-    EXPECT_EQ(w.image()[powerOutMap(1, 0)], 1);
-    w.ReadControls();
-    for (int row = 0; row < 3; ++row) EXPECT_EQ(w.image()[powerOutMap(1, row)], 14) << row;
+    EXPECT_EQ(w.session().image()[powerOutMode(1)], 2);
+    EXPECT_EQ(w.session().image()[powerOutMap(1, 0)], 1);
+    w.binding().readControls(w.session().image());
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(w.session().image()[powerOutMap(1, row)], 14) << row;
 }
 
 TEST_F(WindowTest, ProgrammingAfterChangeBoxTurnsRed) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     controls().userSetChecked(id("CheckBoxProgHned"), true);
     w.checkBoxReleased(id("CheckBoxProgHned"));
     EXPECT_EQ(control("CheckBoxProgHned").colour, ui::Colour::Red);

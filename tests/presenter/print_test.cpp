@@ -26,10 +26,10 @@ TEST(FitToPage, FillsTheHeightOrTheWidth) {
 }
 
 TEST_F(WindowTest, PrintPageShowsThePrintLayoutOnlyWhilePrinting) {
-    MainWindow& w = start({"DEUTSCH"});
+    presenter::WindowPresenter& w = start({"DEUTSCH"});
     controls().userSetItemIndex(id("PageControl1"), 2);
     printer.onPrint = [&] {
-        EXPECT_TRUE(w.printLayout());
+        EXPECT_TRUE(w.mode().printLayout);
         EXPECT_FALSE(control("GroupBoxToolBar").visible);
         EXPECT_FALSE(control("StatusBar1").visible);
         EXPECT_FALSE(control("UpDown149").visible);
@@ -43,17 +43,17 @@ TEST_F(WindowTest, PrintPageShowsThePrintLayoutOnlyWhilePrinting) {
     w.clicked(id("MenuPrint"));
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0], "Zeitpunkt des Ausdruckes   10.12.2026    04:30:00");
-    EXPECT_FALSE(w.printLayout());
+    EXPECT_FALSE(w.mode().printLayout);
     EXPECT_TRUE(control("GroupBoxToolBar").visible);
     EXPECT_TRUE(control("StatusBar1").visible);
     EXPECT_EQ(control("TFormHlav").colour, ui::Colour::ButtonFace);
     EXPECT_EQ(control("LabelHlaseni").colour, ui::Colour::ButtonFace);
     EXPECT_EQ(control("PageControl1").itemIndex, 2);
-    EXPECT_EQ(w.messageCountdown(), 200);
+    EXPECT_EQ(w.messageLine().countdown(), 200);
 }
 
 TEST_F(WindowTest, PrintAllPagesPrintsFourPagesWithTheirTabs) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     controls().userSetItemIndex(id("PageControl1"), 5);
     printer.onPrint = [&] {
         std::string shown;
@@ -68,20 +68,20 @@ TEST_F(WindowTest, PrintAllPagesPrintsFourPagesWithTheirTabs) {
                                                       "TabSheetAdvance@2", "TabSheetServo@3"}));
     EXPECT_EQ(control("PageControl1").itemIndex, 5);
     EXPECT_TRUE(control("TabSheetBike").tabVisible);
-    EXPECT_FALSE(w.printLayout());
+    EXPECT_FALSE(w.mode().printLayout);
 }
 
 TEST_F(WindowTest, FailedPrintShowsTheErrorAndRestoresTheWindow) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     printer.failure = "No default printer";
     w.clicked(id("SpeedButtonPrint"));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"No default printer"});
-    EXPECT_FALSE(w.printLayout());
+    EXPECT_FALSE(w.mode().printLayout);
     EXPECT_TRUE(control("GroupBoxToolBar").visible);
 }
 
 TEST_F(WindowTest, ManualInTheCurrentLanguage) {
-    MainWindow& w = start({"CESKY"});
+    presenter::WindowPresenter& w = start({"CESKY"});
     w.clicked(id("MenuContens"));
     EXPECT_TRUE(desktop.opened.empty());
     EXPECT_EQ(
@@ -99,7 +99,7 @@ TEST_F(WindowTest, ManualInTheCurrentLanguage) {
 }
 
 TEST_F(WindowTest, AboutBoxCaptionFollowsTheLanguage) {
-    MainWindow& w = start({"CESKY"});
+    presenter::WindowPresenter& w = start({"CESKY"});
     w.clicked(id("MenuAbout"));
     w.clicked(id("MenuEnglish"));
     w.clicked(id("MenuAbout"));

@@ -1,6 +1,6 @@
-#include "platform/atomic_file.h"
-#include "params/saved_image.h"
 #include "params/param_state.h"
+#include "params/saved_image.h"
+#include "platform/atomic_file.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -9,19 +9,19 @@ namespace {
 using testing::WindowTest;
 
 TEST_F(WindowTest, FirstRunStartsCentredWithDefaults) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     EXPECT_EQ(w.placement().left, (1920 - 991) / 2);
     EXPECT_EQ(w.placement().top, (1080 - 812) / 2);
     EXPECT_EQ(w.placement().width, 991);
     EXPECT_EQ(w.placement().height, 812);
-    EXPECT_EQ(w.portIndex(), 0);
-    EXPECT_EQ(w.searchIndex(), 0);
-    EXPECT_EQ(w.language(), 0);
-    EXPECT_EQ(w.fileName(), "");
-    EXPECT_EQ(w.lastFileName(), "");
-    EXPECT_EQ(w.defaultFilePath(), dir.file("data.ign"));
-    EXPECT_FALSE(w.testMode());
-    EXPECT_EQ(w.image(), firstStartState().image);
+    EXPECT_EQ(w.session().params().outside.portIndex, 0);
+    EXPECT_EQ(w.session().params().outside.searchIndex, 0);
+    EXPECT_EQ(w.captions().language(), 0);
+    EXPECT_EQ(w.session().fileName(), "");
+    EXPECT_EQ(w.session().lastFileName(), "");
+    EXPECT_EQ(w.session().defaultFilePath(), dir.file("data.ign"));
+    EXPECT_FALSE(w.mode().testMode);
+    EXPECT_EQ(w.session().image(), firstStartState().image);
     EXPECT_FALSE(control("LabelTest1").visible);
     EXPECT_FALSE(control("LabelHlaseni").visible);
     EXPECT_FALSE(control("CGaugeProgram").visible);
@@ -45,7 +45,7 @@ TEST_F(WindowTest, CommandLineLanguageWord) {
     };
     for (const Case& c : cases) {
         settings.values["BASIC/Language"] = std::to_string(c.stored);
-        EXPECT_EQ(start(c.args).language(), c.expected) << c.stored;
+        EXPECT_EQ(start(c.args).captions().language(), c.expected) << c.stored;
     }
 }
 
@@ -57,22 +57,22 @@ TEST_F(WindowTest, StoredSettingsAreRepairedOrBroughtOnScreen) {
     settings.values["BASIC/PageControl1->ActivePageIndex"] = "9";
     settings.values["BASIC/File"] = "/tunes/a.ign";
     settings.values["BASIC/IniDir"] = "/tunes/b.ign";
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     w.clicked(id("MenuOpen"));
     EXPECT_EQ(dialogs.openRequests.back().fileName, "/tunes/b.ign");
-    EXPECT_EQ(w.portIndex(), 0);
-    EXPECT_EQ(w.searchIndex(), 0);
+    EXPECT_EQ(w.session().params().outside.portIndex, 0);
+    EXPECT_EQ(w.session().params().outside.searchIndex, 0);
     EXPECT_EQ(w.placement().left, (1920 - 991) / 2);
     EXPECT_EQ(w.placement().top, (1080 - 812) / 2);
     EXPECT_EQ(control("PageControl1").itemIndex, 0);
-    EXPECT_EQ(w.fileName(), "/tunes/a.ign");
+    EXPECT_EQ(w.session().fileName(), "/tunes/a.ign");
 
     settings.values["BASIC/ComPort"] = "31";
     settings.values["BASIC/Left"] = "20";
     settings.values["BASIC/Top"] = "30";
     settings.values["BASIC/PageControl1->ActivePageIndex"] = "3";
-    MainWindow& again = start();
-    EXPECT_EQ(again.portIndex(), 30);
+    presenter::WindowPresenter& again = start();
+    EXPECT_EQ(again.session().params().outside.portIndex, 30);
     EXPECT_EQ(again.placement().left, 20);
     EXPECT_EQ(again.placement().top, 30);
     EXPECT_EQ(control("PageControl1").itemIndex, 3);
@@ -80,26 +80,26 @@ TEST_F(WindowTest, StoredSettingsAreRepairedOrBroughtOnScreen) {
 
 TEST_F(WindowTest, SavedImageIsLoadedOverTheDefaults) {
     ASSERT_TRUE(writeFileAtomically(dir.file("_TZ_ARKO5_v91.ini"), "1 2 3 4 5 6 7 8 9 10 300 12"));
-    MainWindow& w = start();
-    EXPECT_EQ(w.image()[field::BIKE], 1);
-    EXPECT_EQ(w.image()[field::NO_SPARK_REVS], 44);
-    EXPECT_EQ(w.image()[field::TACHO_PULSES], 12);
-    EXPECT_EQ(w.image()[field::BASE_ADV], 10);
-    EXPECT_EQ(w.image()[field::LIMITER_RPM], 110);
+    presenter::WindowPresenter& w = start();
+    EXPECT_EQ(w.session().image()[field::BIKE], 1);
+    EXPECT_EQ(w.session().image()[field::NO_SPARK_REVS], 44);
+    EXPECT_EQ(w.session().image()[field::TACHO_PULSES], 12);
+    EXPECT_EQ(w.session().image()[field::BASE_ADV], 10);
+    EXPECT_EQ(w.session().image()[field::LIMITER_RPM], 110);
 }
 
 TEST_F(WindowTest, TestModeMarker) {
     ASSERT_TRUE(writeFileAtomically(dir.file("test_kodrum.txt"), "x DIAG_UNLOCK y"));
-    EXPECT_TRUE(start().testMode());
+    EXPECT_TRUE(start().mode().testMode);
     EXPECT_TRUE(control("LabelTest8").visible);
     EXPECT_TRUE(control("LabelKompenz").visible);
     ASSERT_TRUE(writeFileAtomically(dir.file("test_kodrum.txt"), "diag_unlock"));
-    EXPECT_FALSE(start().testMode());
+    EXPECT_FALSE(start().mode().testMode);
     EXPECT_FALSE(control("LabelKompenz").visible);
 }
 
 TEST_F(WindowTest, ClosingSavesSettingsAndThePendingEdit) {
-    MainWindow& w = start({"FRANCE"});
+    presenter::WindowPresenter& w = start({"FRANCE"});
     controls().userSetText(control("UpDownBaseAdv").associate, "17");
     controls().userSetItemIndex(id("PageControl1"), 2);
     w.closing();
@@ -112,20 +112,20 @@ TEST_F(WindowTest, ClosingSavesSettingsAndThePendingEdit) {
     Image saved{};
     ASSERT_EQ(parseSavedImage(readWholeFile(dir.file("_TZ_ARKO5_v91.ini")).value(), saved), 300);
     EXPECT_EQ(saved[field::BASE_ADV], 17);
-    EXPECT_EQ(saved, w.image());
+    EXPECT_EQ(saved, w.session().image());
 }
 
 TEST_F(WindowTest, ExitMenuClosesTheWindowThroughTheHost) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     w.clicked(id("MenuExit"));
     EXPECT_EQ(host.closeRequests, 1);
 }
 
 TEST_F(WindowTest, MessageLineStaysForTwoHundredTicks) {
-    MainWindow& w = start();
-    w.ShowMessageLine("Saving:", ui::Colour::ButtonFace);
+    presenter::WindowPresenter& w = start();
+    w.messageLine().show("Saving:", ui::Colour::ButtonFace);
     for (int i = 0; i < 150; ++i) w.tick();
-    w.ShowMessageLine("Read error!", ui::Colour::Red);
+    w.messageLine().show("Read error!", ui::Colour::Red);
     for (int i = 0; i < 200; ++i) w.tick();
     EXPECT_TRUE(control("LabelHlaseni").visible);
     EXPECT_EQ(control("LabelHlaseni").colour, ui::Colour::Red);
@@ -134,7 +134,7 @@ TEST_F(WindowTest, MessageLineStaysForTwoHundredTicks) {
 }
 
 TEST_F(WindowTest, HintGoesToTheFirstStatusPanel) {
-    MainWindow& w = start();
+    presenter::WindowPresenter& w = start();
     w.hintChanged("Open parameter file");
     EXPECT_EQ(control("StatusBar1").items[0], "Open parameter file");
     w.hintChanged("");

@@ -14,7 +14,7 @@ class WindowWithUnit : public WindowTest {
   protected:
     static constexpr const char* kUnitPath = "/dev/ttyUSB0";
 
-    MainWindow& startWithUnit(sim::UnitConfig config = {}) {
+    presenter::WindowPresenter& startWithUnit(sim::UnitConfig config = {}) {
         if (config.stored == Image{}) config.stored = firstStartState().image;
         model = std::make_unique<sim::UnitModel>(std::move(config));
         line.device(kUnitPath).responder = [this](const link::Frame& request,
@@ -24,7 +24,7 @@ class WindowWithUnit : public WindowTest {
         return start();
     }
 
-    std::int64_t now() const { return line.tick * MainWindow::kTickMs; }
+    std::int64_t now() const { return line.tick * presenter::WindowPresenter::kTickMs; }
 
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
@@ -32,13 +32,19 @@ class WindowWithUnit : public WindowTest {
             window->tick();
         }
     }
-    // Ticks until the link is idle again; false after the limit.
-    bool tickUntilIdle(int limit = 200) {
+    // Ticks until the condition holds; false after the limit.
+    template <typename Condition>
+    bool tickUntil(Condition done, int limit = 200) {
         for (int i = 0; i < limit; ++i) {
             tick();
-            if (window->link().state() == link::LinkState::Idle) return true;
+            if (done()) return true;
         }
         return false;
+    }
+    // Ticks until the link is idle again; false after the limit.
+    bool tickUntilIdle(int limit = 200) {
+        return tickUntil(
+            [this] { return window->session().link().state() == link::LinkState::Idle; }, limit);
     }
 
     std::unique_ptr<sim::UnitModel> model;

@@ -11,12 +11,12 @@ TEST_F(WindowWithUnit, ConnectsAndShowsTheLiveEngine) {
     config.fields.set("rpm", 6000);
     config.fields.set("tps", 45);
     config.fields.set("pickup1", 1);
-    MainWindow& w = startWithUnit(config);
+    presenter::WindowPresenter& w = startWithUnit(config);
     EXPECT_TRUE(control("LabelSpojeni").visible);
     EXPECT_EQ(control("LabelCom").caption, "COM= /dev/ttyUSB0");
     EXPECT_TRUE(control("MenuCom1").checked);
     tick(12);
-    EXPECT_TRUE(w.connected());
+    EXPECT_TRUE(w.session().connected());
     EXPECT_FALSE(control("LabelSpojeni").visible);
     EXPECT_EQ(control("LabelRpm").caption, "RPM = 6000 ");
     EXPECT_EQ(control("CGaugeRpm").position, 54);  // 6000 / 110
@@ -29,7 +29,7 @@ TEST_F(WindowWithUnit, ConnectsAndShowsTheLiveEngine) {
 }
 
 TEST_F(WindowWithUnit, ProgramWithF9UntilTheSavingHasEnded) {
-    MainWindow& w = startWithUnit();
+    presenter::WindowPresenter& w = startWithUnit();
     tick(12);
     typeInto("UpDown145", 44);
     w.clicked(id("MenuProgram"));
@@ -50,43 +50,43 @@ TEST_F(WindowWithUnit, ReadTakesTheUnitsSettingsAsOneUndoableStep) {
     config.stored[LIMITER_RPM] = 125;
     config.stored[advanceCell(9, 0)] = 9;
     config.stored[240] = 77;  // reserved bytes travel too
-    MainWindow& w = startWithUnit(config);
+    presenter::WindowPresenter& w = startWithUnit(config);
     tick(12);
     dialogs.paths = {dir.file("a.ign")};
     w.clicked(id("MenuSave"));
-    ASSERT_EQ(w.fileName(), dir.file("a.ign"));
+    ASSERT_EQ(w.session().fileName(), dir.file("a.ign"));
 
     w.clicked(id("ButtonRead"));
     ASSERT_TRUE(tickUntilIdle());
-    EXPECT_EQ(w.image()[LIMITER_RPM], 125);
-    EXPECT_EQ(w.image()[240], 77);
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 125);
+    EXPECT_EQ(w.session().image()[240], 77);
     EXPECT_EQ(control("EditOmez2").caption, "12500");
-    EXPECT_EQ(w.fileName(), "");
+    EXPECT_EQ(w.session().fileName(), "");
     EXPECT_EQ(control("TFormHlav").caption, "  TZ_ARKO5       ");
     EXPECT_EQ(control("LabelVerze1").caption, "TZA05");
     tick(12);  // the version line follows the next monitor frame
     EXPECT_EQ(control("StatusBar1").items[4], "TZA05    4.11.2016   16:21");
 
     w.clicked(id("MenuZpet"));
-    EXPECT_EQ(w.image()[LIMITER_RPM], 110);
+    EXPECT_EQ(w.session().image()[LIMITER_RPM], 110);
 }
 
 TEST_F(WindowWithUnit, ThrottleCalibrationTakesTheLiveVoltage) {
     sim::UnitConfig config;
     config.fields.set("tps-raw", 512);  // 2502 mV
-    MainWindow& w = startWithUnit(config);
+    presenter::WindowPresenter& w = startWithUnit(config);
     tick(12);
     w.clicked(id("BitBtnTps0"));
-    EXPECT_EQ(w.image()[TPS_0_MV], 70) << "2502 mV lies outside the 0 % window";
+    EXPECT_EQ(w.session().image()[TPS_0_MV], 70) << "2502 mV lies outside the 0 % window";
     w.clicked(id("BitBtnTps100"));
-    EXPECT_EQ(w.image()[TPS_100_MV], 0);
+    EXPECT_EQ(w.session().image()[TPS_100_MV], 0);
     EXPECT_EQ(control("EditTps100").caption, "2500");
 }
 
 TEST_F(WindowWithUnit, TheBannerFollowsTheUnitGoingAndComing) {
-    MainWindow& w = startWithUnit();
+    presenter::WindowPresenter& w = startWithUnit();
     tick(12);
-    ASSERT_TRUE(w.connected());
+    ASSERT_TRUE(w.session().connected());
     line.device(kUnitPath).present = false;
     line.device(kUnitPath).gone = true;
     tick(30);
@@ -94,20 +94,20 @@ TEST_F(WindowWithUnit, TheBannerFollowsTheUnitGoingAndComing) {
     line.device(kUnitPath).present = true;
     line.device(kUnitPath).gone = false;
     tick(60);
-    EXPECT_TRUE(w.connected());
+    EXPECT_TRUE(w.session().connected());
     EXPECT_FALSE(control("LabelSpojeni").visible);
     EXPECT_TRUE(dialogs.messages.empty()) << "reopening stays silent";
 }
 
 TEST_F(WindowWithUnit, MissingFixedPortIsReportedOnce) {
     ports = {"/dev/ttyUSB0", "/dev/ttyUSB7"};
-    MainWindow& w = startWithUnit();
+    presenter::WindowPresenter& w = startWithUnit();
     w.clicked(id("MenuCom2"));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Com opening error!"});
     EXPECT_TRUE(control("MenuCom2").checked);
     tick(100);
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(w.portIndex(), 1);
+    EXPECT_EQ(w.session().params().outside.portIndex, 1);
 }
 
 }  // namespace

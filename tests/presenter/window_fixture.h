@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "presenter/main_window.h"
 #include "fake_serial_port.h"
 #include "fake_services.h"
+#include "presenter/window_presenter.h"
 #include "temp_dir.h"
 
 namespace tz::testing {
@@ -18,29 +18,28 @@ class WindowTest : public ::testing::Test {
     WindowTest() { line.device("/dev/ttyUSB0"); }
 
     // Starts a window with the given command-line arguments.
-    MainWindow& start(std::vector<std::string> arguments = {}) {
-        window = std::make_unique<MainWindow>(WindowServices{settings,
-                                                             dialogs,
-                                                             keys,
-                                                             host,
-                                                             printer,
-                                                             desktop,
-                                                             clock,
-                                                             surfaces,
-                                                             dir.file("_TZ_ARKO5_v91.ini"),
-                                                             dir.file("test_kodrum.txt"),
-                                                             dir.path(),
-                                                             {dir.path()},
-                                                             line.factory(),
-                                                             [this] { return ports; }},
-                                              std::move(arguments));
+    presenter::WindowPresenter& start(std::vector<std::string> arguments = {}) {
+        window = std::make_unique<presenter::WindowPresenter>(
+            presenter::WindowServices{settings,
+                                      dialogs,
+                                      keys,
+                                      host,
+                                      printer,
+                                      desktop,
+                                      clock,
+                                      surfaces,
+                                      dir.file("_TZ_ARKO5_v91.ini"),
+                                      dir.file("test_kodrum.txt"),
+                                      {dir.path()},
+                                      {line.factory(), [this] { return ports; }, dir.path()}},
+            std::move(arguments));
         window->FormCreate();
         return *window;
     }
 
     ui::ControlModel& controls() { return window->controls(); }
     const ui::Control& control(std::string_view name) { return controls()[name]; }
-    ui::ControlId id(std::string_view name) { return controls().id(name); }
+    ui::ControlId id(std::string_view name) { return controls().id(ui::ControlName{name}); }
 
     // The user types a value into an up/down's edit box and leaves it.
     void typeInto(std::string_view upDown, int value) {
@@ -60,7 +59,7 @@ class WindowTest : public ::testing::Test {
     RecordedSurfaces surfaces;
     link::testing::FakeLine line;
     std::vector<std::string> ports{"/dev/ttyUSB0"};
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<presenter::WindowPresenter> window;
 };
 
 }  // namespace tz::testing

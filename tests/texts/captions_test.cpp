@@ -103,8 +103,8 @@ TEST_F(FillCaptionsTest, SampleTextsAreExact) {
          "Off\nInterrupteur de sécurité\npar embeillage\nRetard à l´allumage\nLimitateur départ"},
         {Language::German, "RadioGroupInput2", Aspect::RadioItems, -1,
          "Aus\nBlockierung\nSchaltautomat\nSpätzündung\nStartbegrenzer"},
-        {Language::Czech, "fillCheck", Aspect::Caption, -1, "Skryté hrany"},
-        {Language::French, "heightColoursCheck", Aspect::Caption, -1, "Height colors"},
+        {Language::Czech, "CheckBoxGraphFill", Aspect::Caption, -1, "Skryté hrany"},
+        {Language::French, "CheckBoxGraphHeightColors", Aspect::Caption, -1, "Height colors"},
     };
     for (const SampleCase& c : cases) {
         EXPECT_EQ(text(fill(c.language), c.target, c.aspect, c.item), std::string(c.expected))
@@ -226,7 +226,7 @@ TEST_F(FillCaptionsTest, PlaceholdersOnlyWhileNotConnected) {
         EXPECT_FALSE(text(online, c.target)) << c.target;
     }
     EXPECT_EQ(text(online, "RadioGroupInput1"), "Multifunktionseingang 1 (pin 19)");
-    EXPECT_EQ(text(online, "fillCheck"), "Fill");
+    EXPECT_EQ(text(online, "CheckBoxGraphFill"), "Fill");
     EXPECT_EQ(offline.size() - online.size(), std::size(kPlaceholders));
 }
 
@@ -243,9 +243,9 @@ TEST_F(FillCaptionsTest, EndsWithTheCaptionsOfTheMessageFill) {
 TEST(FillMessageCaptions, GraphBoxesAlwaysMonitorPlaceholdersOnlyOffline) {
     const auto online = fillMessageCaptions(Language::Czech, true);
     ASSERT_EQ(online.size(), 2U);
-    EXPECT_EQ(online[0], (CaptionAssignment{"fillCheck", Aspect::Caption, "Skryté hrany"}));
+    EXPECT_EQ(online[0], (CaptionAssignment{"CheckBoxGraphFill", Aspect::Caption, "Skryté hrany"}));
     EXPECT_EQ(online[1],
-              (CaptionAssignment{"heightColoursCheck", Aspect::Caption, "Výškové barvy"}));
+              (CaptionAssignment{"CheckBoxGraphHeightColors", Aspect::Caption, "Výškové barvy"}));
 
     const auto offline = fillMessageCaptions(Language::English, false);
     ASSERT_EQ(offline.size(), 9U);

@@ -1,10 +1,10 @@
-#include "link/version_texts.h"
+#include "presenter/version_texts.h"
 
 #include <cstdio>
 
 #include "params/image.h"
 
-namespace tz {
+namespace tz::presenter {
 
 namespace {
 
@@ -38,18 +38,18 @@ std::string FormatPcVersionLine(std::string_view buildDateText) {
            "   COMPILE=" + std::string(buildDateText);
 }
 
-std::string FormatUnitVersionLine(VersionState state, std::string_view mismatchText,
+std::string FormatUnitVersionLine(link::VersionState state, std::string_view mismatchText,
                                   std::string_view unitName, std::string_view unitDate,
                                   std::string_view unitTime) {
     switch (state) {
-        case VersionState::Unknown:
+        case link::VersionState::Unknown:
             return "not connected";
-        case VersionState::Mismatch:
+        case link::VersionState::Mismatch:
             return std::string(mismatchText);
-        case VersionState::Match:
+        case link::VersionState::Match:
             break;
     }
     return std::string(unitName) + "   " + std::string(unitDate) + "   " + std::string(unitTime);
 }
 
-}  // namespace tz
+}  // namespace tz::presenter

@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace tz {
+#include "link/monitor.h"
+
+namespace tz::presenter {
 
 // "2016_11_04" from the compiler's date form "Nov  4 2016"; an unknown
 // month gives month 0.
@@ -13,11 +15,9 @@ std::string MakeBuildDateText(std::string_view compilerDate);
 // "TZ_ARKO5   RSKEY=91   COMPILE=2016_11_04"
 std::string FormatPcVersionLine(std::string_view buildDateText);
 
-enum class VersionState { Unknown = 0, Mismatch = 1, Match = 2 };
-
 // What status panel 4 shows for the connected unit.
-std::string FormatUnitVersionLine(VersionState state, std::string_view mismatchText,
+std::string FormatUnitVersionLine(link::VersionState state, std::string_view mismatchText,
                                   std::string_view unitName, std::string_view unitDate,
                                   std::string_view unitTime);
 
-}  // namespace tz
+}  // namespace tz::presenter

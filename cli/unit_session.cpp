@@ -1,0 +1,143 @@
+#include "cli/unit_session.h"
+
+#include <iostream>
+#include <thread>
+
+#include "link/posix_serial_port.h"
+#include "session/reports.h"
+
+namespace tz::cli {
+
+namespace {
+
+// Longest wait for the unit's saving report after a programming run.
+constexpr int kSavingStartTicks = 40;
+constexpr int kSavingMaxTicks = 2000;
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+}  // namespace
+
+UnitSession::UnitSession(Context& context, const std::string& device)
+    : context_(context),
+      session_({link::PosixSerialPortFactory(),
+                [device] { return std::vector<std::string>{device}; }, "."}) {
+    // The settings of a first start: Com 1, the interface language.
+    OutsideSettings& outside = session_.params().outside;
+    outside.portIndex = 0;
+    outside.searchIndex = 255;
+    outside.language = static_cast<std::uint8_t>(texts::languageIndex(context.language));
+    session_.normalise();
+    session_.resetHistory();
+    report(session_.openPort());
+    next_ = std::chrono::steady_clock::now();
+}
+
+UnitSession::~UnitSession() {
+    session_.closePort();
+}
+
+void UnitSession::show(const std::string& line) {
+    if (line == shown_) return;
+    context_.out << line << std::endl;
+    shown_ = line;
+}
+
+std::optional<std::string> UnitSession::report(const session::Events& events) {
+    std::optional<std::string> failure;
+    for (const session::Event& event : events) {
+        std::visit(
+            Overloaded{
+                [&](const link::ReportShown& e) {
+                    const std::string line = session::reportLine(e.report, context_.messages);
+                    show(line);
+                    if (session::reportText(e.report).error) failure = line;
+                },
+                [&](const link::ProgrammingDone&) {
+                    show(session::programmingDoneLine(context_.messages));
+                },
+                [&](const link::TransferEnded& e) {
+                    if (e.outcome != link::Outcome::VersionMismatch) return;
+                    context_.err << session::versionMismatchLine(context_.messages, e.unitVersion)
+                                 << '\n';
+                    failure = std::string();
+                },
+                [&](const link::PortOpened& e) {
+                    if (e.tellUser)
+                        context_.err << context_.messages[texts::Msg::MsgComOpenError] << '\n';
+                },
+                [](const auto&) {},
+            },
+            event);
+    }
+    return failure;
+}
+
+void UnitSession::tick() {
+    next_ += std::chrono::milliseconds(session::Session::kTickMs);
+    std::this_thread::sleep_until(next_);
+    report(session_.tick());
+}
+
+bool UnitSession::open(const std::string& path, bool& fileError) {
+    const session::OpenResult result = session_.open(path);
+    fileError = result.status == session::OpenStatus::CannotRead;
+    if (fileError) {
+        context_.err << context_.messages[texts::Msg::MsgOpenFileError] << '\n';
+        return false;
+    }
+    for (IgnNotice notice : result.notices)
+        context_.err << context_.messages[session::noticeMessage(notice)] << '\n';
+    if (result.status != session::OpenStatus::Opened) return false;
+    session_.normalise();
+    report(session_.record());
+    return true;
+}
+
+void UnitSession::prepareToSend() {
+    session_.applyEditorRules();
+    session_.normalise();
+}
+
+std::optional<std::string> UnitSession::finish(const session::Events& started) {
+    if (std::optional<std::string> failure = report(started)) return failure;
+    do {
+        next_ += std::chrono::milliseconds(session::Session::kTickMs);
+        std::this_thread::sleep_until(next_);
+        if (std::optional<std::string> failure = report(session_.tick())) return failure;
+    } while (session_.link().state() != link::LinkState::Idle);
+    return std::nullopt;
+}
+
+std::optional<std::string> UnitSession::program() {
+    prepareToSend();
+    return finish(session_.program());
+}
+
+std::optional<std::string> UnitSession::verify() {
+    prepareToSend();
+    return finish(session_.verify());
+}
+
+std::optional<std::string> UnitSession::read() {
+    return finish(session_.read());
+}
+
+void UnitSession::waitForSaving() {
+    bool saving = false;
+    for (int t = 0; t < kSavingMaxTicks; ++t) {
+        tick();
+        const int countdown = session_.live().savingCountdown;
+        if (countdown > 0) saving = true;
+        if (saving && countdown == 0) break;
+        if (!saving && t >= kSavingStartTicks) break;
+    }
+    for (int t = 0; t < 2; ++t) tick();
+}
+
+}  // namespace tz::cli

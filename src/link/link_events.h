@@ -1,0 +1,82 @@
+// What the link reports of a tick or a command, as data, in the order it
+// happened. The link never shows anything itself: the window turns these
+// into texts, colours and boxes, the command-line program into lines.
+#pragma once
+
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+#include "link/monitor.h"
+#include "link/transfer.h"
+
+namespace tz::link {
+
+// The progress and result reports of a transfer, each shown anew on the
+// window's message line.
+enum class Report : std::uint8_t {
+    ProgramStarted,  // programming begins with the info page
+    VerifyStarted,   // a verify begins
+    ReadStarted,     // a read begins
+    Verifying,       // a programming or read run has reached its verify
+    VerifyOk,        // the last page was verified
+    ProgramFailed,
+    VerifyFailed,
+    ReadFailed,
+    Saving,  // the unit stores the settings (repeated at every idle tick while it does)
+};
+
+// A report is shown anew: the window restarts its message line.
+struct ReportShown {
+    Report report;
+};
+// A finished programming run: the report's text now says so (shown at every
+// idle tick while the report is current); the message line is not restarted.
+struct ProgrammingDone {};
+// The version mismatch box replaces the report, which expires at once.
+struct ReportCleared {};
+
+// The progress gauge: its scale and position moved.
+struct ProgressChanged {
+    int maximum = 0;
+    int position = 0;
+};
+// A transfer started: the gauge is shown.
+struct ProgressShown {};
+
+enum class Outcome : std::uint8_t { Succeeded, Failed, VersionMismatch };
+struct TransferEnded {
+    Operation operation;
+    Outcome outcome;
+    int unitVersion = 0;  // the unit's protocol version on a mismatch
+};
+
+// The port was opened (or the opening failed). `tried` is the index of the
+// device tried (the search index in automatic mode; LinkCycle::device()
+// names it); `choice` the menu choice (0..29, 30 automatic).
+struct PortOpened {
+    int tried = 0;
+    int choice = 0;
+    bool opened = false;
+    // A fixed port chosen by the user that did not open: the user is told.
+    bool tellUser = false;
+};
+
+// The image was repaired in place (the programming run's info page, a refused
+// transfer of another protocol version); the views show it again.
+struct ImageRepaired {};
+// A read put the unit's pages into the image (already repaired).
+struct ImageRead {};
+
+// An accepted monitor frame.
+struct MonitorFrame {
+    LiveValues live;
+    bool runningChanged = false;
+};
+
+using LinkEvent =
+    std::variant<ReportShown, ProgrammingDone, ReportCleared, ProgressChanged, ProgressShown,
+                 TransferEnded, PortOpened, ImageRepaired, ImageRead, MonitorFrame>;
+using LinkEvents = std::vector<LinkEvent>;
+
+}  // namespace tz::link

@@ -1,0 +1,70 @@
+#include "params/editor_rules.h"
+
+#include <algorithm>
+
+#include "params/field_table.h"
+
+namespace tz {
+
+using namespace field;
+
+namespace {
+
+// Items of the window's lists.
+constexpr int kSyncMethods = 15;
+constexpr int kInputFunctions = 5;
+constexpr int kPowerOutModes = 5;
+// Pick-up polarity: positive, negative and the self-search, which the 48-2
+// method cannot use.
+int polarityItems(std::uint8_t syncMethod) {
+    return syncMethod == kSyncTwoPolarities ? 2 : 3;
+}
+
+void limitChoice(std::uint8_t& byte, int items) {
+    byte = static_cast<std::uint8_t>(std::min<int>(byte, items - 1));
+}
+
+}  // namespace
+
+void ApplyEditorRules(Image& im) {
+    limitChoice(im[SYNC_METHOD], kSyncMethods);
+    im[GEBER_MODE] = encoding::encodeGeberMode(encoding::decodeGeberMode(im[GEBER_MODE]));
+    limitChoice(im[INPUT1_FUNCTION], kInputFunctions);
+    limitChoice(im[INPUT2_FUNCTION], kInputFunctions);
+    limitChoice(im[PICKUP1_POLARITY], polarityItems(im[SYNC_METHOD]));
+    limitChoice(im[PICKUP2_POLARITY], polarityItems(im[SYNC_METHOD]));
+
+    if (im[BIKE] == kBikeSpecial && im[SYNC_METHOD] == 0) {
+        im[INTERLOCK_INPUT] = encoding::encodeFlag(im[INTERLOCK_INPUT] != 0);
+        im[SPARK_BEFORE_LOBE] = encoding::encodeFlag(im[SPARK_BEFORE_LOBE] != 0);
+    } else {
+        im[INTERLOCK_INPUT] = 0;
+        im[SPARK_BEFORE_LOBE] = 0;
+    }
+    for (int byte : flagFields()) im[byte] = encoding::encodeFlag(im[byte] != 0);
+    if (im[SYNC_METHOD] == kSyncTwoPolarities) {
+        for (int c = 0; c < kChannels; ++c) {
+            im[lobeByte(MAX_ADV_EDGE2, c)] = 1;
+            im[lobeByte(START_ADV_EDGE2, c)] = 1;
+        }
+    }
+
+    for (const FieldSpec& f : valueFields())
+        im[f.byte] = encodeField(f, std::clamp(decodeField(f, im[f.byte]), f.min, f.max));
+
+    for (int n = 0; n < kPowerOutputs; ++n) {
+        limitChoice(im[powerOutMode(n)], kPowerOutModes);
+        for (int row = 0; row < 3; ++row) {
+            std::uint8_t& zones = im[powerOutMap(n, row)];
+            const auto r = static_cast<std::size_t>(row);
+            if (im[powerOutMode(n)] == 2)
+                zones = kPilotLightZoneRows[r];
+            else if (im[powerOutMode(n)] == 3)
+                zones = kPowerJetZoneRows[r];
+            else
+                zones &= 0x0F;
+        }
+    }
+}
+
+}  // namespace tz

@@ -1,0 +1,22 @@
+// What the window's editors can show of an image, as a rule of its own: every
+// value within the range its up/down allows, flags as 0 or 1, choices within
+// their lists, the interlock and spark-before-lobe flags only for a special
+// setup synchronised on one lobe, the lobes' second edges for the 48-2
+// method, and the fixed zone patterns of the pilot-light and power-jet
+// outputs. The window applies it by showing the image and reading it back
+// from its controls; programs without a window (the command-line program)
+// apply it where the window would read its controls.
+#pragma once
+
+#include "params/image.h"
+
+namespace tz {
+
+// The zone rows (bit c = column c) that the pilot-light (mode 2) and
+// power-jet (mode 3) outputs always use.
+inline constexpr std::array<std::uint8_t, 3> kPilotLightZoneRows = {14, 14, 14};
+inline constexpr std::array<std::uint8_t, 3> kPowerJetZoneRows = {14, 12, 12};
+
+void ApplyEditorRules(Image& image);
+
+}  // namespace tz

@@ -1,0 +1,73 @@
+// The user's edits of the parameter image: values typed or stepped in the
+// controls, check boxes and radio groups, the map and servo shifts, the
+// throttle calibration, interpolation, and the after-edit step that repairs,
+// shows and records every change (with undo and redo).
+#pragma once
+
+#include "controls/control_model.h"
+#include "design/window_index.h"
+#include "presenter/field_binding.h"
+#include "presenter/graph_area_host.h"
+#include "presenter/layout_rules.h"
+#include "presenter/monitor_view.h"
+#include "presenter/services.h"
+#include "presenter/session_view.h"
+#include "session/session.h"
+
+namespace tz::presenter {
+
+class EditCommands {
+  public:
+    EditCommands(ui::ControlModel& controls, const design::WindowIndex& index,
+                 session::Session& session, FieldBinding& binding, LayoutRules& layout,
+                 SessionView& view, GraphAreaHost& graphs, const MonitorView& monitor,
+                 Dialogs& dialogs);
+
+    // Repairs the image, shows it and records the change.
+    void commitEdit();
+    // Records the image as one step (automatic programming may follow).
+    void recordChange();
+    void undo();
+    void redo();
+    // The history starts over with the image as its only step.
+    void resetHistory();
+    // The image as the controls show it, repaired and shown, not recorded.
+    void takeControls();
+
+    // Events of the parameter controls.
+    void upDownClicked(ui::ControlId upDown);
+    void editExited(ui::ControlId edit);
+    bool keyPressed(ui::ControlId edit, int key);
+    void checkBoxReleased(ui::ControlId checkBox);
+    // False when the radio group edits no field.
+    bool radioClicked(ui::ControlId radioGroup, int index);
+    void spinClicked(ui::ControlId spinButton, int direction);
+
+    // Advance +/- on the live cell, the selected cells or the whole map.
+    void mapShift(int step);
+    void tps0Clicked();
+    void tps100Clicked();
+    void interpolate();
+
+  private:
+    bool isParameterUpDown(ui::ControlId upDown) const;
+    bool isParameterEdit(ui::ControlId edit) const;
+    bool isRunTimeEdit(ui::ControlId edit) const;
+    bool isParameterCheckBox(ui::ControlId checkBox) const;
+    void columnShift(int column, int step);
+    void shiftCells(int step);
+    void servoShift(int step);
+    ui::ControlId id(ui::ControlName name) const { return controls_.id(name); }
+
+    ui::ControlModel& controls_;
+    const design::WindowIndex& index_;
+    session::Session& session_;
+    FieldBinding& binding_;
+    LayoutRules& layout_;
+    SessionView& view_;
+    GraphAreaHost& graphs_;
+    const MonitorView& monitor_;
+    Dialogs& dialogs_;
+};
+
+}  // namespace tz::presenter

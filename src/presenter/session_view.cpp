@@ -1,0 +1,105 @@
+#include "presenter/session_view.h"
+
+#include "design/control_names.h"
+#include "session/reports.h"
+
+namespace tz::presenter {
+
+namespace {
+
+// std::visit over a set of lambdas.
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+}  // namespace
+
+SessionView::SessionView(ui::ControlModel& controls, const design::WindowIndex& index,
+                         session::Session& session, WindowMode& mode, MessageLine& messageLine,
+                         MonitorView& monitor, FieldBinding& binding, LayoutRules& layout,
+                         const Captions& captions, Dialogs& dialogs)
+    : controls_(controls),
+      index_(index),
+      session_(session),
+      mode_(mode),
+      messageLine_(messageLine),
+      monitor_(monitor),
+      binding_(binding),
+      layout_(layout),
+      captions_(captions),
+      dialogs_(dialogs) {}
+
+void SessionView::apply(const session::Events& events) {
+    for (const session::Event& e : events) apply(e);
+}
+
+void SessionView::apply(const session::Event& event) {
+    std::visit(
+        Overloaded{
+            [this](const link::ReportShown& e) {
+                const session::ReportText t = session::reportText(e.report);
+                messageLine_.show(messages()[t.message] + t.ending,
+                                  t.error ? ui::Colour::Red : ui::Colour::ButtonFace);
+            },
+            [this](const link::ProgrammingDone&) {
+                messageLine_.setText(session::programmingDoneLine(messages()));
+            },
+            [this](const link::ReportCleared&) { messageLine_.expire(); },
+            [this](const link::ProgressChanged& e) {
+                messageLine_.setProgress(e.maximum, e.position);
+            },
+            [this](const link::ProgressShown&) { messageLine_.showProgress(); },
+            [this](const link::TransferEnded& e) {
+                if (e.outcome == link::Outcome::VersionMismatch)
+                    dialogs_.showMessage(session::versionMismatchLine(messages(), e.unitVersion));
+            },
+            [this](const link::PortOpened& e) { portOpened(e); },
+            [this](const link::ImageRepaired&) { binding_.showImage(session_.image()); },
+            [this](const link::ImageRead&) {
+                binding_.showImage(session_.image());
+                updateHistoryButtons();
+            },
+            [this](const link::MonitorFrame& e) {
+                monitor_.showFrame(e.live);
+                if (e.runningChanged) layout_.refresh();
+            },
+            [this](const session::HistoryRestored& e) { historyRestored(e.page); },
+        },
+        event);
+}
+
+void SessionView::portOpened(const link::PortOpened& opened) {
+    const std::string& device = session_.link().device();
+    controls_.setCaption(
+        controls_.id(ctl::LabelCom),
+        "COM= " + (device.empty() ? "COM" + std::to_string(opened.tried + 1) : device));
+    if (opened.tellUser) dialogs_.showMessage(messages()[texts::Msg::MsgComOpenError]);
+    for (std::size_t i = 0; i < index_.portItems.size(); ++i)
+        controls_.setChecked(index_.portItems[i], static_cast<int>(i) == opened.choice);
+    mode_.printLayout = false;
+}
+
+void SessionView::historyRestored(int page) {
+    binding_.showImage(session_.image());
+    if (layout_.activePage() != page) {
+        controls_.setItemIndex(controls_.id(ctl::PageControl1), page);
+        session_.setActivePage(page);
+        layout_.refresh();
+    }
+    binding_.showImage(session_.image());
+    updateHistoryButtons();
+}
+
+void SessionView::updateHistoryButtons() {
+    const bool undo = session_.canUndo();
+    const bool redo = session_.canRedo();
+    controls_.setEnabled(controls_.id(ctl::SpeedButtonZpet), undo);
+    controls_.setEnabled(controls_.id(ctl::MenuZpet), undo);
+    controls_.setEnabled(controls_.id(ctl::SpeedButtonZnovu), redo);
+    controls_.setEnabled(controls_.id(ctl::MenuZnovu), redo);
+}
+
+}  // namespace tz::presenter

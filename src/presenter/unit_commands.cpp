@@ -1,0 +1,53 @@
+#include "presenter/unit_commands.h"
+
+namespace tz::presenter {
+
+UnitCommands::UnitCommands(ui::ControlModel& controls, const design::WindowIndex& index,
+                           session::Session& session, FieldBinding& binding, EditCommands& edits,
+                           SessionView& view, Captions& captions)
+    : controls_(controls),
+      index_(index),
+      session_(session),
+      binding_(binding),
+      edits_(edits),
+      view_(view),
+      captions_(captions) {}
+
+void UnitCommands::program() {
+    if (binding_.busy()) return;
+    edits_.takeControls();
+    view_.apply(session_.program());
+}
+
+void UnitCommands::verify() {
+    if (binding_.busy()) return;
+    edits_.takeControls();
+    view_.apply(session_.verify());
+}
+
+void UnitCommands::read() {
+    view_.apply(session_.read());
+    captions_.updateWindowTitle();
+}
+
+void UnitCommands::choosePort(int index) {
+    view_.apply(session_.choosePort(index));
+}
+
+void UnitCommands::openPort() {
+    view_.apply(session_.openPort());
+    const std::vector<std::string> devices = session_.link().portDevices();
+    for (std::size_t i = 0; i < devices.size() && i < index_.portItems.size() - 1; ++i)
+        controls_.setHint(index_.portItems[i], devices[i]);
+}
+
+bool UnitCommands::testButton(ui::ControlId button) {
+    for (std::size_t i = 0; i < index_.testButtons.size(); ++i) {
+        if (index_.testButtons[i] != button) continue;
+        session_.pressTestButton(static_cast<link::TestButton>(i));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace tz::presenter

@@ -1,0 +1,119 @@
+// The window's logic: a presenter over the session. It builds the window's
+// controls from the design, runs the start-up and shut-down sequences, and
+// routes every user event and timer tick to the part that owns it; the parts
+// turn the session's state and events into the toolkit-neutral controls that
+// gui/ mirrors into widgets.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/control_model.h"
+#include "design/window_index.h"
+#include "platform/settings.h"
+#include "presenter/captions.h"
+#include "presenter/edit_commands.h"
+#include "presenter/field_binding.h"
+#include "presenter/file_commands.h"
+#include "presenter/graph_area_host.h"
+#include "presenter/layout_rules.h"
+#include "presenter/message_line.h"
+#include "presenter/monitor_view.h"
+#include "presenter/printing.h"
+#include "presenter/session_view.h"
+#include "presenter/ui_events.h"
+#include "presenter/unit_commands.h"
+#include "presenter/window_mode.h"
+#include "presenter/window_services.h"
+#include "session/session.h"
+
+namespace tz::presenter {
+
+class WindowPresenter final : public UiEvents {
+  public:
+    static constexpr int kTickMs = session::Session::kTickMs;
+
+    WindowPresenter(WindowServices services, std::vector<std::string> arguments);
+    WindowPresenter(const WindowPresenter&) = delete;
+    WindowPresenter& operator=(const WindowPresenter&) = delete;
+
+    // Start-up and shut-down sequences.
+    void FormCreate();
+    void FormClose();
+
+    // Events from the toolkit.
+    void upDownClicked(ui::ControlId upDown, int direction) override;
+    void editExited(ui::ControlId edit) override;
+    bool keyPressed(ui::ControlId edit, int key) override;
+    void checkBoxReleased(ui::ControlId checkBox) override;
+    void radioClicked(ui::ControlId radioGroup, int index) override;
+    void comboChanged(ui::ControlId comboBox, int index) override;
+    void clicked(ui::ControlId control) override;
+    void spinClicked(ui::ControlId spinButton, int direction) override;
+    void pageChanged(ui::ControlId pageControl, int index) override;
+    void trackBarChanged(ui::ControlId trackBar, int position) override;
+    void mouseWheel(int delta, Modifiers modifiers) override;
+    void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
+    void hintChanged(std::string_view longHint) override;
+    void tick() override;
+    void closing() override;
+
+    // The layout rules run again (after the toolkit built its surfaces).
+    void refreshLayout() { layout_.refresh(); }
+    void setLanguage(std::uint8_t language);
+
+    // The parts, for the toolkit binding and for tests.
+    const ui::ControlModel& controls() const { return controls_; }
+    ui::ControlModel& controls() { return controls_; }
+    const design::WindowIndex& index() const { return index_; }
+    session::Session& session() { return session_; }
+    const session::Session& session() const { return session_; }
+    FieldBinding& binding() { return binding_; }
+    EditCommands& edits() { return edits_; }
+    FileCommands& files() { return files_; }
+    UnitCommands& unit() { return unit_; }
+    const GraphAreaHost& graphs() const { return graphs_; }
+    GraphAreaHost& graphs() { return graphs_; }
+    MessageLine& messageLine() { return messageLine_; }
+    const MessageLine& messageLine() const { return messageLine_; }
+    const MonitorView& monitor() const { return monitor_; }
+    Captions& captions() { return captions_; }
+    const Captions& captions() const { return captions_; }
+    const WindowMode& mode() const { return mode_; }
+    int activePage() const { return layout_.activePage(); }
+    // Where the window is: its bounds as the toolkit keeps them up to date.
+    WindowPlacement placement() const;
+
+  private:
+    void buildWindow();
+    void loadSettings();
+    void saveSettings();
+    void applyCommandLineLanguage();
+    void changeSheet();
+
+    WindowServices services_;
+    std::vector<std::string> arguments_;
+    std::string pcVersionLine_ = "exe";
+    bool closed_ = false;
+
+    session::Session session_;
+    ui::ControlModel controls_;
+    design::WindowIndex index_;
+    WindowMode mode_;
+
+    MessageLine messageLine_;
+    GraphAreaHost graphs_;
+    LayoutRules layout_;
+    FieldBinding binding_;
+    Captions captions_;
+    MonitorView monitor_;
+    SessionView view_;
+    EditCommands edits_;
+    FileCommands files_;
+    UnitCommands unit_;
+    Printing printing_;
+};
+
+}  // namespace tz::presenter

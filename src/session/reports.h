@@ -1,0 +1,31 @@
+// The catalogue texts of what the session reports: a transfer's progress and
+// result, and the notices of an opened file. The window shows them on its
+// message line and in boxes, the command-line program prints them.
+#pragma once
+
+#include <string>
+
+#include "link/link_events.h"
+#include "params/ign_reader.h"
+#include "texts/messages.h"
+
+namespace tz::session {
+
+struct ReportText {
+    texts::Msg message;
+    const char* ending;  // after the catalogue text
+    bool error;
+};
+
+ReportText reportText(link::Report report);
+// The report's text in the catalogue's language.
+std::string reportLine(link::Report report, const texts::MessageCatalogue& messages);
+// The finished programming run's text.
+std::string programmingDoneLine(const texts::MessageCatalogue& messages);
+
+texts::Msg noticeMessage(IgnNotice notice);
+
+// A unit of another protocol version: "Unmatched version ...  PC-91, IGN-85".
+std::string versionMismatchLine(const texts::MessageCatalogue& messages, int unitVersion);
+
+}  // namespace tz::session

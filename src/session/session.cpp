@@ -1,0 +1,188 @@
+#include "session/session.h"
+
+#include "params/defaults.h"
+#include "params/editor_rules.h"
+#include "params/ign_writer.h"
+#include "params/saved_image.h"
+#include "platform/atomic_file.h"
+#include "platform/build_info.h"
+
+namespace tz::session {
+
+namespace {
+
+// The port a first start uses: Com 2.
+constexpr std::uint8_t kFirstStartPort = 1;
+
+}  // namespace
+
+Session::Session(SessionServices services)
+    : services_(std::move(services)),
+      defaultFilePath_(services_.programDirectory.empty()
+                           ? std::string("data.ign")
+                           : services_.programDirectory + "/data.ign"),
+      link_(params_, services_.serialPorts, services_.portTable) {
+    params_.outside.portIndex = kFirstStartPort;
+    params_.image[field::BIKE] = 0;
+    ApplyDefaults(params_.image, params_.keepSpecial);
+}
+
+void Session::applyEditorRules() {
+    ApplyEditorRules(params_.image);
+}
+
+void Session::loadSavedImage(std::string_view text) {
+    parseSavedImage(text, params_.image);
+}
+
+void Session::takeLinkEvents() {
+    for (const link::LinkEvent& e : link_.events()) {
+        std::visit([this](const auto& event) { events_.emplace_back(event); }, e);
+        // A read is one undoable step of its own; it never programs.
+        if (std::holds_alternative<link::ImageRead>(e)) pushHistory();
+    }
+}
+
+// ---- History and automatic programming
+
+void Session::pushHistory() {
+    historyChanged_ = history_.push(params_.image, activePage_);
+}
+
+void Session::resetHistory() {
+    history_.reset(params_.image, activePage_);
+}
+
+const Events& Session::record() {
+    events_.clear();
+    pushHistory();
+    if (programAfterChange_) {
+        if (historyChanged_ || armed_) startProgramming();
+        armed_ = true;
+    } else {
+        armed_ = false;
+    }
+    return events_;
+}
+
+const Events& Session::undo() {
+    return restore(history_.undo());
+}
+
+const Events& Session::redo() {
+    return restore(history_.redo());
+}
+
+const Events& Session::restore(const std::optional<History::Snapshot>& snapshot) {
+    events_.clear();
+    if (!snapshot) return events_;
+    params_.image = snapshot->image;
+    events_.emplace_back(HistoryRestored{snapshot->page});
+    if (programAfterChange_) startProgramming();
+    return events_;
+}
+
+void Session::startProgramming() {
+    link_.StartProgramming();
+    takeLinkEvents();
+}
+
+// ---- Files and presets
+
+OpenResult Session::open(const std::string& path) {
+    OpenResult result;
+    const std::optional<std::string> text = readWholeFile(path);
+    if (!text) return result;
+    const IgnReadResult read = ReadIgnFile(*text, params_.image);
+    result.notices = read.notices;
+    if (read.version == 0) {
+        result.status = OpenStatus::NoVersionKey;
+        return result;
+    }
+    result.status = OpenStatus::Opened;
+    fileName_ = path;
+    lastFileName_ = path;
+    return result;
+}
+
+bool Session::save(const std::string& path) {
+    const link::UnitInfo& unit = link_.unitInfo();
+    const IgnTrailer trailer{unit.date, unit.time, unit.name, buildDateCompilerForm(),
+                             buildTimeText()};
+    if (!writeFileAtomically(path, WriteIgnFile(params_.image, trailer))) return false;
+    fileName_ = path;
+    lastFileName_ = path;
+    return true;
+}
+
+void Session::newSettings() {
+    ApplyDefaults(params_.image, params_.keepSpecial);
+    fileName_.clear();
+}
+
+void Session::applyBikePreset() {
+    ApplyBikePreset(params_.image);
+}
+
+void Session::restoreFileNames(std::string current, std::string last) {
+    fileName_ = std::move(current);
+    lastFileName_ = std::move(last);
+}
+
+// ---- The unit
+
+const Events& Session::tick() {
+    events_.clear();
+    link_.tick();
+    takeLinkEvents();
+    return events_;
+}
+
+const Events& Session::program() {
+    events_.clear();
+    startProgramming();
+    return events_;
+}
+
+const Events& Session::verify() {
+    events_.clear();
+    link_.StartVerify();
+    takeLinkEvents();
+    return events_;
+}
+
+const Events& Session::read() {
+    events_.clear();
+    link_.StartRead();
+    takeLinkEvents();
+    fileName_.clear();
+    return events_;
+}
+
+const Events& Session::choosePort(int index) {
+    events_.clear();
+    link_.ChoosePort(index);
+    takeLinkEvents();
+    return events_;
+}
+
+const Events& Session::openPort() {
+    events_.clear();
+    link_.OpenPort();
+    takeLinkEvents();
+    return events_;
+}
+
+void Session::closePort() {
+    link_.ClosePort();
+}
+
+void Session::pressTestButton(link::TestButton button) {
+    link_.PressTestButton(button);
+}
+
+link::LiveCell Session::liveCell(bool tpsRows) const {
+    return link::HighlightLiveCell(link_.live(), params_.image, tpsRows);
+}
+
+}  // namespace tz::session

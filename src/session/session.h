@@ -1,0 +1,150 @@
+// The run's state behind a typed interface: the parameter image with its
+// repair memory, the undo history, the files, the link to the unit with its
+// transfers, automatic programming and live values. It knows no control,
+// caption or colour: the window's presenter and the command-line program
+// drive it and turn the events it returns into what they show.
+//
+// Every call that can change what is shown returns the events it caused;
+// the returned list stays valid until the next such call.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editing/history.h"
+#include "link/link_cycle.h"
+#include "link/live_cell.h"
+#include "params/ign_reader.h"
+#include "params/param_state.h"
+#include "session/session_events.h"
+
+namespace tz::session {
+
+struct SessionServices {
+    // Opens the serial port to the unit.
+    link::SerialPortFactory serialPorts;
+    // The devices behind the port choices.
+    link::PortTableSource portTable = link::SystemPortTable;
+    // The program's directory, for the default file "data.ign" (empty: the
+    // working directory).
+    std::string programDirectory;
+};
+
+enum class OpenStatus : std::uint8_t {
+    Opened,
+    CannotRead,    // the file could not be read (MsgOpenFileError)
+    NoVersionKey,  // no usable version key: nothing was taken
+};
+
+struct OpenResult {
+    OpenStatus status = OpenStatus::CannotRead;
+    // For the user: an older file version, a version key that does not match.
+    std::vector<IgnNotice> notices;
+};
+
+class Session {
+  public:
+    static constexpr int kTickMs = 55;
+
+    // A first start: BIKE 0 with the default settings, port Com 2, no files.
+    explicit Session(SessionServices services);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // ---- The parameter image
+    // Views write the user's values into the image, then repair and record.
+    Image& image() { return params_.image; }
+    const Image& image() const { return params_.image; }
+    ParamState& params() { return params_; }
+    const ParamState& params() const { return params_; }
+    // Brings the image within its rules (NormaliseImage with the memory).
+    void normalise() { params_.normalise(); }
+    // What the window's editors can show of the image (editor_rules.h): the
+    // window applies it by reading its controls, a program without a window
+    // calls this where the window would.
+    void applyEditorRules();
+    // Takes the 300 bytes of a saved-image file over the image.
+    void loadSavedImage(std::string_view text);
+
+    // ---- History and automatic programming
+    // Records the image as one undoable step when it changed; with
+    // programming after change on, programs the unit (from the second
+    // recorded edit on, or at once when the image changed).
+    const Events& record();
+    // Records the image as one step without programming.
+    void pushHistory();
+    // Starts the history over with the image as its only step.
+    void resetHistory();
+    const Events& undo();
+    const Events& redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // The page the user works on; history steps remember it.
+    void setActivePage(int page) { activePage_ = page; }
+    int activePage() const { return activePage_; }
+    void setProgramAfterChange(bool on) { programAfterChange_ = on; }
+    bool programAfterChange() const { return programAfterChange_; }
+
+    // ---- Files and presets
+    // Reads a .ign file into the image and makes it the current file. The
+    // image is not repaired or recorded yet: show the notices, then record
+    // it with normalise() and record() like every edit.
+    OpenResult open(const std::string& path);
+    // Writes the image (repaired by the caller) with the unit's and the
+    // program's trailer; false when the file could not be written.
+    bool save(const std::string& path);
+    // The default settings (a special setup kept when asked) and no current file.
+    void newSettings();
+    // The synchronisation preset of the image's motorcycle type.
+    void applyBikePreset();
+    // Keep a special setup through the next defaults.
+    void keepSpecialSetup() { params_.keepSpecial = true; }
+    const std::string& fileName() const { return fileName_; }
+    const std::string& lastFileName() const { return lastFileName_; }
+    const std::string& defaultFilePath() const { return defaultFilePath_; }
+    // The file names kept from the previous run.
+    void restoreFileNames(std::string current, std::string last);
+
+    // ---- The unit
+    const Events& tick();
+    // Programs the unit with the image, verifies it, reads it (which also
+    // drops the current file name: the image no longer comes from it).
+    const Events& program();
+    const Events& verify();
+    const Events& read();
+    // 0..29 a fixed port, 30 the automatic search.
+    const Events& choosePort(int index);
+    const Events& openPort();
+    void closePort();
+    void pressTestButton(link::TestButton button);
+
+    const link::LinkCycle& link() const { return link_; }
+    const link::LiveValues& live() const { return link_.live(); }
+    const link::UnitInfo& unit() const { return link_.unitInfo(); }
+    bool connected() const { return link_.connected(); }
+    // The advance-map cell and servo point the engine runs in now.
+    link::LiveCell liveCell(bool tpsRows) const;
+
+  private:
+    const Events& restore(const std::optional<History::Snapshot>& snapshot);
+    void startProgramming();
+    // Takes the link's events of its last call into the session's events.
+    void takeLinkEvents();
+
+    SessionServices services_;
+    ParamState params_;
+    History history_;
+    bool historyChanged_ = false;
+    bool armed_ = false;
+    int activePage_ = 0;
+    bool programAfterChange_ = false;
+    std::string fileName_;
+    std::string lastFileName_;
+    std::string defaultFilePath_;
+    link::LinkCycle link_;
+    Events events_;
+};
+
+}  // namespace tz::session

@@ -1,0 +1,26 @@
+// What the session reports of a tick or a command, as data, in the order it
+// happened: the link's reports, transfers, ports and live values, and what
+// the session adds of its own. A window shows them; the command-line program
+// prints some of them.
+#pragma once
+
+#include <variant>
+#include <vector>
+
+#include "link/link_events.h"
+
+namespace tz::session {
+
+// Undo or redo put an earlier image back; `page` is the page the change was
+// made on.
+struct HistoryRestored {
+    int page = 0;
+};
+
+using Event =
+    std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
+                 link::ProgressChanged, link::ProgressShown, link::TransferEnded, link::PortOpened,
+                 link::ImageRepaired, link::ImageRead, link::MonitorFrame, HistoryRestored>;
+using Events = std::vector<Event>;
+
+}  // namespace tz::session
