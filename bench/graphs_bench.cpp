@@ -13,10 +13,10 @@
 #include "gui/qt_canvas.h"
 #endif
 
+#include "canvas/recording_canvas.h"
 #include "graphs/graph2d.h"
 #include "graphs/graph3d.h"
 #include "graphs/graph_area.h"
-#include "canvas/recording_canvas.h"
 #include "params/param_state.h"
 
 namespace {

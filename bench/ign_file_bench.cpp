@@ -2,10 +2,10 @@
 // every Open and Save.
 #include <benchmark/benchmark.h>
 
-#include "params/saved_image.h"
 #include "params/ign_reader.h"
 #include "params/ign_writer.h"
 #include "params/param_state.h"
+#include "params/saved_image.h"
 
 namespace {
 

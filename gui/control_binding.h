@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "controls/control_model.h"
-#include "presenter/ui_events.h"
 #include "gui/user_input.h"
+#include "presenter/ui_events.h"
 
 class QAction;
 class QMainWindow;
@@ -40,6 +40,8 @@ class ControlBinding : public QObject, private UserInput {
 
     // Starts the 55 ms timer: each tick calls UiEvents::tick(), then sync().
     void start();
+    // Whether the timer runs (it stops when the window closes).
+    bool ticking() const { return timer_.isActive(); }
 
     // Creates the widgets of controls added since the last sync, mirrors the
     // controls whose revision moved and carries out a focus request. User

@@ -1,14 +1,17 @@
 // The configuration program's window.
 //
 //     tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--port DEVICE]
-//              [--screenshot FILE.png [--after MS]]
+//              [--screenshot FILE.png [--after MS]] [--notify-ready]
 //
 // --port uses the serial device DEVICE as "Com 1" for this run, whatever
 // port the settings chose. With --screenshot the program saves a picture of
 // its window MS milliseconds after it is shown (300 by default) and closes
-// as usual (0 when the file was written).
+// as usual (0 when the file was written). --notify-ready prints "ready" on
+// standard output once the window is shown and answers to SIGTERM, for
+// scripts and tests that end it from outside.
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 
 #include "gui/app_look.h"
@@ -23,6 +26,7 @@ struct Options {
     QString port;
     QString screenshot;
     int screenshotDelayMs = 300;
+    bool notifyReady = false;
 };
 
 Options parseOptions() {
@@ -31,6 +35,10 @@ Options parseOptions() {
     for (qsizetype i = 1; i < all.size(); ++i) {
         const QString& a = all[i];
         const QString value = all.value(i + 1);
+        if (a == QStringLiteral("--notify-ready")) {
+            o.notifyReady = true;
+            continue;
+        }
         if (a == QStringLiteral("--port")) {
             o.port = value;
         } else if (a == QStringLiteral("--screenshot")) {
@@ -65,6 +73,14 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::aboutToQuit, &app,
                      [&program] { program.logic().FormClose(); });
     program.show();
+    if (options.notifyReady) {
+        // The first turn of the event loop: the window is up and the signal
+        // handlers are in place.
+        QTimer::singleShot(0, &program.window(), [] {
+            std::fputs("ready\n", stdout);
+            std::fflush(stdout);
+        });
+    }
 
     if (!options.screenshot.isEmpty()) {
         QMainWindow& window = program.window();

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "editing/selection.h"
 #include "canvas/canvas.h"
+#include "editing/selection.h"
 #include "graphs/graph_host.h"
 
 namespace tz::graphs {

@@ -27,6 +27,9 @@ void limitChoice(std::uint8_t& byte, int items) {
 }  // namespace
 
 void ApplyEditorRules(Image& im) {
+    // A motorcycle code without an item shows the list's selection as a fresh
+    // window has it: the first item.
+    im[BIKE] = encoding::encodeBike(std::max(encoding::decodeBike(im[BIKE]), 0));
     limitChoice(im[SYNC_METHOD], kSyncMethods);
     im[GEBER_MODE] = encoding::encodeGeberMode(encoding::decodeGeberMode(im[GEBER_MODE]));
     limitChoice(im[INPUT1_FUNCTION], kInputFunctions);

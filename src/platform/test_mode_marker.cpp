@@ -1,7 +1,7 @@
 #include "platform/test_mode_marker.h"
 
-#include "platform/atomic_file.h"
 #include "params/token_reader.h"
+#include "platform/atomic_file.h"
 
 namespace tz {
 

@@ -1,7 +1,7 @@
 #include "presenter/about_box.h"
 
-#include "platform/build_info.h"
 #include "params/image.h"
+#include "platform/build_info.h"
 
 namespace tz {
 

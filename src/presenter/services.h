@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/control.h"
 #include "canvas/canvas.h"
+#include "controls/control.h"
 
 namespace tz {
 

@@ -4,11 +4,11 @@
 
 #include <cstdlib>
 
-#include "platform/atomic_file.h"
-#include "params/saved_image.h"
 #include "cli_runner.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
+#include "params/saved_image.h"
+#include "platform/atomic_file.h"
 #include "temp_dir.h"
 
 namespace tz {

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/atomic_file.h"
 #include "cli_runner.h"
+#include "platform/atomic_file.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "design/control_names.h"
 #include "designed_window.h"
 #include "texts/caption_tables.h"
 #include "texts/captions.h"
@@ -27,6 +29,16 @@ std::vector<std::string> childNames(const ui::ControlModel& m, std::string_view 
     for (ControlId child : m.children(m.id(ui::ControlName{parent})))
         names.push_back(m.at(child).name);
     return names;
+}
+
+// The logic names controls only through these constants; each must be in the
+// design, and a name that is not fails loudly instead of finding nothing.
+TEST(WindowDesign, EveryNamedControlOfTheLogicExists) {
+    const ui::ControlModel& m = designedWindow();
+    for (ui::ControlName name : ctl::kAllNames)
+        EXPECT_NE(m.find(name.text), ui::kNoControl) << name.text;
+    EXPECT_THROW(m.id(ui::ControlName{"LabelHlasen"}), std::invalid_argument);
+    EXPECT_THROW(m["UpDown150"], std::invalid_argument);
 }
 
 TEST(WindowDesign, EveryNameLeadsBackToItsOwnControl) {

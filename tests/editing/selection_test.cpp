@@ -5,8 +5,8 @@
 #include <set>
 #include <utility>
 
-#include "editing/interpolation.h"
 #include "canvas/recording_canvas.h"
+#include "editing/interpolation.h"
 #include "params/param_state.h"
 
 namespace tz::editing {

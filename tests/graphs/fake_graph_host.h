@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "graphs/graph_host.h"
 #include "canvas/recording_canvas.h"
+#include "graphs/graph_host.h"
 #include "params/param_state.h"
 
 namespace tz::graphs::test {

@@ -113,8 +113,9 @@ class EventCounter : public QObject {
 };
 
 TEST_F(BoundTest, SyncWithNothingChangedTouchesNoWidget) {
-    QTest::qWait(20);
+    // Whatever showing the window left to do is done first.
     QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     EventCounter counter(window);
     binding->sync();
     QCoreApplication::sendPostedEvents();

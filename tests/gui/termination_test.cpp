@@ -5,13 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
+#include <string>
 
-#include "platform/atomic_file.h"
 #include "params/saved_image.h"
+#include "platform/atomic_file.h"
 #include "quiet_device.h"
 #include "temp_dir.h"
 
@@ -23,16 +22,26 @@ TEST(Termination, SigtermClosesTheWindowAndSavesTheSettings) {
     testing::QuietDevice device;
     const std::string config = dir.file("config");
     std::filesystem::create_directories(config + "/tz_arko5");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
     if (child == 0) {
         ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         ::freopen("/dev/null", "w", stderr);
+        ::dup2(ready[1], STDOUT_FILENO);
+        ::close(ready[0]);
         ::execl(TZ_WINDOW_PATH, TZ_WINDOW_PATH, "CESKY", "--port", device.path().c_str(),
-                static_cast<char*>(nullptr));
+                "--notify-ready", static_cast<char*>(nullptr));
         ::_exit(127);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ::close(ready[1]);
+    // The program says when its window is up and it answers to signals.
+    std::string said;
+    char c = 0;
+    while (said.find("ready\n") == std::string::npos && ::read(ready[0], &c, 1) == 1) said += c;
+    ::close(ready[0]);
+    ASSERT_NE(said.find("ready\n"), std::string::npos) << said;
     ASSERT_EQ(::kill(child, SIGTERM), 0);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

@@ -82,8 +82,7 @@ TEST_P(TunerSession, EditSaveProgramThenReadBackTheSameSettings) {
         // In 2D: drag one point up, and wheel another.
         logic.controls().setItemIndex(model.id(ui::ControlName{"RadioGroupGraphMode"}), 1);
         logic.radioClicked(model.id(ui::ControlName{"RadioGroupGraphMode"}), 1);
-        binding.sync();
-        QTest::qWait(120);
+        tz::testing::tickWindow(program, 3);
         QWidget* map = binding.widget(model.id(ui::ControlName{graphs::kMapGraph}));
         const graphs::Point p = logic.graphs().area().mapGraph().pointAt(0, 3);
         const int before = logic.session().image()[advanceCell(9, 3)];
@@ -95,7 +94,7 @@ TEST_P(TunerSession, EditSaveProgramThenReadBackTheSameSettings) {
 
         const graphs::Point q = logic.graphs().area().mapGraph().pointAt(0, 8);
         QTest::mouseMove(map, QPoint(q.x, q.y));
-        QTest::qWait(60);
+        tz::testing::tickWindow(program);
         const int wheelBefore = logic.session().image()[advanceCell(9, 8)];
         QWheelEvent wheel(QPointF(q.x, q.y), map->mapToGlobal(QPointF(q.x, q.y)), QPoint(),
                           QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

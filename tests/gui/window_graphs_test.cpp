@@ -12,6 +12,7 @@
 #include "gui/control_widgets.h"
 #include "quiet_device.h"
 #include "temp_dir.h"
+#include "wait_for.h"
 
 namespace tz::gui {
 namespace {
@@ -43,8 +44,8 @@ class WindowGraphs : public ::testing::Test {
         // As a click: the radio group shows the mode, then the logic hears of it.
         logic().controls().setItemIndex(model().id(ui::ControlName{"RadioGroupGraphMode"}), mode);
         logic().radioClicked(model().id(ui::ControlName{"RadioGroupGraphMode"}), mode);
-        program->binding().sync();
-        QTest::qWait(150);  // a few ticks: the graphs draw themselves
+        // A few ticks: the graphs draw themselves.
+        tz::testing::tickWindow(*program, 3);
     }
 
     tz::testing::TempDir dir;
@@ -89,7 +90,8 @@ TEST_F(WindowGraphs, SelectCellsOnTheGridAndInterpolate) {
     QTest::mousePress(overlay, Qt::LeftButton, {}, from);
     QTest::mouseMove(overlay, to);
     QTest::mouseRelease(overlay, Qt::LeftButton, {}, to);
-    QTest::qWait(120);
+    // The graph service of the next tick sees the new selection.
+    tz::testing::tickWindow(*program);
     EXPECT_EQ(model()["CheckBoxIgnAll"].caption, "Sel");
 
     QTest::keyClick(&program->window(), Qt::Key_I, Qt::ControlModifier);

@@ -10,7 +10,9 @@ namespace {
 
 using namespace field;
 
-Image startupImage() { return firstStartState().image; }
+Image startupImage() {
+    return firstStartState().image;
+}
 
 TEST(Defaults, StartupImageHoldsTheGeneralDefaultsAndClassicPreset) {
     const Image image = startupImage();

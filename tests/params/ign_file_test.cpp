@@ -15,7 +15,9 @@ namespace {
 
 using namespace field;
 
-Image startupImage() { return firstStartState().image; }
+Image startupImage() {
+    return firstStartState().image;
+}
 
 const IgnTrailer kTrailer{"", "", "", "Nov  4 2016", "14:23:33"};
 

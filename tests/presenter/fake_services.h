@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/memory_settings.h"
-#include "presenter/services.h"
 #include "canvas/recording_canvas.h"
+#include "platform/memory_settings.h"
 #include "presenter/about_box.h"
+#include "presenter/services.h"
 
 namespace tz::testing {
 
