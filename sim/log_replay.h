@@ -1,5 +1,5 @@
 // A recorded live-data log played back as the unit's monitor values: each
-// row from its time on, counted from the unit's start. Columns the log lacks
+// row at its time, the first row at the unit's start. Columns the log lacks
 // keep the values the unit has without it.
 #pragma once
 

@@ -79,7 +79,7 @@ const char* UsageText() {
            "                        input1 input2 errors saving data-error\n"
            "  --script FILE         monitor values over time: lines \"MS FIELD=VALUE ...\"\n"
            "  --replay LOG.csv      monitor values from a recorded live-data log: each row\n"
-           "                        from its time_s on, counted from the start; columns\n"
+           "                        at its time_s, the first row at the start; columns\n"
            "                        the log lacks keep the values set above (a protocol\n"
            "                        column overrides --protocol in the monitor frames)\n"
            "  --loop                with --replay: start the log over after its last row\n"

@@ -8,7 +8,9 @@
 
 #include "busy_live_values.h"
 #include "link/monitor.h"
+#include "logs/log_writer.h"
 #include "params/param_state.h"
+#include "sim/engine.h"
 #include "sim/options.h"
 #include "sim/unit_model.h"
 #include "temp_dir.h"
@@ -41,9 +43,13 @@ class Replay : public ::testing::Test {
         return link::DecodeMonitorFrame(fields.frame(), image, messages)->live;
     }
 
-    UnitConfig config(const std::string& csv, bool loop = false) const {
+    UnitConfig config() const {
         UnitConfig c;
         c.stored = image;
+        return c;
+    }
+    UnitConfig replaying(const std::string& csv, bool loop = false) const {
+        UnitConfig c = config();
         c.replay = parse(csv);
         c.replayLoop = loop;
         return c;
@@ -58,8 +64,32 @@ TEST_F(Replay, ARecordedRowDecodesBackToItsValues) {
         link::LiveValues logged = logs::testing::busyValues(step);
         logged.advance = {-100 + step, 155 - step};
         logged.protocolVersion = static_cast<std::uint8_t>(90 + step);
-        UnitModel unit(config(std::string(logs::LiveCsvHeader()) + csvRow(0, logged)));
+        UnitModel unit(replaying(std::string(logs::LiveCsvHeader()) + csvRow(0, logged)));
         EXPECT_EQ(csvRow(0, polled(unit, 0)), csvRow(0, logged)) << step;
+    }
+}
+
+TEST_F(Replay, AnEngineRunRecordedThenReplayedGivesTheSameValues) {
+    UnitConfig engine = config();
+    engine.engine = true;
+    UnitModel recorded(std::move(engine));
+    tz::testing::TempDir dir;
+    const std::string path = dir.file("ride.csv");
+    std::error_code error;
+    logs::LogWriter writer(logs::OpenLogFile(path, error));
+    std::vector<std::string> rows;
+    // Up to the limiter and down again, at the window's 55 ms.
+    for (std::int64_t ms = 0; ms < kEngineCycleMs; ms += 55) {
+        const link::LiveValues live = polled(recorded, ms);
+        ASSERT_TRUE(writer.append(ms, live));
+        rows.push_back(csvRow(ms, live));
+    }
+
+    std::ifstream in(path, std::ios::binary);
+    UnitModel replayed(replaying(std::string(std::istreambuf_iterator<char>(in), {})));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto ms = static_cast<std::int64_t>(i) * 55;
+        ASSERT_EQ(csvRow(ms, polled(replayed, ms)), rows[i]) << ms;
     }
 }
 
@@ -84,18 +114,18 @@ TEST_F(Replay, RowsFollowTheClockFromTheStart) {
     const std::string csv = "time_s,rpm\n0.000,1000\n0.500,2000\n1.000,3000\n";
     const std::pair<std::int64_t, int> once[] = {{0, 1000},   {499, 1000},  {500, 2000},
                                                  {999, 2000}, {1000, 3000}, {60000, 3000}};
-    UnitModel unit(config(csv));
+    UnitModel unit(replaying(csv));
     for (const auto& [ms, rpm] : once) EXPECT_EQ(polled(unit, ms).rpm, rpm) << ms;
 
     // One pass lasts 1.5 s: the last row keeps the average row interval.
     const std::pair<std::int64_t, int> looping[] = {
         {1499, 3000}, {1500, 1000}, {2000, 2000}, {2600, 3000}, {3000, 1000}};
-    UnitModel looped(config(csv, true));
+    UnitModel looped(replaying(csv, true));
     for (const auto& [ms, rpm] : looping) EXPECT_EQ(polled(looped, ms).rpm, rpm) << ms;
 }
 
 TEST_F(Replay, MissingColumnsKeepTheUnitsValues) {
-    UnitConfig c = config("time_s,rpm,tps\n0,4000,30\n");
+    UnitConfig c = replaying("time_s,rpm,tps\n0,4000,30\n");
     c.fields.set("supply", 12100);
     c.fields.set("pickup1", 1);
     UnitModel unit(std::move(c));
@@ -109,7 +139,7 @@ TEST_F(Replay, MissingColumnsKeepTheUnitsValues) {
 }
 
 TEST_F(Replay, TheUnitsOwnEventsStillShow) {
-    UnitModel unit(config("time_s,rpm,program_count\n0,4000,7\n"));
+    UnitModel unit(replaying("time_s,rpm,program_count\n0,4000,7\n"));
     // A power output test request lights the output over the replayed values.
     unit.answer(link::BuildPollFrame({0, 0x01, 0}), 0);
     const link::LiveValues v = polled(unit, 100);
