@@ -164,6 +164,8 @@ class Parser {
     explicit Parser(std::string_view text) : text_(text) {}
 
     ParsedLiveCsv run() {
+        // Spreadsheets may start a UTF-8 file with a byte order mark.
+        if (text_.starts_with("\xEF\xBB\xBF")) text_.remove_prefix(3);
         ParsedLiveCsv result;
         if (!header(nextLine(), result.log)) return fail();
         while (!text_.empty()) {

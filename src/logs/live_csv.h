@@ -98,7 +98,8 @@ struct ParsedLiveCsv {
 };
 
 // A whole log. The header's columns may come in any order; unknown ones are
-// ignored; "\r\n" line ends and blank lines are accepted. When the log names
+// ignored; "\r\n" line ends, blank lines and a leading byte order mark are
+// accepted. When the log names
 // the protocol, versionState is set from it as when decoding a frame.
 ParsedLiveCsv ParseLiveCsv(std::string_view text);
 

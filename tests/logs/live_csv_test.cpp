@@ -66,7 +66,7 @@ TEST(LiveCsvParse, ReadsBackWhatWasWritten) {
 
 TEST(LiveCsvParse, ColumnsInAnyOrderUnknownOnesIgnoredMissingOnesReported) {
     const ParsedLiveCsv parsed = ParseLiveCsv(
-        "\"rpm\", note ,time_s,advance1,protocol\r\n"
+        "\xEF\xBB\xBF\"rpm\", note ,time_s,advance1,protocol\r\n"
         "3000,hello,0.5,-3,90\r\n"
         "\r\n"
         "3100,,1.25,12,91\r\n");
