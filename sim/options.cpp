@@ -3,8 +3,10 @@
 #include <charconv>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 
+#include "logs/live_csv.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
 
@@ -76,6 +78,11 @@ const char* UsageText() {
            "                        speed-alarm speed-warning motor-off servo-in-position\n"
            "                        input1 input2 errors saving data-error\n"
            "  --script FILE         monitor values over time: lines \"MS FIELD=VALUE ...\"\n"
+           "  --replay LOG.csv      monitor values from a recorded live-data log: each row\n"
+           "                        at its time_s, the first row at the start; columns\n"
+           "                        the log lacks keep the values set above (a protocol\n"
+           "                        column overrides --protocol in the monitor frames)\n"
+           "  --loop                with --replay: start the log over after its last row\n"
            "  --engine              an engine running up and down through the map\n"
            "  --saving-ms N         how long storing the settings takes (default 2000)\n"
            "  --drop PCT            drop PCT percent of the replies\n"
@@ -106,7 +113,9 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
             target = true;
             return true;
         };
-        if (flag("--engine", o.unit.engine) || flag("--silent", o.faults.silent)) continue;
+        if (flag("--engine", o.unit.engine) || flag("--silent", o.faults.silent) ||
+            flag("--loop", o.unit.replayLoop))
+            continue;
         if (i >= args.size()) return fail(option + ": unknown option or missing value");
         const std::string& value = args[i++];
         bool ok = true;
@@ -142,6 +151,12 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
             std::string scriptError;
             o.unit.script = ParseScript(text, scriptError);
             if (!scriptError.empty()) return fail(value + ": " + scriptError);
+        } else if (option == "--replay") {
+            std::string text;
+            if (!readFile(value, text)) return fail("cannot read " + value);
+            logs::ParsedLiveCsv parsed = logs::ParseLiveCsv(text);
+            if (parsed.error) return fail(value + ": " + logs::DescribeLiveCsvError(*parsed.error));
+            o.unit.replay = std::make_shared<const logs::LiveLog>(std::move(parsed.log));
         } else if (option == "--saving-ms") {
             ok = number(value, o.unit.savingMs) && o.unit.savingMs >= 0;
         } else if (option == "--drop") {
@@ -172,6 +187,8 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
         }
         if (!ok) return fail(option + ": bad value " + value);
     }
+    if (o.unit.replayLoop && !o.unit.replay) return fail("--loop needs --replay");
+    if (o.unit.replay && o.unit.engine) return fail("--replay and --engine cannot be combined");
     return o;
 }
 

@@ -9,7 +9,7 @@
 namespace tz::sim {
 
 // The options, or an error text in `error` (empty options then). Files
-// named by --load and --script are read here.
+// named by --load, --script and --replay are read here.
 SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error);
 
 // The usage text of --help.

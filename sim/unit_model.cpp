@@ -5,6 +5,7 @@
 
 #include "link/info_page.h"
 #include "sim/engine.h"
+#include "sim/log_replay.h"
 
 namespace tz::sim {
 
@@ -96,6 +97,7 @@ void UnitModel::takeTestRequests(const link::Frame& poll, std::int64_t nowMs) {
 
 link::Frame UnitModel::monitorFrame(std::int64_t nowMs) {
     MonitorFields f = config_.fields;
+    if (config_.replay) ApplyReplay(*config_.replay, config_.replayLoop, nowMs, f);
     ApplyScript(config_.script, nowMs, f);
     if (config_.engine) RunEngine(f, nowMs, config_.stored);
 
@@ -110,7 +112,9 @@ link::Frame UnitModel::monitorFrame(std::int64_t nowMs) {
 
     f.set("program-count", f.get("program-count") + programCount_);
     if (const int saving = savingCountdown(nowMs); saving > 0) f.set("saving", saving);
-    f.set("protocol", config_.identity.protocol);
+    // A replayed log reports the protocol of the unit it was recorded from.
+    if (!config_.replay || !config_.replay->has(logs::LiveColumn::Protocol))
+        f.set("protocol", config_.identity.protocol);
     return f.frame();
 }
 

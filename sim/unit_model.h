@@ -6,11 +6,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "link/frame.h"
+#include "logs/live_csv.h"
 #include "params/image.h"
 #include "sim/live_script.h"
 #include "sim/monitor_fields.h"
@@ -34,6 +36,8 @@ struct UnitConfig {
     Image stored{};        // the settings the unit holds at start
     MonitorFields fields;  // fixed monitor values
     std::vector<ScriptStep> script;
+    std::shared_ptr<const logs::LiveLog> replay;  // a recorded log, played from the start
+    bool replayLoop = false;
     bool engine = false;
     std::int64_t savingMs = 2000;  // storing the settings after programming
 };

@@ -1,0 +1,42 @@
+// Arbitrary text as a live-data log: the parser must never fault, an error
+// names a line of the text, and whatever it reads is written back in the
+// log format and read again to the same rows.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "logs/live_csv.h"
+
+namespace {
+
+using namespace tz::logs;
+
+std::string format(const LiveLog& log) {
+    std::string text(LiveCsvHeader());
+    LiveRowBuffer buffer;
+    for (const LiveRow& row : log.rows) text += FormatLiveRow(row.timeMs, row.values, buffer);
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const ParsedLiveCsv parsed = ParseLiveCsv(text);
+    if (parsed.error) {
+        const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
+        if (parsed.error->line < 1 || parsed.error->line > lines) std::abort();
+        if (!parsed.log.rows.empty()) std::abort();
+        return 0;
+    }
+    for (std::size_t i = 1; i < parsed.log.rows.size(); ++i)
+        if (parsed.log.rows[i].timeMs < parsed.log.rows[i - 1].timeMs) std::abort();
+
+    const std::string written = format(parsed.log);
+    const ParsedLiveCsv again = ParseLiveCsv(written);
+    if (again.error || again.log.rows.size() != parsed.log.rows.size()) std::abort();
+    if (format(again.log) != written) std::abort();
+    return 0;
+}

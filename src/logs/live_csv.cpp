@@ -1,0 +1,318 @@
+#include "logs/live_csv.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace tz::logs {
+
+namespace {
+
+using link::LiveValues;
+
+// A value column: its name, the numbers it can hold and where it lives in
+// the live values. One table serves writing and reading, so both agree.
+struct ColumnSpec {
+    std::string_view name;
+    int min;
+    int max;
+    int (*get)(const LiveValues&);
+    void (*set)(LiveValues&, int);
+};
+
+template <typename T>
+T narrow(int v) {
+    return static_cast<T>(v);
+}
+
+constexpr int kU8 = 0xFF;
+constexpr int kU16 = 0xFFFF;
+// The frame carries an advance as degrees + 100 in one byte.
+constexpr int kMinAdvance = -100;
+constexpr int kMaxAdvance = 155;
+
+// clang-format off
+constexpr ColumnSpec kColumns[kLiveColumnCount] = {
+    {"rpm", 0, kU16, [](const LiveValues& v) { return int{v.rpm}; },
+     [](LiveValues& v, int x) { v.rpm = narrow<std::uint16_t>(x); }},
+    {"tps", 0, kU8, [](const LiveValues& v) { return int{v.throttlePercent}; },
+     [](LiveValues& v, int x) { v.throttlePercent = narrow<std::uint8_t>(x); }},
+    {"throttle_mv", 0, kU16, [](const LiveValues& v) { return int{v.throttleMv}; },
+     [](LiveValues& v, int x) { v.throttleMv = narrow<std::uint16_t>(x); }},
+    {"supply_mv", 0, kU16, [](const LiveValues& v) { return int{v.supplyMv}; },
+     [](LiveValues& v, int x) { v.supplyMv = narrow<std::uint16_t>(x); }},
+    {"advance1", kMinAdvance, kMaxAdvance, [](const LiveValues& v) { return v.advance[0]; },
+     [](LiveValues& v, int x) { v.advance[0] = x; }},
+    {"advance2", kMinAdvance, kMaxAdvance, [](const LiveValues& v) { return v.advance[1]; },
+     [](LiveValues& v, int x) { v.advance[1] = x; }},
+    {"max_advance1", 0, kU16, [](const LiveValues& v) { return int{v.maxAdvance[0]}; },
+     [](LiveValues& v, int x) { v.maxAdvance[0] = narrow<std::uint16_t>(x); }},
+    {"max_advance2", 0, kU16, [](const LiveValues& v) { return int{v.maxAdvance[1]}; },
+     [](LiveValues& v, int x) { v.maxAdvance[1] = narrow<std::uint16_t>(x); }},
+    {"servo_desired_mv", 0, kU16, [](const LiveValues& v) { return int{v.servoDesiredMv}; },
+     [](LiveValues& v, int x) { v.servoDesiredMv = narrow<std::uint16_t>(x); }},
+    {"servo_measured_mv", 0, kU16, [](const LiveValues& v) { return int{v.servoMeasuredMv}; },
+     [](LiveValues& v, int x) { v.servoMeasuredMv = narrow<std::uint16_t>(x); }},
+    {"pickup1", 0, 1, [](const LiveValues& v) { return int{v.pickupSignal[0]}; },
+     [](LiveValues& v, int x) { v.pickupSignal[0] = x != 0; }},
+    {"pickup2", 0, 1, [](const LiveValues& v) { return int{v.pickupSignal[1]}; },
+     [](LiveValues& v, int x) { v.pickupSignal[1] = x != 0; }},
+    {"running", 0, 1, [](const LiveValues& v) { return int{v.running}; },
+     [](LiveValues& v, int x) { v.running = x != 0; }},
+    {"power_out1", 0, 1, [](const LiveValues& v) { return int{v.powerOut[0]}; },
+     [](LiveValues& v, int x) { v.powerOut[0] = x != 0; }},
+    {"power_out2", 0, 1, [](const LiveValues& v) { return int{v.powerOut[1]}; },
+     [](LiveValues& v, int x) { v.powerOut[1] = x != 0; }},
+    {"power_out3", 0, 1, [](const LiveValues& v) { return int{v.powerOut[2]}; },
+     [](LiveValues& v, int x) { v.powerOut[2] = x != 0; }},
+    {"input1", 0, 1, [](const LiveValues& v) { return int{v.inputGrounded[0]}; },
+     [](LiveValues& v, int x) { v.inputGrounded[0] = x != 0; }},
+    {"input2", 0, 1, [](const LiveValues& v) { return int{v.inputGrounded[1]}; },
+     [](LiveValues& v, int x) { v.inputGrounded[1] = x != 0; }},
+    {"errors", 0, kU8, [](const LiveValues& v) { return int{v.errorBits}; },
+     [](LiveValues& v, int x) { v.errorBits = narrow<std::uint8_t>(x); }},
+    {"saving", 0, kU16, [](const LiveValues& v) { return int{v.savingCountdown}; },
+     [](LiveValues& v, int x) { v.savingCountdown = narrow<std::uint16_t>(x); }},
+    {"program_count", 0, kU16, [](const LiveValues& v) { return int{v.programCount}; },
+     [](LiveValues& v, int x) { v.programCount = narrow<std::uint16_t>(x); }},
+    {"protocol", 0, kU8, [](const LiveValues& v) { return int{v.protocolVersion}; },
+     [](LiveValues& v, int x) { v.protocolVersion = narrow<std::uint8_t>(x); }},
+};
+// clang-format on
+
+constexpr std::size_t kProtocolIndex = static_cast<std::size_t>(LiveColumn::Protocol);
+static_assert(kProtocolIndex + 1 == kLiveColumnCount && kColumns[kProtocolIndex].name == "protocol",
+              "the table follows LiveColumn");
+
+std::string buildHeader() {
+    std::string header(kTimeColumn);
+    for (const ColumnSpec& c : kColumns) {
+        header += ',';
+        header += c.name;
+    }
+    header += '\n';
+    return header;
+}
+
+// Larger times are not a recording of any real ride and would overflow.
+constexpr std::int64_t kMaxSeconds = 1'000'000'000'000;
+
+// A field without surrounding blanks and without the quotes a spreadsheet
+// may have put around it.
+std::string_view cell(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.substr(1, text.size() - 2);
+    return text;
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whole seconds, then optionally '.' and decimals; digits past the third
+// are dropped.
+std::optional<LiveCsvProblem> parseTime(std::string_view text, std::int64_t& ms) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    const std::size_t dot = text.find('.');
+    const std::string_view whole = text.substr(0, dot);
+    const std::string_view fraction =
+        dot == std::string_view::npos ? std::string_view{} : text.substr(dot + 1);
+    if (!allDigits(whole) || (dot != std::string_view::npos && !allDigits(fraction)))
+        return LiveCsvProblem::NotANumber;
+    std::int64_t seconds = 0;
+    const auto [end, ec] = std::from_chars(whole.data(), whole.data() + whole.size(), seconds);
+    if (negative || ec != std::errc() || seconds > kMaxSeconds) return LiveCsvProblem::OutOfRange;
+    int millis = 0;
+    for (std::size_t i = 0; i < 3; ++i)
+        millis = millis * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+    ms = seconds * 1000 + millis;
+    return std::nullopt;
+}
+
+std::optional<LiveCsvProblem> parseValue(std::string_view text, const ColumnSpec& column,
+                                         int& value) {
+    if (text.empty()) return LiveCsvProblem::NotANumber;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size() || ec == std::errc::invalid_argument)
+        return LiveCsvProblem::NotANumber;
+    if (ec != std::errc() || value < column.min || value > column.max)
+        return LiveCsvProblem::OutOfRange;
+    return std::nullopt;
+}
+
+// Where the fields of the header go: a value column, the time or nowhere.
+constexpr int kTimeField = -1;
+constexpr int kUnknownField = -2;
+
+int fieldOf(std::string_view name) {
+    if (name == kTimeColumn) return kTimeField;
+    for (std::size_t i = 0; i < kLiveColumnCount; ++i)
+        if (kColumns[i].name == name) return static_cast<int>(i);
+    return kUnknownField;
+}
+
+std::string columnName(int field) {
+    return std::string(field == kTimeField ? kTimeColumn
+                                           : kColumns[static_cast<std::size_t>(field)].name);
+}
+
+class Parser {
+  public:
+    explicit Parser(std::string_view text) : text_(text) {}
+
+    ParsedLiveCsv run() {
+        // Spreadsheets may start a UTF-8 file with a byte order mark.
+        if (text_.starts_with("\xEF\xBB\xBF")) text_.remove_prefix(3);
+        ParsedLiveCsv result;
+        if (!header(nextLine(), result.log)) return fail();
+        while (!text_.empty()) {
+            const std::string_view line = nextLine();
+            if (cell(line).empty()) continue;
+            const auto count =
+                static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+            if (count != fields_.size()) {
+                if (text_.empty() && !endedWithNewline_ && count < fields_.size()) {
+                    result.log.lastRowCutOff = true;
+                    break;
+                }
+                error_ = {LiveCsvProblem::ValueCount, lineNumber_, {}};
+                return fail();
+            }
+            if (!row(line, result.log)) return fail();
+        }
+        return result;
+    }
+
+  private:
+    // The next line without its line end.
+    std::string_view nextLine() {
+        ++lineNumber_;
+        const std::size_t nl = text_.find('\n');
+        std::string_view line = text_.substr(0, nl);
+        endedWithNewline_ = nl != std::string_view::npos;
+        text_.remove_prefix(endedWithNewline_ ? nl + 1 : text_.size());
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return line;
+    }
+
+    bool header(std::string_view line, LiveLog& log) {
+        bool hasTime = false;
+        for (std::size_t at = 0; at <= line.size();) {
+            const std::size_t comma = std::min(line.find(',', at), line.size());
+            const int field = fieldOf(cell(line.substr(at, comma - at)));
+            bool* seen = field == kTimeField ? &hasTime
+                         : field >= 0        ? &log.present[static_cast<std::size_t>(field)]
+                                             : nullptr;
+            if (seen != nullptr && *seen) {
+                error_ = {LiveCsvProblem::RepeatedColumn, lineNumber_, columnName(field)};
+                return false;
+            }
+            if (seen != nullptr) *seen = true;
+            fields_.push_back(field);
+            at = comma + 1;
+        }
+        if (!hasTime) error_ = {LiveCsvProblem::NoTimeColumn, lineNumber_, {}};
+        return hasTime;
+    }
+
+    bool row(std::string_view line, LiveLog& log) {
+        LiveRow r;
+        std::size_t at = 0;
+        for (const int field : fields_) {
+            const std::size_t comma = std::min(line.find(',', at), line.size());
+            const std::string_view text = cell(line.substr(at, comma - at));
+            at = comma + 1;
+            if (field == kUnknownField) continue;
+            std::optional<LiveCsvProblem> problem;
+            if (field == kTimeField) {
+                problem = parseTime(text, r.timeMs);
+            } else {
+                const ColumnSpec& column = kColumns[static_cast<std::size_t>(field)];
+                int value = 0;
+                problem = parseValue(text, column, value);
+                if (!problem) column.set(r.values, value);
+            }
+            if (problem) {
+                error_ = {*problem, lineNumber_, columnName(field)};
+                return false;
+            }
+        }
+        if (!log.rows.empty() && r.timeMs < log.rows.back().timeMs) {
+            error_ = {LiveCsvProblem::TimeBackwards, lineNumber_, std::string(kTimeColumn)};
+            return false;
+        }
+        if (log.present[kProtocolIndex])
+            r.values.versionState = r.values.protocolVersion == kProtocolVersion
+                                        ? VersionState::Match
+                                        : VersionState::Mismatch;
+        log.rows.push_back(r);
+        return true;
+    }
+
+    ParsedLiveCsv fail() const { return {{}, error_}; }
+
+    std::string_view text_;
+    int lineNumber_ = 0;
+    bool endedWithNewline_ = false;
+    std::vector<int> fields_;
+    LiveCsvError error_;
+};
+
+}  // namespace
+
+std::string_view LiveColumnName(LiveColumn column) {
+    return kColumns[static_cast<std::size_t>(column)].name;
+}
+
+std::string_view LiveCsvHeader() {
+    static const std::string header = buildHeader();
+    return header;
+}
+
+std::string_view FormatLiveRow(std::int64_t timeMs, const link::LiveValues& values,
+                               LiveRowBuffer& buffer) {
+    char* out = buffer.data();
+    char* const end = buffer.data() + buffer.size();
+    const std::int64_t ms = std::max<std::int64_t>(timeMs, 0);
+    out = std::to_chars(out, end, ms / 1000).ptr;
+    const auto millis = static_cast<int>(ms % 1000);
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + millis / 100);
+    *out++ = static_cast<char>('0' + millis / 10 % 10);
+    *out++ = static_cast<char>('0' + millis % 10);
+    for (const ColumnSpec& c : kColumns) {
+        *out++ = ',';
+        out = std::to_chars(out, end, c.get(values)).ptr;
+    }
+    *out++ = '\n';
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+}
+
+ParsedLiveCsv ParseLiveCsv(std::string_view text) {
+    return Parser(text).run();
+}
+
+std::string DescribeLiveCsvError(const LiveCsvError& error) {
+    std::string text = "line " + std::to_string(error.line) + ": ";
+    if (!error.column.empty()) text += error.column + ": ";
+    switch (error.problem) {
+        case LiveCsvProblem::NoTimeColumn:
+            return text + "the header has no time_s column";
+        case LiveCsvProblem::RepeatedColumn:
+            return text + "column named twice";
+        case LiveCsvProblem::ValueCount:
+            return text + "the number of values differs from the header";
+        case LiveCsvProblem::NotANumber:
+            return text + "not a number";
+        case LiveCsvProblem::OutOfRange:
+            return text + "out of range";
+        case LiveCsvProblem::TimeBackwards:
+            return text + "earlier than the row before";
+    }
+    return text;
+}
+
+}  // namespace tz::logs
