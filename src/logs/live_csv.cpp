@@ -246,8 +246,8 @@ class Parser {
         }
         if (log.present[kProtocolIndex])
             r.values.versionState = r.values.protocolVersion == kProtocolVersion
-                                        ? VersionState::Match
-                                        : VersionState::Mismatch;
+                                        ? link::VersionState::Match
+                                        : link::VersionState::Mismatch;
         log.rows.push_back(r);
         return true;
     }

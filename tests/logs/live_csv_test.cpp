@@ -59,7 +59,7 @@ TEST(LiveCsvParse, ReadsBackWhatWasWritten) {
         const LiveRow& r = parsed.log.rows[static_cast<std::size_t>(i)];
         EXPECT_EQ(r.timeMs, 55 * i);
         EXPECT_EQ(row(r.timeMs, r.values), row(55 * i, busyValues(i)));
-        EXPECT_EQ(r.values.versionState, VersionState::Match);
+        EXPECT_EQ(r.values.versionState, link::VersionState::Match);
     }
     EXPECT_FALSE(parsed.log.lastRowCutOff);
 }
@@ -81,10 +81,10 @@ TEST(LiveCsvParse, ColumnsInAnyOrderUnknownOnesIgnoredMissingOnesReported) {
     EXPECT_EQ(log.rows[0].values.rpm, 3000);
     EXPECT_EQ(log.rows[0].values.advance[0], -3);
     EXPECT_EQ(log.rows[0].values.supplyMv, 0);
-    EXPECT_EQ(log.rows[0].values.versionState, VersionState::Mismatch);
+    EXPECT_EQ(log.rows[0].values.versionState, link::VersionState::Mismatch);
     EXPECT_EQ(log.rows[1].timeMs, 1250);
     EXPECT_EQ(log.rows[1].values.rpm, 3100);
-    EXPECT_EQ(log.rows[1].values.versionState, VersionState::Match);
+    EXPECT_EQ(log.rows[1].values.versionState, link::VersionState::Match);
 }
 
 TEST(LiveCsvParse, TimeInSecondsWithUpToThreeDecimalsKept) {

@@ -31,16 +31,14 @@ std::shared_ptr<const logs::LiveLog> parse(const std::string& text) {
 
 class Replay : public ::testing::Test {
   protected:
-    Replay() { messages.fillMessages(texts::Language::English); }
-
     // The live values the link decodes from the unit's answer to a poll.
     link::LiveValues polled(UnitModel& unit, std::int64_t nowMs) const {
         const auto frame = unit.answer(link::BuildPollFrame({0, 0, 0}), nowMs);
         EXPECT_TRUE(frame);
-        return link::DecodeMonitorFrame(*frame, image, messages)->live;
+        return (*link::DecodeMonitorFrame(*frame));
     }
     link::LiveValues decode(const MonitorFields& fields) const {
-        return link::DecodeMonitorFrame(fields.frame(), image, messages)->live;
+        return (*link::DecodeMonitorFrame(fields.frame()));
     }
 
     UnitConfig config() const {
@@ -56,7 +54,6 @@ class Replay : public ::testing::Test {
     }
 
     Image image = firstStartState().image;
-    texts::MessageCatalogue messages;
 };
 
 TEST_F(Replay, ARecordedRowDecodesBackToItsValues) {

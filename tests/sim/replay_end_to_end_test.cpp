@@ -21,8 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 class ReplayProcess : public ::testing::Test {
   protected:
-    ReplayProcess() { messages.fillMessages(texts::Language::English); }
-
     std::string writeLog(const std::string& text) {
         const std::string path = dir.file("ride.csv");
         std::ofstream(path, std::ios::binary) << text;
@@ -42,15 +40,13 @@ class ReplayProcess : public ::testing::Test {
             if (have < reply.size()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         if (have < reply.size()) return std::nullopt;
-        const auto decoded = link::DecodeMonitorFrame(reply, image, messages);
+        const auto decoded = link::DecodeMonitorFrame(reply);
         if (!decoded) return std::nullopt;
-        return decoded->live.rpm;
+        return decoded->rpm;
     }
 
     tz::testing::TempDir dir;
     const std::string device = dir.file("unit");
-    Image image = firstStartState().image;
-    texts::MessageCatalogue messages;
 };
 
 TEST_F(ReplayProcess, FramesFollowTheLogAndStartOverWhenLooping) {
