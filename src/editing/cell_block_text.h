@@ -8,7 +8,7 @@
 // - Lines end with "\r\n", "\n" or "\r"; one line end after the last row is
 //   optional. A UTF-8 byte-order mark at the start is skipped.
 // - Separator: a tab when the text holds any tab (what spreadsheets put on
-//   the clipboard); otherwise ';' when it holds any ';'; otherwise ',' —
+//   the clipboard); otherwise ';' when it holds any ';'; otherwise ',',
 //   except when every non-blank line is a single number with one comma
 //   between digits ("12,5"): that is a column of numbers written with a
 //   decimal comma, as a spreadsheet in such a language copies one column.
