@@ -57,6 +57,13 @@ graphs::IntRect grown(const graphs::IntRect& r, int d) {
     return {r.left - d, r.top - d, r.right + d, r.bottom + d};
 }
 
+// Moves a band corner to the centre of the cell's hit box, if it has one.
+void moveToCentre(const graphs::IntRect& box, int& x, int& y) {
+    if (box.left < 0) return;
+    x = (box.left + box.right) / 2;
+    y = (box.top + box.bottom) / 2;
+}
+
 }  // namespace
 
 graphs::IntRect TSelcell::band() const {
@@ -114,6 +121,42 @@ void TSelcell::FinishBand() {
 
 void TSelcell::ClearHitBoxes() {
     cellRects.fill(kNoHitBox);
+}
+
+void TSelcell::SelectCells(CellPos anchor, CellPos corner) {
+    auto inGrid = [&](CellPos p) {
+        return CellPos{std::clamp(p.row, 0, rows - 1), std::clamp(p.column, 0, columns - 1)};
+    };
+    anchor = inGrid(anchor);
+    corner = inGrid(corner);
+    moveToCentre(cellRects[10 * anchor.row + anchor.column], anchorX, anchorY);
+    moveToCentre(cellRects[10 * corner.row + corner.column], currentX, currentY);
+    const CellRange band = CellRange::spanning(anchor, corner);
+    cellFlags.fill(0);
+    for (int r = band.firstRow; r <= band.lastRow; ++r)
+        for (int c = band.firstColumn; c <= band.lastColumn; ++c)
+            cellFlags[10 * r + c] = kCellInBand;
+    FinishBand();
+}
+
+void TSelcell::Clear() {
+    cellFlags.fill(0);
+    FinishBand();
+}
+
+CellRange TSelcell::selectedRange() const {
+    CellRange box{rows, columns, -1, -1};
+    int count = 0;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            if ((flags(r, c) & kCellSelected) == 0) continue;
+            ++count;
+            box = {std::min(box.firstRow, r), std::min(box.firstColumn, c),
+                   std::max(box.lastRow, r), std::max(box.lastColumn, c)};
+        }
+    }
+    if (count == 0 || count != box.rowCount() * box.columnCount()) return {};
+    return box;
 }
 
 void TSelcell::CopyFrom(const TSelcell& other) {

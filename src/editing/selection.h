@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "canvas/canvas.h"
+#include "editing/cell_range.h"
 
 namespace tz::editing {
 
@@ -55,6 +56,14 @@ struct TSelcell {
     // Toggles the cells under the band and runs the rectangle test.
     void FinishBand();
     void ClearHitBoxes();
+    // Selects the rectangle spanned by two cells (the keyboard's anchor and
+    // moving corner) exactly as a new band dragged from the one cell to the
+    // other would: the cells selected before are dropped, the rectangle
+    // test runs and the band's corners move to the two cells' centres when
+    // this view has hit boxes for them.
+    void SelectCells(CellPos anchor, CellPos corner);
+    // Drops the selection, as a click without moving the mouse does.
+    void Clear();
     // Takes the other selection's state, flags and rectangle, not its band
     // corners, hit boxes or bounds.
     void CopyFrom(const TSelcell& other);
@@ -65,6 +74,10 @@ struct TSelcell {
     bool banding() const { return state == BandState::Banding; }
     bool hasRectangle() const { return rectFirstCol >= 0; }
     std::int16_t flags(int row, int column) const { return cellFlags[10 * row + column]; }
+    // The selected cells when they form one solid rectangle of any size
+    // (unlike the bounds above, which need three cells along one side);
+    // the empty range otherwise.
+    CellRange selectedRange() const;
     // The band from anchor to current corner.
     graphs::IntRect band() const;
 };

@@ -74,8 +74,7 @@ TEST(Layering, EachFolderIncludesOnlyTheLayersBelowIt) {
         for (const Include& i : projectIncludes(root / folder)) {
             const bool ownFolder = i.folder == self;
             EXPECT_TRUE(ownFolder || allowed.count(i.folder) > 0)
-                << i.file << " includes " << i.folder << "/, which " << folder
-                << " may not use";
+                << i.file << " includes " << i.folder << "/, which " << folder << " may not use";
         }
     }
 }

@@ -176,6 +176,81 @@ TEST_F(SelectionTest, ShiftDragTogglesFromTheOldAnchor) {
     EXPECT_EQ(selected(), expected);
 }
 
+// Selection from the keyboard.
+
+struct KeyedCase {
+    const char* name;
+    CellPos anchor;
+    CellPos corner;
+};
+
+TEST_F(SelectionTest, KeyboardSelectionEndsAsABandOverTheSameCells) {
+    const KeyedCase cases[] = {
+        {"row of three", {5, 0}, {5, 2}}, {"up and to the left", {6, 7}, {3, 5}},
+        {"two by two", {4, 4}, {5, 5}},   {"single cell", {1, 1}, {1, 1}},
+        {"whole map", {9, 9}, {0, 0}},
+    };
+    drag(0, 0, 9, 0);
+    sel.StartBand(20 * 5 + 5, 20 * 5 + 5, false, true);  // plus a Ctrl band
+    sel.ExtendBand(20 * 6 + 5, 20 * 5 + 5);
+    sel.FinishBand();
+    for (const KeyedCase& k : cases) {
+        SCOPED_TRACE(k.name);
+        const bool oneCell = k.anchor == k.corner;
+        TSelcell dragged = sel;
+        // The mouse must move a pixel for a band to take a single cell.
+        dragged.StartBand(20 * k.anchor.column + 5, 20 * k.anchor.row + 5, false, false);
+        dragged.ExtendBand(20 * k.corner.column + 5 + (oneCell ? 1 : 0), 20 * k.corner.row + 5);
+        dragged.FinishBand();
+        TSelcell keyed = sel;
+        keyed.SelectCells(k.anchor, k.corner);
+
+        EXPECT_EQ(keyed.state, dragged.state);
+        EXPECT_EQ(keyed.cellFlags, dragged.cellFlags);
+        EXPECT_EQ((std::array{keyed.rectFirstRow, keyed.rectLastRow, keyed.rectFirstCol,
+                              keyed.rectLastCol}),
+                  (std::array{dragged.rectFirstRow, dragged.rectLastRow, dragged.rectFirstCol,
+                              dragged.rectLastCol}));
+        // A later Shift band continues from the same anchor.
+        EXPECT_EQ((std::array{keyed.anchorX, keyed.anchorY}),
+                  (std::array{dragged.anchorX, dragged.anchorY}));
+        if (!oneCell) {
+            EXPECT_EQ((std::array{keyed.currentX, keyed.currentY}),
+                      (std::array{dragged.currentX, dragged.currentY}));
+        }
+    }
+}
+
+TEST_F(SelectionTest, ClearEndsAsAClickWithoutMovement) {
+    drag(2, 3, 4, 5);
+    TSelcell clicked = sel;
+    clicked.StartBand(20 * 3 + 5, 20 * 3 + 5, false, false);
+    clicked.FinishBand();
+    sel.Clear();
+    EXPECT_EQ(sel.state, clicked.state);
+    EXPECT_EQ(sel.cellFlags, clicked.cellFlags);
+    EXPECT_FALSE(sel.hasRectangle());
+}
+
+TEST_F(SelectionTest, SelectedRangeIsAnySolidRectangle) {
+    Cells hole = block(2, 2, 4, 4);
+    hole.erase({3, 3});
+    Cells lShape = block(2, 2, 2, 4);
+    lShape.insert({3, 2});
+    const std::pair<Cells, CellRange> cases[] = {
+        {block(4, 4, 5, 5), {4, 4, 5, 5}},
+        {block(7, 1, 7, 1), {7, 1, 7, 1}},
+        {block(0, 0, 9, 9), {0, 0, 9, 9}},
+        {{}, {}},
+        {hole, {}},
+        {lShape, {}},
+    };
+    for (const auto& [cells, range] : cases) {
+        select(cells);
+        EXPECT_EQ(sel.selectedRange(), range) << cells.size() << " cells";
+    }
+}
+
 TEST_F(SelectionTest, CopyFromTakesStateFlagsAndRectangleOnly) {
     drag(1, 1, 1, 3);
     TSelcell copy;
