@@ -2,23 +2,19 @@
 #include <iostream>
 #include <optional>
 
-#include "platform/atomic_file.h"
-#include "platform/build_info.h"
-#include "params/saved_image.h"
 #include "cli/cli_context.h"
+#include "cli/load_ign_file.h"
 #include "params/ign_reader.h"
 #include "params/ign_writer.h"
 #include "params/param_state.h"
+#include "params/saved_image.h"
+#include "platform/atomic_file.h"
+#include "platform/build_info.h"
 
 namespace tz::cli {
 
-namespace {
-
 using texts::Msg;
 
-// Loads a file the way start-up followed by Open does: the first-start
-// image, the file read over it, and a normalisation that remembers the
-// axes of the first one. Nothing when the file has no usable version key.
 std::optional<ParamState> loadIgnFile(Context& c, const std::string& path, int& exitCode) {
     const std::optional<std::string> text = readWholeFile(path);
     if (!text) {
@@ -41,8 +37,6 @@ std::optional<ParamState> loadIgnFile(Context& c, const std::string& path, int& 
     exitCode = kSuccess;
     return state;
 }
-
-}  // namespace
 
 int normalizeCommand(Context& c) {
     if (c.args.size() != 2) {
