@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "scoped_env.h"
 #include "temp_dir.h"
 
 namespace tz {
@@ -173,27 +173,7 @@ TEST_F(RestorePointsTest, NothingIsWrittenWhereItCannotBe) {
     EXPECT_TRUE(points.list().empty());
 }
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using testing::ScopedEnv;
 
 TEST(RestorePointDirectory, FollowsTheDataHome) {
     const ScopedEnv home("HOME", "/home/rider");
