@@ -16,6 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kExtension = ".ign";
+// Nine digits at most, so that a sequence always fits an int.
+constexpr int kMaxSequence = 999'999'999;
 constexpr std::array<RestoreOperation, 3> kOperations{
     RestoreOperation::Read, RestoreOperation::Program, RestoreOperation::BeforeProgram};
 
@@ -184,6 +186,7 @@ std::optional<std::string> RestorePoints::add(const DateTime& time, RestoreOpera
     RestorePoint point{time, 1, operation, unitNameForFiles(unitName), {}};
     for (const RestorePoint& existing : list())
         if (existing.time == time) point.sequence = std::max(point.sequence, existing.sequence + 1);
+    if (point.sequence > kMaxSequence) return std::nullopt;
     const std::string path = directory_ + "/" + restorePointFileName(point);
     if (!writeFileAtomically(path, ignText)) return std::nullopt;
     prune();

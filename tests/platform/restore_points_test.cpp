@@ -171,6 +171,11 @@ TEST_F(RestorePointsTest, NothingIsWrittenWhereItCannotBe) {
     badMonth.month = 13;
     EXPECT_FALSE(points.add(badMonth, RestoreOperation::Read, "U", "x"));
     EXPECT_TRUE(points.list().empty());
+
+    // No sequence beyond what a name can hold.
+    ASSERT_TRUE(writeFileAtomically(temp.file("points/20240309-120005-999999999-read-U.ign"), "x"));
+    EXPECT_FALSE(points.add(kNoon, RestoreOperation::Read, "U", "x"));
+    EXPECT_EQ(points.list().size(), 1u);
 }
 
 using testing::ScopedEnv;
