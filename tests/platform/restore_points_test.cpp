@@ -173,6 +173,7 @@ TEST_F(RestorePointsTest, NothingIsWrittenWhereItCannotBe) {
     EXPECT_TRUE(points.list().empty());
 
     // No sequence beyond what a name can hold.
+    fs::create_directories(temp.file("points"));
     ASSERT_TRUE(writeFileAtomically(temp.file("points/20240309-120005-999999999-read-U.ign"), "x"));
     EXPECT_FALSE(points.add(kNoon, RestoreOperation::Read, "U", "x"));
     EXPECT_EQ(points.list().size(), 1u);
