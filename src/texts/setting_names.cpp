@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <initializer_list>
 #include <span>
 
 #include "params/ign_values.h"
@@ -88,19 +89,6 @@ class Namer {
   public:
     Namer(Language language, const Image& axes) : language_(language), axes_(axes) {}
 
-    std::string caption(std::string_view target) const { return captionOf(target, language_); }
-    std::string text(const Translations& t, long first = 0, long second = 0) const {
-        return filled(translated(t, language_), first, second);
-    }
-    static std::string joined(std::initializer_list<std::string> parts) {
-        std::string out;
-        for (const std::string& part : parts) {
-            if (!out.empty()) out += ", ";
-            out += part;
-        }
-        return out;
-    }
-
     std::string name(std::string_view key, int i) const {
         if (key == "BIKE") return bike(i);
         if (key == "GEBER_MODE") return text(kIgnitionsPerRevolution);
@@ -143,6 +131,19 @@ class Namer {
     }
 
   private:
+    std::string caption(std::string_view target) const { return captionOf(target, language_); }
+    std::string text(const Translations& t, long first = 0, long second = 0) const {
+        return filled(translated(t, language_), first, second);
+    }
+    static std::string joined(std::initializer_list<std::string> parts) {
+        std::string out;
+        for (const std::string& part : parts) {
+            if (!out.empty()) out += ", ";
+            out += part;
+        }
+        return out;
+    }
+
     std::string bike(int i) const {
         switch (i) {
             case 1:
