@@ -27,5 +27,7 @@ int programCommand(Context& context);
 int verifyCommand(Context& context);
 int readCommand(Context& context);
 int monitorCommand(Context& context);
+int diffCommand(Context& context);
+int restorePointsCommand(Context& context);
 
 }  // namespace tz::cli

@@ -2,20 +2,15 @@
 #include <iostream>
 
 #include "cli/cli_context.h"
+#include "cli/load_ign_file.h"
 #include "params/saved_image.h"
 #include "session/reports.h"
 #include "session/session.h"
 
 namespace tz::cli {
 
-namespace {
-
 using texts::Msg;
 
-// A session without a unit that has opened the file as start-up followed by
-// Open does: the first-start image, the file read over it, and a repair that
-// remembers the axes of the first one. False, with the exit code, when the
-// file could not be read or has no usable version key.
 bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& exitCode) {
     s.normalise();
     const session::OpenResult result = s.open(path);
@@ -34,8 +29,6 @@ bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& 
     exitCode = kSuccess;
     return true;
 }
-
-}  // namespace
 
 int normalizeCommand(Context& c) {
     if (c.args.size() != 2) {

@@ -22,10 +22,25 @@ constexpr const char* kUsage =
     "  read --port DEV OUT.ign   read the unit and save its settings to OUT\n"
     "  monitor --port DEV [--count N]  print the live values of each monitor frame\n"
     "                            as one JSON object per line\n"
+    "  diff A.ign B.ign [--json] compare the settings of two files, each as\n"
+    "                            normalize would write it: one line per value\n"
+    "                            that differs, fields separated by tabs:\n"
+    "                            KEY INDEX NAME A B  (the .ign key, the value's\n"
+    "                            1-based position after it, its name in the\n"
+    "                            --lang language, the values in A and in B in\n"
+    "                            the file's units; KEY BYTE and the byte number\n"
+    "                            for image bytes that no key holds); --json: one\n"
+    "                            {\"key\",\"index\",\"name\",\"a\",\"b\"} object per\n"
+    "                            line; exit status 0 equal, 1 different\n"
+    "  restore-points            list the restore points kept after each read and\n"
+    "                            program, newest first, fields separated by tabs:\n"
+    "                            YYYY-MM-DD HH:MM:SS, OPERATION (read, program,\n"
+    "                            before-program), UNIT, PATH\n"
     "\n"
     "exit status: 0 success, 1 failure (no usable version key, a transfer that\n"
     "             failed: the reason goes to standard error),\n"
-    "             2 a file could not be opened or written, 64 wrong usage\n";
+    "             2 a file could not be opened or written (diff: or has no\n"
+    "             usable version key), 64 wrong usage\n";
 
 struct Command {
     std::string_view name;
@@ -36,6 +51,7 @@ constexpr Command kCommands[] = {
     {"normalize", tz::cli::normalizeCommand}, {"image", tz::cli::imageCommand},
     {"program", tz::cli::programCommand},     {"verify", tz::cli::verifyCommand},
     {"read", tz::cli::readCommand},           {"monitor", tz::cli::monitorCommand},
+    {"diff", tz::cli::diffCommand},           {"restore-points", tz::cli::restorePointsCommand},
 };
 
 }  // namespace

@@ -19,6 +19,13 @@ std::string homeDirectory() {
     return ".";
 }
 
+// The directory a base directory variable names when it is absolute, else
+// the fallback under the home directory.
+std::string baseDirectory(const char* variable, const char* homeFallback) {
+    const char* value = std::getenv(variable);
+    return (value && value[0] == '/') ? std::string(value) : homeDirectory() + homeFallback;
+}
+
 bool makeDirectory(const std::string& path) {
     return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
 }
@@ -34,10 +41,11 @@ std::string savedImageFileName() {
 }
 
 std::string configDirectory() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string base =
-        (xdg && xdg[0] == '/') ? std::string(xdg) : homeDirectory() + "/.config";
-    return base + "/tz_arko5";
+    return baseDirectory("XDG_CONFIG_HOME", "/.config") + "/tz_arko5";
+}
+
+std::string dataDirectory() {
+    return baseDirectory("XDG_DATA_HOME", "/.local/share") + "/tz_arko5";
 }
 
 bool ensureConfigDirectory() {

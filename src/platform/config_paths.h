@@ -18,6 +18,10 @@ inline constexpr const char* kTestModeMarkerFileName = "test_kodrum.txt";
 std::string configDirectory();
 bool ensureConfigDirectory();
 
+// $XDG_DATA_HOME/tz_arko5, or ~/.local/share/tz_arko5 when that is unset or
+// not absolute: files the program makes for the user to keep.
+std::string dataDirectory();
+
 std::string settingsFilePath();
 std::string savedImageFilePath();
 std::string testModeMarkerPath();
