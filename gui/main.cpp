@@ -15,6 +15,7 @@
 #include "gui/application.h"
 #include "gui/screenshot.h"
 #include "gui/termination.h"
+#include "platform/save_temporaries.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ int main(int argc, char** argv) {
     const Options options = parseOptions();
 
     tz::gui::ApplicationPaths paths = tz::gui::defaultPaths();
+    // Saves cut short in an earlier run may have left temporaries behind.
+    tz::removeLeftoverTemporaries(paths.settingsFile);
+    tz::removeLeftoverTemporaries(paths.savedImageFile);
     if (!options.port.isEmpty()) {
         ::setenv("TZ_ARKO5_PORTS", options.port.toLocal8Bit().constData(), 1);
         paths.portIndex = 0;
