@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "gui/app_identity.h"
 #include "gui/app_look.h"
 #include "gui/application.h"
 #include "gui/screenshot.h"
@@ -51,7 +52,7 @@ Options parseOptions() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("TZ_ARKO5"));
+    tz::gui::applyApplicationIdentity();
     tz::gui::applyApplicationLook();
     const Options options = parseOptions();
 
