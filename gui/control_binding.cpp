@@ -1,12 +1,15 @@
 #include "gui/control_binding.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <algorithm>
 
 #include "gui/control_widgets.h"
 #include "gui/hint_tracker.h"
 #include "gui/menu_binding.h"
+#include "gui/page_keys.h"
 #include "gui/status_bar.h"
 #include "gui/widget_factory.h"
 #include "gui/widget_mirror.h"
@@ -52,7 +55,8 @@ ControlBinding::ControlBinding(ui::ControlModel& model, UiEvents& events, QMainW
         sync();
     });
     UserInput& input = *this;
-    menus_ = std::make_unique<MenuBinding>(window, model_, input, *hints_, *this);
+    menus_ = std::make_unique<MenuBinding>(window, model_, accessKeys_, input, *hints_, *this);
+    installPageKeys(window, [this] { return pagesForKeys(); });
     timer_.setInterval(kTickMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &ControlBinding::onTick);
     sync();
@@ -97,9 +101,12 @@ void ControlBinding::sync() {
         quiet_ = true;
         hints_->hold(true);
         createNewControls();
+        // A menu caption can take an access key from, or give it back to,
+        // any other control: then every caption is shown again.
+        const bool everyCaption = menusChangedSince(since) && accessKeys_.update(model_);
         bool contentMoved = false;
         for (ui::ControlId id = 0; id < model_.size(); ++id) {
-            if (model_.at(id).revision <= since) continue;
+            if (!everyCaption && model_.at(id).revision <= since) continue;
             mirror(id);
             contentMoved = contentMoved || id == windowId_ || model_.at(id).parent == windowId_;
         }
@@ -111,6 +118,14 @@ void ControlBinding::sync() {
         hints_->refresh();
     } while (resync_);
     syncing_ = false;
+}
+
+bool ControlBinding::menusChangedSince(std::uint32_t revision) const {
+    for (ui::ControlId id = 0; id < model_.size(); ++id) {
+        const ui::Control& c = model_.at(id);
+        if (c.revision > revision && isMenuKind(c.kind)) return true;
+    }
+    return false;
 }
 
 void ControlBinding::createNewControls() {
@@ -176,7 +191,7 @@ void ControlBinding::mirror(ui::ControlId id) {
     } else if (c.kind == ui::Kind::StatusBar) {
         mirrorStatusBar(c, static_cast<QStatusBar&>(*w));
     } else {
-        mirrorWidget(c, *w);
+        mirrorWidget(c, *w, accessKeys_);
     }
 }
 
@@ -188,6 +203,21 @@ void ControlBinding::fitClientToContent() {
         size = size.expandedTo({c.bounds.right(), c.bounds.bottom()});
     }
     frame_->setContentSize(size);
+}
+
+QTabWidget* ControlBinding::pagesForKeys() const {
+    const QWidget* focus = QApplication::focusWidget();
+    QTabWidget* first = nullptr;
+    QTabWidget* holdingFocus = nullptr;
+    for (ui::ControlId id = 0; id < model_.size(); ++id) {
+        if (model_.at(id).kind != ui::Kind::PageControl) continue;
+        auto* tabs = static_cast<QTabWidget*>(widget(id));
+        if (tabs == nullptr || !tabs->isVisible()) continue;
+        if (first == nullptr) first = tabs;
+        // Page controls inside pages come after their parents.
+        if (focus != nullptr && tabs->isAncestorOf(focus)) holdingFocus = tabs;
+    }
+    return holdingFocus != nullptr ? holdingFocus : first;
 }
 
 void ControlBinding::applyFocusRequest() {

@@ -19,11 +19,13 @@
 #include <vector>
 
 #include "controls/control_model.h"
+#include "gui/access_keys.h"
 #include "gui/user_input.h"
 #include "presenter/ui_events.h"
 
 class QAction;
 class QMainWindow;
+class QTabWidget;
 
 namespace tz::gui {
 
@@ -74,10 +76,15 @@ class ControlBinding : public QObject, private UserInput {
     void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
 
     void createNewControls();
+    // Whether a menu entry changed since the revision.
+    bool menusChangedSince(std::uint32_t revision) const;
     void createSubtree(ui::ControlId id);
     void create(ui::ControlId id);
     void mirror(ui::ControlId id);
     void fitClientToContent();
+    // The page control that the page keys turn: the innermost one that holds
+    // the keyboard focus, else the first one shown.
+    QTabWidget* pagesForKeys() const;
     void applyFocusRequest();
     void onTick();
     void onClosing();
@@ -85,6 +92,7 @@ class ControlBinding : public QObject, private UserInput {
     ui::ControlModel& model_;
     UiEvents& events_;
     QMainWindow& window_;
+    AccessKeys accessKeys_;
     std::unique_ptr<WindowFrame> frame_;
     std::unique_ptr<HintTracker> hints_;
     std::unique_ptr<MenuBinding> menus_;

@@ -14,10 +14,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gui/app_identity.h"
 #include "gui/app_look.h"
 #include "gui/application.h"
 #include "gui/screenshot.h"
 #include "gui/termination.h"
+#include "platform/save_temporaries.h"
 
 namespace {
 
@@ -58,11 +60,14 @@ Options parseOptions() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("TZ_ARKO5"));
+    tz::gui::applyApplicationIdentity();
     tz::gui::applyApplicationLook();
     const Options options = parseOptions();
 
     tz::gui::ApplicationPaths paths = tz::gui::defaultPaths();
+    // Saves cut short in an earlier run may have left temporaries behind.
+    tz::removeLeftoverTemporaries(paths.settingsFile);
+    tz::removeLeftoverTemporaries(paths.savedImageFile);
     if (!options.port.isEmpty()) {
         ::setenv("TZ_ARKO5_PORTS", options.port.toLocal8Bit().constData(), 1);
         paths.portIndex = 0;

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QSignalBlocker>
 
+#include "gui/access_keys.h"
 #include "gui/conversions.h"
 #include "gui/hint_tracker.h"
 #include "gui/user_input.h"
@@ -20,9 +21,14 @@ ui::ControlId idOf(const QAction* action) {
 
 }  // namespace
 
-MenuBinding::MenuBinding(QMainWindow& window, const ui::ControlModel& model, UserInput& input,
-                         HintTracker& hints, const QObject& receiver)
-    : window_(window), model_(model), input_(input), hints_(hints), receiver_(receiver) {}
+MenuBinding::MenuBinding(QMainWindow& window, const ui::ControlModel& model, const AccessKeys& keys,
+                         UserInput& input, HintTracker& hints, const QObject& receiver)
+    : window_(window),
+      model_(model),
+      keys_(keys),
+      input_(input),
+      hints_(hints),
+      receiver_(receiver) {}
 
 QAction* MenuBinding::action(ui::ControlId id) const {
     const auto it = actions_.find(id);
@@ -49,6 +55,16 @@ void MenuBinding::watchHints(QWidget& menu) {
     }
 }
 
+void MenuBinding::openFirstMenu() {
+    if (bar_ == nullptr || !bar_->isVisible()) return;
+    for (QAction* entry : bar_->actions()) {
+        if (entry->isVisible() && entry->isEnabled() && entry->menu() != nullptr) {
+            bar_->setActiveAction(entry);
+            return;
+        }
+    }
+}
+
 void MenuBinding::create(ui::ControlId id) {
     const ui::Control& c = model_.at(id);
     const bool inMenu = c.parent != ui::kNoControl && model_.at(c.parent).kind == ui::Kind::Menu;
@@ -57,6 +73,11 @@ void MenuBinding::create(ui::ControlId id) {
         barId_ = id;
         watchHints(*bar_);
         hints_.watch(*bar_, id);
+        auto* f10 = new QAction(&window_);
+        f10->setShortcut(Qt::Key_F10);
+        f10->setShortcutContext(Qt::WindowShortcut);
+        window_.addAction(f10);
+        QObject::connect(f10, &QAction::triggered, &receiver_, [this] { openFirstMenu(); });
         return;
     }
     QWidget* parent = inMenu ? container(c.parent) : nullptr;
@@ -99,9 +120,14 @@ void MenuBinding::mirror(const ui::Control& c, ui::ControlId id) {
     item->setVisible(c.visible);
     item->setEnabled(c.enabled);
     if (c.kind == ui::Kind::MenuSeparator) return;
-    item->setText(toQString(c.caption));
+    item->setText(keys_.menuText(id, c.caption));
     if (c.kind != ui::Kind::MenuItem) return;
-    item->setShortcut(QKeySequence::fromString(toQString(c.shortcut), QKeySequence::PortableText));
+    QList<QKeySequence> keys;
+    if (!c.shortcut.empty())
+        keys.append(QKeySequence::fromString(toQString(c.shortcut), QKeySequence::PortableText));
+    for (const std::string& extra : c.extraShortcuts)
+        keys.append(QKeySequence::fromString(toQString(extra), QKeySequence::PortableText));
+    item->setShortcuts(keys);
     item->setCheckable(c.checkable || c.checked);
     item->setChecked(c.checked);
 }

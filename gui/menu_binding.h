@@ -1,5 +1,6 @@
 // The menu controls as the window's menu bar: submenus, items with access
-// keys, shortcuts and check marks, and separators.
+// keys, shortcuts and check marks, and separators. F10 opens the first menu,
+// so that the menus without an access key can be reached from the keyboard.
 #pragma once
 
 #include <QObject>
@@ -15,13 +16,14 @@ class QWidget;
 
 namespace tz::gui {
 
+class AccessKeys;
 class HintTracker;
 class UserInput;
 
 class MenuBinding {
   public:
-    MenuBinding(QMainWindow& window, const ui::ControlModel& model, UserInput& input,
-                HintTracker& hints, const QObject& receiver);
+    MenuBinding(QMainWindow& window, const ui::ControlModel& model, const AccessKeys& keys,
+                UserInput& input, HintTracker& hints, const QObject& receiver);
 
     // A Menu without a Menu parent is the menu bar; other menus are submenus
     // of their parent, items and separators are appended to their parent.
@@ -36,9 +38,11 @@ class MenuBinding {
     // The bar or submenu that holds the children of a menu control.
     QWidget* container(ui::ControlId menu) const;
     void watchHints(QWidget& menu);
+    void openFirstMenu();
 
     QMainWindow& window_;
     const ui::ControlModel& model_;
+    const AccessKeys& keys_;
     UserInput& input_;
     HintTracker& hints_;
     const QObject& receiver_;

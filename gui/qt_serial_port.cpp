@@ -2,11 +2,29 @@
 
 #include <QSerialPort>
 
-#ifdef Q_OS_UNIX
 #include <termios.h>
-#endif
+#include <unistd.h>
+
+#include "link/device_lock.h"
 
 namespace tz::gui {
+
+namespace {
+
+// Qt's reason, once the program's lock was had: a permission error then
+// means another program's lock file (or TIOCEXCL), not a forbidden device.
+link::OpenFailure failureOf(QSerialPort::SerialPortError error) {
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return link::OpenFailure::Missing;
+        case QSerialPort::PermissionError:
+            return link::OpenFailure::Busy;
+        default:
+            return link::OpenFailure::Refused;
+    }
+}
+
+}  // namespace
 
 QtSerialPort::QtSerialPort() = default;
 
@@ -17,14 +35,17 @@ QtSerialPort::~QtSerialPort() {
 bool QtSerialPort::open(const std::string& device) {
     close();
     gone_ = false;
-    if (device.empty()) return false;
+    lock_ = link::openLockedDevice(device, failure_);
+    if (lock_ < 0) return false;
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(QString::fromStdString(device));
     // QSerialPort opens the device exclusively (a lock file and TIOCEXCL).
     if (!port_->open(QIODevice::ReadWrite)) {
-        port_.reset();
+        failure_ = failureOf(port_->error());
+        close();
         return false;
     }
+    failure_ = link::OpenFailure::Refused;
     const bool configured =
         port_->setBaudRate(QSerialPort::Baud57600) && port_->setDataBits(QSerialPort::Data8) &&
         port_->setParity(QSerialPort::NoParity) && port_->setStopBits(QSerialPort::OneStop) &&
@@ -33,6 +54,7 @@ bool QtSerialPort::open(const std::string& device) {
         close();
         return false;
     }
+    failure_ = link::OpenFailure::None;
     port_->clear(QSerialPort::AllDirections);
     QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
                      [this](QSerialPort::SerialPortError error) {
@@ -52,12 +74,13 @@ void QtSerialPort::deviceFailed() {
 }
 
 void QtSerialPort::close() {
-    if (!port_) return;
-    if (port_->isOpen()) {
+    if (port_ && port_->isOpen()) {
         port_->clear(QSerialPort::AllDirections);
         port_->close();
     }
     port_.reset();
+    if (lock_ >= 0) ::close(lock_);
+    lock_ = -1;
 }
 
 bool QtSerialPort::isOpen() const {
@@ -84,10 +107,8 @@ bool QtSerialPort::write(std::span<const std::uint8_t> bytes) {
     const qint64 size = static_cast<qint64>(bytes.size());
     bool sent = port_->write(reinterpret_cast<const char*>(bytes.data()), size) == size;
     while (sent && port_->bytesToWrite() > 0) sent = port_->waitForBytesWritten(kWriteTimeoutMs);
-#ifdef Q_OS_UNIX
     // Wait until the frame has left the line, as the unit expects.
     if (sent) sent = ::tcdrain(static_cast<int>(port_->handle())) == 0;
-#endif
     writing_ = false;
     if (gone_) deviceFailed();
     return sent && !gone_;

@@ -1,7 +1,9 @@
 // The link's serial port made with QSerialPort. A device that reports a
 // read or resource error (an unplugged adapter, a hung-up terminal) is
 // taken as gone and closed at once: Qt 6.4 on Linux otherwise reports a
-// hung-up pseudo-terminal as an endless flood of read errors.
+// hung-up pseudo-terminal as an endless flood of read errors. The
+// program's lock on the device is held on a descriptor of its own, taken
+// before Qt changes anything on the device.
 #pragma once
 
 #include <memory>
@@ -21,6 +23,7 @@ class QtSerialPort final : public link::SerialPort {
 
     // The device is a path such as "/dev/ttyUSB0".
     bool open(const std::string& device) override;
+    link::OpenFailure lastOpenFailure() const override { return failure_; }
     void close() override;
     bool isOpen() const override;
     std::size_t bytesWaiting() override;
@@ -36,7 +39,9 @@ class QtSerialPort final : public link::SerialPort {
     void deviceFailed();
 
     std::unique_ptr<QSerialPort> port_;
+    int lock_ = -1;  // the descriptor that holds the lock
     bool gone_ = false;
+    link::OpenFailure failure_ = link::OpenFailure::None;
     bool writing_ = false;
 };
 

@@ -18,8 +18,9 @@ namespace tz::gui {
 
 namespace {
 
+// Message boxes without a caption of their own carry the product name.
 QString title() {
-    return QGuiApplication::applicationDisplayName();
+    return QCoreApplication::applicationName();
 }
 
 std::optional<std::string> runFileDialog(QWidget& parent, const FileDialogRequest& request,

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "gui/access_keys.h"
 #include "gui/control_widgets.h"
 #include "gui/conversions.h"
 #include "gui/pictures.h"
@@ -98,14 +99,14 @@ void mirrorCombo(const ui::Control& c, QComboBox& combo) {
     setRoleColour(combo, QPalette::Button, colourOf(c.colour));
 }
 
-void mirrorTabSheet(const ui::Control& c, QWidget& page) {
+void mirrorTabSheet(const ui::Control& c, QWidget& page, const AccessKeys& keys) {
     setOwnBackground(page, c.colour);
     // The page sits in the tab widget's stack.
     QWidget* stack = page.parentWidget();
     auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
     if (tabs == nullptr) return;
     const int index = tabs->indexOf(&page);
-    tabs->setTabText(index, toQString(c.caption));
+    tabs->setTabText(index, keys.controlText(c.caption));
     tabs->setTabVisible(index, c.visible && c.tabVisible);
     tabs->setTabEnabled(index, c.enabled);
 }
@@ -135,18 +136,25 @@ void mirrorTrackBar(const ui::Control& c, QSlider& slider) {
     slider.setTickPosition(c.tickStep > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
 }
 
-void mirrorSpeedButton(const ui::Control& c, QToolButton& button) {
+void mirrorSpeedButton(const ui::Control& c, QToolButton& button, const AccessKeys& keys) {
     const QString picture = QString::fromStdString(c.picture);
     if (button.property("picture").toString() != picture || button.icon().isNull()) {
         button.setIcon(pictureIcon(c.picture));
         button.setProperty("picture", picture);
     }
-    button.setText(toQString(c.caption));
+    button.setText(keys.controlText(c.caption));
     button.setToolButtonStyle(button.icon().isNull() ? Qt::ToolButtonTextOnly
                                                      : Qt::ToolButtonIconOnly);
 }
 
-void mirrorKind(const ui::Control& c, QWidget& widget) {
+QStringList itemTexts(const std::vector<std::string>& items, const AccessKeys& keys) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) list.append(keys.controlText(item));
+    return list;
+}
+
+void mirrorKind(const ui::Control& c, QWidget& widget, const AccessKeys& keys) {
     switch (c.kind) {
         case ui::Kind::Label:
             mirrorLabel(c, static_cast<QLabel&>(widget));
@@ -156,15 +164,15 @@ void mirrorKind(const ui::Control& c, QWidget& widget) {
             break;
         case ui::Kind::CheckBox: {
             auto& box = static_cast<QCheckBox&>(widget);
-            box.setText(toQString(c.caption));
+            box.setText(keys.controlText(c.caption));
             box.setChecked(c.checked);
             setOwnBackground(box, c.colour);
             break;
         }
         case ui::Kind::RadioGroup: {
             auto& group = static_cast<RadioGroupBox&>(widget);
-            group.setTitle(toQString(c.caption));
-            group.setItems(toStringList(c.items), c.columns);
+            group.setTitle(keys.controlText(c.caption));
+            group.setItems(itemTexts(c.items, keys), c.columns);
             group.setCurrent(c.itemIndex);
             setOwnBackground(group, c.colour);
             break;
@@ -173,7 +181,7 @@ void mirrorKind(const ui::Control& c, QWidget& widget) {
             mirrorCombo(c, static_cast<QComboBox&>(widget));
             break;
         case ui::Kind::GroupBox:
-            static_cast<QGroupBox&>(widget).setTitle(toQString(c.caption));
+            static_cast<QGroupBox&>(widget).setTitle(keys.controlText(c.caption));
             setOwnBackground(widget, c.colour);
             break;
         case ui::Kind::Panel:
@@ -181,10 +189,10 @@ void mirrorKind(const ui::Control& c, QWidget& widget) {
             setOwnBackground(widget, c.colour);
             break;
         case ui::Kind::Button:
-            static_cast<QPushButton&>(widget).setText(toQString(c.caption));
+            static_cast<QPushButton&>(widget).setText(keys.controlText(c.caption));
             break;
         case ui::Kind::SpeedButton:
-            mirrorSpeedButton(c, static_cast<QToolButton&>(widget));
+            mirrorSpeedButton(c, static_cast<QToolButton&>(widget), keys);
             break;
         case ui::Kind::Gauge:
             mirrorGauge(c, static_cast<QProgressBar&>(widget));
@@ -198,7 +206,7 @@ void mirrorKind(const ui::Control& c, QWidget& widget) {
             break;
         }
         case ui::Kind::TabSheet:
-            mirrorTabSheet(c, widget);
+            mirrorTabSheet(c, widget, keys);
             break;
         case ui::Kind::Bevel:
             mirrorBevel(c, static_cast<QFrame&>(widget));
@@ -222,7 +230,7 @@ void setBackground(QWidget& widget, std::optional<QColor> colour) {
     widget.setPalette(palette);
 }
 
-void mirrorWidget(const ui::Control& c, QWidget& widget) {
+void mirrorWidget(const ui::Control& c, QWidget& widget, const AccessKeys& keys) {
     const QSignalBlocker blocker(&widget);
     widget.setFont(toQFont(c.font));
     setTextColour(widget, colourOf(c.fontColour));
@@ -230,7 +238,7 @@ void mirrorWidget(const ui::Control& c, QWidget& widget) {
     widget.setEnabled(c.enabled);
     if (c.kind != ui::Kind::Label && c.kind != ui::Kind::TabSheet)
         widget.setGeometry(toQRect(c.bounds));
-    mirrorKind(c, widget);
+    mirrorKind(c, widget, keys);
     if (c.kind != ui::Kind::TabSheet) widget.setVisible(c.visible);
 }
 

@@ -10,10 +10,13 @@ class QWidget;
 
 namespace tz::gui {
 
+class AccessKeys;
+
 // Updates the widget made by createWidget() for the control. Signals of the
 // widget are blocked meanwhile, and an edit box's text (with its cursor) is
-// left alone unless it differs.
-void mirrorWidget(const ui::Control& control, QWidget& widget);
+// left alone unless it differs. Captions get the access keys that `keys`
+// leaves them.
+void mirrorWidget(const ui::Control& control, QWidget& widget, const AccessKeys& keys);
 
 // Fills the widget's background with the colour, or lets its parent show
 // through when there is none.

@@ -9,7 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build
-cmake --build build -j"$(nproc 2>/dev/null || echo 2)"
+# Only what the window needs; scripts/test.sh builds the tests and benchmarks
+# in the same directory.
+cmake --build build -j"$(nproc 2>/dev/null || echo 2)" --target tz_arko5 tz_arko5-sim tz_manuals
 
 if [[ " $* " != *" --port "* && -z "${TZ_ARKO5_PORTS:-}" ]]; then
   demo=$(mktemp -d "${TMPDIR:-/tmp}/tzdemo.XXXX")

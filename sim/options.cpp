@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "logs/live_csv.h"
+#include "params/editor_rules.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
 
@@ -54,6 +55,16 @@ bool time(std::string_view text, UnitIdentity& id) {
            number(text.substr(3, 2), id.minute) && id.hour < 24 && id.minute < 60;
 }
 
+// What a unit holds after the window programmed it with these settings:
+// programming reads the controls (the editor rules, which enter the fixed
+// zone patterns of the Power Out page among others) and normalises once
+// more before the pages go out.
+Image asProgrammed(ParamState state) {
+    ApplyEditorRules(state.image);
+    state.normalise();
+    return state.image;
+}
+
 }  // namespace
 
 const char* UsageText() {
@@ -68,7 +79,10 @@ const char* UsageText() {
            "  --date YYYY-MM-DD     build date in the info page (default 2016-11-04)\n"
            "  --time HH:MM          build time in the info page (default 16:21)\n"
            "  --protocol N          protocol version the unit reports (default 91)\n"
-           "  --load FILE.ign       the stored settings (default: the first-start settings)\n"
+           "  --load FILE.ign       the stored settings (default: the first-start settings),\n"
+           "                        as the window programs them\n"
+           "  --raw-pages           store the first-start or loaded settings without the\n"
+           "                        repair that programming adds (not in normal form)\n"
            "  --set FIELD=VALUE     a fixed monitor value, repeatable; FIELD is one of\n"
            "                        rpm tps tps-raw supply servo-measured servo-desired\n"
            "                        program-count test1..test8 kill-switch retard\n"
@@ -100,7 +114,8 @@ const char* UsageText() {
 
 SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error) {
     SimOptions o;
-    o.unit.stored = firstStartState().image;
+    ParamState settings = firstStartState();
+    bool rawPages = false;
     std::size_t i = 0;
     const auto fail = [&error](const std::string& text) {
         error = text;
@@ -114,7 +129,7 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
             return true;
         };
         if (flag("--engine", o.unit.engine) || flag("--silent", o.faults.silent) ||
-            flag("--loop", o.unit.replayLoop))
+            flag("--loop", o.unit.replayLoop) || flag("--raw-pages", rawPages))
             continue;
         if (i >= args.size()) return fail(option + ": unknown option or missing value");
         const std::string& value = args[i++];
@@ -135,11 +150,10 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
         } else if (option == "--load") {
             std::string text;
             if (!readFile(value, text)) return fail("cannot read " + value);
-            ParamState state = firstStartState();
-            ok = ReadIgnFile(text, state.image).version != 0;
+            settings = firstStartState();
+            ok = ReadIgnFile(text, settings.image).version != 0;
             if (!ok) return fail(value + ": no usable KORVANEX_KEY version");
-            state.normalise();
-            o.unit.stored = state.image;
+            settings.normalise();
         } else if (option == "--set") {
             const FieldInfo* field = nullptr;
             int v = 0;
@@ -189,6 +203,7 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
     }
     if (o.unit.replayLoop && !o.unit.replay) return fail("--loop needs --replay");
     if (o.unit.replay && o.unit.engine) return fail("--replay and --engine cannot be combined");
+    o.unit.stored = rawPages ? settings.image : asProgrammed(std::move(settings));
     return o;
 }
 

@@ -122,6 +122,9 @@ struct Control {
 
     // MenuItem: "Ctrl+N", "F3", "Ctrl+Alt+Z" (empty for none).
     std::string shortcut;
+    // MenuItem: the desktop's usual keys for the same command ("Ctrl+Y" for
+    // redo); they act as the shortcut does, but the menu shows only that.
+    std::vector<std::string> extraShortcuts;
     // SpeedButton: the name of its picture.
     std::string picture;
     // TabSheet: whether its tab is shown.

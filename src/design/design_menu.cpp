@@ -15,6 +15,7 @@ struct MenuEntry {
     std::string_view name = {};
     std::string_view caption = {};
     std::string_view shortcut = {};
+    std::span<const std::string_view> extraShortcuts = {};
     bool checkable = false;
     bool checked = false;
     bool enabled = true;
@@ -45,12 +46,19 @@ constexpr auto kDeviceMenu = std::to_array<MenuEntry>({
     {.name = "MenuProgram", .caption = "&Program", .shortcut = "F9"},
 });
 
+// Redo also answers the keys that other programs use for it.
+constexpr std::array<std::string_view, 2> kRedoKeys{"Ctrl+Y", "Ctrl+Shift+Z"};
+
 // Undo and redo start disabled: the history is empty.
 constexpr auto kToolsMenu = std::to_array<MenuEntry>({
     {.name = "AdvanceMinus", .caption = "Advance -", .shortcut = "F4"},
     {.name = "AdvancePlus", .caption = "Advance +", .shortcut = "F5"},
     {.name = "MenuZpet", .caption = "Undo", .shortcut = "Ctrl+Z", .enabled = false},
-    {.name = "MenuZnovu", .caption = "Redo", .shortcut = "Ctrl+Alt+Z", .enabled = false},
+    {.name = "MenuZnovu",
+     .caption = "Redo",
+     .shortcut = "Ctrl+Alt+Z",
+     .extraShortcuts = kRedoKeys,
+     .enabled = false},
     {.name = "MenuInterpol", .caption = "Interpolace", .shortcut = "Ctrl+I"},
 });
 
@@ -86,6 +94,7 @@ Control menuItem(const MenuEntry& entry) {
     if (entry.name.empty()) return control(Kind::MenuSeparator, {}, {});
     Control item = control(Kind::MenuItem, entry.name, {}, entry.caption);
     item.shortcut = std::string(entry.shortcut);
+    item.extraShortcuts.assign(entry.extraShortcuts.begin(), entry.extraShortcuts.end());
     item.checkable = entry.checkable;
     item.checked = entry.checked;
     item.enabled = entry.enabled;

@@ -107,13 +107,11 @@ void TGraph2D::hoverSearch() {
         mouse.grabDY = 0;
     }
     if (index == mouse.hoverIndex && nearestRow == mouse.hoverRow) return;
-    const bool pointChanged = index != mouse.hoverIndex;
+    // Hovering only highlights: the keyboard focus stays in the edit box the
+    // user may be typing in.
     mouse.hoverIndex = index;
     mouse.hoverRow = nearestRow;
     dirtyFlags |= kRedraw;
-    if (servo() && pointChanged && index >= 0 && index <= 9) {
-        host().focusControl("EditNapPriv" + std::to_string(index + 1));
-    }
 }
 
 void TGraph2D::addToReached(int row, int column, int delta) {
@@ -184,6 +182,9 @@ void TGraph2D::MousePressed() {
             selection->StartBand(mouse.x, mouse.y, mouse.keys.shift, mouse.keys.ctrl);
         }
     } else {
+        // Clicking a servo point hands its voltage box the keyboard focus.
+        if (servo() && mouse.hoverIndex >= 0 && mouse.hoverIndex <= 9)
+            host().focusControl("EditNapPriv" + std::to_string(mouse.hoverIndex + 1));
         mouse.dragIndex = mouse.hoverIndex;
         mouse.dragRow = mouse.hoverRow;
         // A pointer jump whose move event never came must not eat this

@@ -1,13 +1,13 @@
 #include "link/posix_serial_port.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "link/device_lock.h"
 
 namespace tz::link {
 
@@ -35,13 +35,12 @@ PosixSerialPort::~PosixSerialPort() {
 bool PosixSerialPort::open(const std::string& device) {
     close();
     gone_ = false;
-    if (device.empty()) return false;
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    // Exclusive use: the program's lock keeps out the other programs that
+    // take it (also those running as root), TIOCEXCL every other opener.
+    const int fd = openLockedDevice(device, failure_);
     if (fd < 0) return false;
-    // Exclusive use: the advisory lock keeps out other programs that lock
-    // (also those running as root), TIOCEXCL every other opener.
-    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0 ||
-        !configureLine(fd)) {
+    if (::ioctl(fd, TIOCEXCL) != 0 || !configureLine(fd)) {
+        failure_ = OpenFailure::Refused;
         ::close(fd);
         return false;
     }

@@ -14,6 +14,7 @@ class PosixSerialPort final : public SerialPort {
     ~PosixSerialPort() override;
 
     bool open(const std::string& device) override;
+    OpenFailure lastOpenFailure() const override { return failure_; }
     void close() override;
     bool isOpen() const override { return fd_ >= 0; }
     std::size_t bytesWaiting() override;
@@ -29,6 +30,7 @@ class PosixSerialPort final : public SerialPort {
   private:
     int fd_ = -1;
     bool gone_ = false;
+    OpenFailure failure_ = OpenFailure::None;
 };
 
 SerialPortFactory PosixSerialPortFactory();

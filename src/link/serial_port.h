@@ -11,14 +11,28 @@
 
 namespace tz::link {
 
+// Why a port did not open.
+enum class OpenFailure : std::uint8_t {
+    None,     // it opened
+    Missing,  // no such device (unplugged adapter, wrong path)
+    Busy,     // another program has the device open
+    Refused,  // no permission, no serial device, or the line settings were refused
+};
+
 class SerialPort {
   public:
     virtual ~SerialPort() = default;
 
     // Opens an existing device for exclusive reading and writing at 57600
     // baud, 8 data bits, no parity, 1 stop bit and no flow control. False
-    // when the device is missing, busy or refuses the settings.
+    // when the device is missing, busy or refuses the settings. The real
+    // ports hold the program's lock on the device (device_lock.h).
     virtual bool open(const std::string& device) = 0;
+    // Why the last open() failed; only meaningful after it returned false.
+    // Ports that cannot tell answer Refused.
+    virtual OpenFailure lastOpenFailure() const {
+        return isOpen() ? OpenFailure::None : OpenFailure::Refused;
+    }
     // Drops what is still queued and closes; a closed port stays closed.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;

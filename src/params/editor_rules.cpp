@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "params/field_table.h"
+#include "params/power_out_patterns.h"
 
 namespace tz {
 
@@ -57,15 +58,10 @@ void ApplyEditorRules(Image& im) {
 
     for (int n = 0; n < kPowerOutputs; ++n) {
         limitChoice(im[powerOutMode(n)], kPowerOutModes);
+        const std::optional<ZoneRows> fixed = fixedZoneRows(im[powerOutMode(n)]);
         for (int row = 0; row < 3; ++row) {
             std::uint8_t& zones = im[powerOutMap(n, row)];
-            const auto r = static_cast<std::size_t>(row);
-            if (im[powerOutMode(n)] == 2)
-                zones = kPilotLightZoneRows[r];
-            else if (im[powerOutMode(n)] == 3)
-                zones = kPowerJetZoneRows[r];
-            else
-                zones &= 0x0F;
+            zones = fixed ? (*fixed)[static_cast<std::size_t>(row)] : zones & 0x0F;
         }
     }
 }

@@ -12,11 +12,6 @@
 
 namespace tz {
 
-// The zone rows (bit c = column c) that the pilot-light (mode 2) and
-// power-jet (mode 3) outputs always use.
-inline constexpr std::array<std::uint8_t, 3> kPilotLightZoneRows = {14, 14, 14};
-inline constexpr std::array<std::uint8_t, 3> kPowerJetZoneRows = {14, 12, 12};
-
 void ApplyEditorRules(Image& image);
 
 }  // namespace tz

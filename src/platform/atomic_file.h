@@ -16,7 +16,8 @@ std::optional<std::string> readWholeFile(const std::string& path, std::size_t ma
 // Writes the content to a temporary file in the same directory, flushes it
 // to the disk and renames it over path, so that path always holds either
 // the old or the new content. False when any step fails; the old file is
-// then untouched and the temporary file removed.
+// then untouched and the temporary file removed. Temporaries that earlier
+// saves of path left behind are removed first (save_temporaries.h).
 bool writeFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace tz

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "design/control_names.h"
-#include "params/editor_rules.h"
+#include "params/power_out_patterns.h"
 
 namespace tz::presenter {
 
@@ -178,6 +178,7 @@ void LayoutRules::powerOutPage() {
             controls_.setVisible(p.horizontalSeparators[j], tpsShown[j]);
         }
 
+        const std::optional<ZoneRows> fixed = fixedZoneRows(static_cast<std::uint8_t>(mode));
         for (int row = 0; row < 3; ++row) {
             for (int c = 0; c < 4; ++c) {
                 const ui::ControlId box = p.zones[static_cast<std::size_t>(4 * row + c)];
@@ -190,9 +191,8 @@ void LayoutRules::powerOutPage() {
                     visible = mode >= 4;
                 controls_.setVisible(box, visible);
                 controls_.setEnabled(box, mode >= 4);
-                const auto r = static_cast<std::size_t>(row);
-                if (mode == 2) controls_.setChecked(box, (kPilotLightZoneRows[r] >> c) & 1);
-                if (mode == 3) controls_.setChecked(box, (kPowerJetZoneRows[r] >> c) & 1);
+                if (fixed)
+                    controls_.setChecked(box, ((*fixed)[static_cast<std::size_t>(row)] >> c) & 1);
             }
         }
     }

@@ -363,18 +363,19 @@ TEST_F(ServoGraphTest, LoadsTheServoCurve) {
     }
 }
 
-TEST_F(ServoGraphTest, HoverFocusesTheVoltageEditAndPressStartsNoBand) {
-    const Point p = graph.pointAt(9, 3);
-    graph.mouseMove({}, p.x, p.y);
-    EXPECT_EQ(host.focused, (std::vector<std::string>{"EditNapPriv4"}));
-    graph.mouseMove({}, p.x + 1, p.y);  // same point: no new focus
-    EXPECT_EQ(host.focused.size(), 1u);
-    EXPECT_EQ(graph.statusText(), "");
-
+TEST_F(ServoGraphTest, HoverHighlightsAndOnlyAClickOnAPointFocusesItsVoltageEdit) {
     graph.mouseDown(MouseButton::Left, {}, 3, 3);
     EXPECT_EQ(selection.state, editing::BandState::Empty);
     graph.mouseUp(MouseButton::Left, {}, 3, 3);
     EXPECT_EQ(host.commits, 0);
+
+    const Point p = graph.pointAt(9, 3);
+    graph.mouseMove({}, p.x, p.y);
+    EXPECT_EQ(graph.mouse.hoverIndex, 3);
+    EXPECT_TRUE(host.focused.empty()) << "the edit box being typed in keeps the focus";
+    EXPECT_EQ(graph.statusText(), "");
+    graph.mouseDown(MouseButton::Left, {}, p.x, p.y);
+    EXPECT_EQ(host.focused, (std::vector<std::string>{"EditNapPriv4"}));
 }
 
 TEST_F(ServoGraphTest, ShiftDragMovesEveryVoltage) {

@@ -80,7 +80,7 @@ TEST_F(BoundTest, ShowsCaptionsWithAccessKeys) {
     EXPECT_EQ(widget<QGroupBox>("Group")->title(), "&Group");
     EXPECT_EQ(widget<QPushButton>("Button")->text(), "&Push");
     auto* tabs = widget<QTabWidget>("Pages");
-    EXPECT_EQ(tabs->tabText(0), "&First");
+    EXPECT_EQ(tabs->tabText(0), "First") << "Alt+F belongs to the menu \"&File\"";
     EXPECT_EQ(tabs->tabText(1), "&Second");
     EXPECT_EQ(window.windowTitle(), "Test window");
     EXPECT_EQ(widget<QLineEdit>("Edit1")->text(), "10");

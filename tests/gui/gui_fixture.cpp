@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "gui/app_identity.h"
 #include "gui/app_look.h"
 
 namespace tz::gui::test {
@@ -16,6 +17,7 @@ class QtEnvironment : public ::testing::Environment {
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QApplication>(argc_, argv_);
+        applyApplicationIdentity();
         applyApplicationLook();
     }
     void TearDown() override { app_.reset(); }

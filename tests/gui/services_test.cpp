@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "gui/app_identity.h"
 #include "gui/qt_services.h"
 #include "gui_fixture.h"
 
@@ -72,12 +73,23 @@ TEST_F(DialogsTest, MessageHasOnlyAnOkButton) {
         auto& box = static_cast<QMessageBox&>(dialog);
         shown = true;
         EXPECT_EQ(box.text(), "Open file error!");
+        EXPECT_EQ(box.windowTitle(), "TZ_ARKO5");
         EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
         EXPECT_EQ(box.buttons().size(), 1);
         box.button(QMessageBox::Ok)->click();
     });
     dialogs.showMessage("Open file error!");
     EXPECT_TRUE(shown);
+}
+
+TEST(ApplicationIdentity, SetsNoDisplayNameThatQtWouldAppendToEveryTitle) {
+    EXPECT_EQ(QCoreApplication::applicationName(), "TZ_ARKO5");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "tz_arko5");
+    // A display name that was never set follows the application name; once
+    // set, the platform adds " — NAME" to the window's and every box's title.
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");
+    applyApplicationIdentity();
 }
 
 FileDialogRequest ignRequest(const QString& fileName) {
