@@ -154,7 +154,15 @@ void LinkCycle::stepReport() {
 }
 
 void LinkCycle::watchConnection() {
+    const ConnectionWatch::Step before = lastWatchStep_;
     lastWatchStep_ = watch_.step();
+    if (before == ConnectionWatch::Step::Connected &&
+        lastWatchStep_ != ConnectionWatch::Step::Connected) {
+        const bool wasRunning = live_.running;
+        live_ = {};
+        runningMemory_ = false;
+        events_.push_back(ConnectionLost{wasRunning});
+    }
     if (lastWatchStep_ != ConnectionWatch::Step::Reopen) return;
     port_.ClosePort();
     port_.setSilentReopen(true);

@@ -62,7 +62,8 @@ class LinkCycle {
     // tick on (the not-connected banner follows it).
     bool answeringAtLastTick() const { return lastWatchStep_ == ConnectionWatch::Step::Connected; }
     bool portOpen() const { return port_.isOpen(); }
-    // Live values of the last accepted monitor frame (all 0 before).
+    // Live values of the last accepted monitor frame (all 0 before the first
+    // and after the connection was lost).
     const LiveValues& live() const { return live_; }
     // How many monitor frames were accepted since the start.
     std::uint64_t monitorFrames() const { return monitorFrames_; }

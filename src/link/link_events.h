@@ -74,9 +74,15 @@ struct MonitorFrame {
     bool runningChanged = false;
 };
 
+// The unit stopped answering: the live values are back to nothing, so that no
+// view goes on showing an engine that may have stopped.
+struct ConnectionLost {
+    bool runningChanged = false;
+};
+
 using LinkEvent =
     std::variant<ReportShown, ProgrammingDone, ReportCleared, ProgressChanged, ProgressShown,
-                 TransferEnded, PortOpened, ImageRepaired, ImageRead, MonitorFrame>;
+                 TransferEnded, PortOpened, ImageRepaired, ImageRead, MonitorFrame, ConnectionLost>;
 using LinkEvents = std::vector<LinkEvent>;
 
 }  // namespace tz::link

@@ -6,6 +6,8 @@
 #include "design/control_names.h"
 #include "presenter/version_texts.h"
 #include "session/reports.h"
+#include "texts/captions.h"
+#include "texts/language.h"
 
 namespace tz::presenter {
 
@@ -241,6 +243,26 @@ void MonitorView::highlightLiveCell() {
             controls_.setColour(
                 index_.cellEdits[static_cast<std::size_t>(10 * r + c)],
                 mark(cell.hasCell && r == cell.row && c == cell.column, Colour::Window));
+}
+
+void MonitorView::connectionLost(std::uint8_t language) {
+    const texts::Language lang =
+        texts::languageFromIndex(language).value_or(texts::Language::English);
+    for (const texts::CaptionAssignment& a : texts::notConnectedPlaceholders(lang)) {
+        const ui::ControlId id = controls_.id(ui::ControlName{a.target});
+        controls_.setCaption(id, a.text);
+        if (controls_.at(id).kind == ui::Kind::Label) controls_.setColour(id, Colour::ButtonFace);
+    }
+    // Live labels without a placeholder of their own.
+    label(ctl::LabelRpm, "RPM = --- ", Colour::ButtonFace);
+    label(ctl::LabelNapeti, "U = --- [V]", Colour::ButtonFace);
+    label(ctl::LabelTpsMon, "TP= --- [%]", Colour::ButtonFace);
+    for (std::size_t i = 0; i < index_.testLabels.size(); ++i)
+        controls_.setCaption(index_.testLabels[i], format("Test%d = --- ", static_cast<int>(i) + 1));
+    controls_.setPosition(controls_.id(ctl::CGaugeRpm), 0);
+    controls_.setPosition(controls_.id(ctl::CGaugeTps), 0);
+    controls_.setVisible(controls_.id(ctl::LabelEeDataErr), false);
+    unitLine_ = FormatUnitVersionLine(link::VersionState::Unknown, "", "", "", "");
 }
 
 void MonitorView::showConnection(bool answering) {

@@ -27,6 +27,10 @@ class MonitorView {
     // Marks the live cell, its breakpoints and the live servo point; the
     // colours are written again only when the cell moved.
     void highlightLiveCell();
+    // The unit was lost: the live labels show the not-connected placeholders
+    // on their normal colours, the bars stand at 0, the unit line says "not
+    // connected" (the live cell follows from the cleared live values).
+    void connectionLost(std::uint8_t language);
     // The not-connected banner as the watchdog says; hides the version
     // warning while the unit is away.
     void showConnection(bool answering);

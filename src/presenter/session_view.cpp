@@ -66,6 +66,10 @@ void SessionView::apply(const session::Event& event) {
                 monitor_.showFrame(e.live);
                 if (e.runningChanged) layout_.refresh();
             },
+            [this](const link::ConnectionLost& e) {
+                monitor_.connectionLost(captions_.language());
+                if (e.runningChanged) layout_.refresh();
+            },
             [this](const session::HistoryRestored& e) { historyRestored(e.page); },
         },
         event);

@@ -17,10 +17,10 @@ struct HistoryRestored {
     int page = 0;
 };
 
-using Event =
-    std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
-                 link::ProgressChanged, link::ProgressShown, link::TransferEnded, link::PortOpened,
-                 link::ImageRepaired, link::ImageRead, link::MonitorFrame, HistoryRestored>;
+using Event = std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
+                           link::ProgressChanged, link::ProgressShown, link::TransferEnded,
+                           link::PortOpened, link::ImageRepaired, link::ImageRead,
+                           link::MonitorFrame, link::ConnectionLost, HistoryRestored>;
 using Events = std::vector<Event>;
 
 }  // namespace tz::session

@@ -93,6 +93,14 @@ std::vector<CaptionAssignment> fillCaptions(const CaptionInputs& inputs) {
     return w.take();
 }
 
+std::vector<CaptionAssignment> notConnectedPlaceholders(Language language) {
+    Writer w(language);
+    w.add(notConnectedEntryCaptions());
+    w.add(notConnectedCaptions());
+    w.add(messageFillPlaceholders());
+    return w.take();
+}
+
 std::vector<CaptionAssignment> fillMessageCaptions(Language language, bool connected) {
     Writer w(language);
     addMessageCaptions(w, connected);

@@ -54,6 +54,10 @@ struct CaptionInputs {
 // placeholders and input groups, and last the captions of the message fill.
 std::vector<CaptionAssignment> fillCaptions(const CaptionInputs& inputs);
 
+// Every not-connected placeholder of both fills (the live labels and the test
+// buttons), for a window that lost its unit.
+std::vector<CaptionAssignment> notConnectedPlaceholders(Language language);
+
 // The captions that the message fill writes: the monitor placeholders while
 // the unit is not connected, and the 3D graph's check boxes always.
 std::vector<CaptionAssignment> fillMessageCaptions(Language language, bool connected);

@@ -59,6 +59,7 @@ class LinkRecorder {
     LiveValues live;
     int monitorFrames = 0;
     int layoutRefreshes = 0;
+    int connectionsLost = 0;
     std::vector<TransferEnded> endings;
 
   private:
@@ -90,6 +91,11 @@ class LinkRecorder {
     }
     void on(const ImageRepaired&, const std::string&) { ++normalisedAndShown; }
     void on(const ImageRead&, const std::string&) { ++imagesRead; }
+    void on(const ConnectionLost& e, const std::string&) {
+        ++connectionsLost;
+        live = {};
+        if (e.runningChanged) ++layoutRefreshes;
+    }
     void on(const MonitorFrame& e, const std::string&) {
         live = e.live;
         ++monitorFrames;

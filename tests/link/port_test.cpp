@@ -125,6 +125,29 @@ TEST_F(Ports, ADeviceThatGoesAwayIsClosedAtOnceAndFoundAgainLater) {
     EXPECT_TRUE(host.boxes.empty());
 }
 
+// The last frame's values must not outlive the unit: a saving countdown or a
+// running engine left over would be shown (and acted on) for ever.
+TEST_F(Ports, ALostUnitLeavesNoLiveValuesBehind) {
+    sim::UnitConfig config;
+    config.fields.set("pickup1", 1);
+    config.fields.set("saving", 300);
+    attachUnit(config);
+    cycle.OpenPort();
+    tick(20);
+    ASSERT_TRUE(cycle.live().running);
+    ASSERT_GT(cycle.live().savingCountdown, 0);
+    unit().responder = nullptr;
+    for (int i = 0; i < 40 && !host.banner; ++i) tick();
+    EXPECT_EQ(host.connectionsLost, 1);
+    EXPECT_FALSE(cycle.live().running);
+    EXPECT_EQ(cycle.live().savingCountdown, 0);
+    EXPECT_EQ(host.layoutRefreshes, 2) << "running on, then off with the loss";
+    const int countdown = host.lineCountdown;
+    tick(10);
+    EXPECT_LT(host.lineCountdown, countdown) << "no saving report from stale values";
+    EXPECT_EQ(host.connectionsLost, 1);
+}
+
 TEST_F(Ports, ChoosingAPortShowsItsFailureEvenAfterSilentReopenings) {
     unit().present = false;
     cycle.OpenPort();

@@ -28,6 +28,34 @@ TEST_F(WindowWithUnit, ConnectsAndShowsTheLiveEngine) {
     EXPECT_EQ(control("Edit144").colour, ui::Colour::Window);
 }
 
+// A lost unit leaves no engine on the screen: placeholders, no live cell,
+// "not connected" beside the banner.
+TEST_F(WindowWithUnit, LosingTheUnitClearsTheLiveValues) {
+    sim::UnitConfig config;
+    config.fields.set("rpm", 6000);
+    config.fields.set("pickup1", 1);
+    config.fields.set("advance1", 130);
+    presenter::WindowPresenter& w = startWithUnit(config);
+    tick(12);
+    ASSERT_EQ(control("LabelRpm").caption, "RPM = 6000 ");
+    ASSERT_EQ(control("Edit145").colour, ui::Colour::Lime);
+    ASSERT_FALSE(control("ButtonTestRpm").enabled);
+
+    line.device(kUnitPath).responder = nullptr;
+    ASSERT_TRUE(tickUntil([this] { return control("LabelSpojeni").visible; }, 40));
+    EXPECT_FALSE(w.session().connected());
+    EXPECT_EQ(w.session().live().rpm, 0);
+    EXPECT_EQ(control("LabelRpm").caption, "RPM = --- ");
+    EXPECT_EQ(control("LabelAdvance1").caption, "Advance 1 = --- [°]");
+    EXPECT_EQ(control("LabelMonSnimac1").caption, "Pick-up (CKPS) 1 = ---");
+    EXPECT_EQ(control("LabelMonSnimac1").colour, ui::Colour::ButtonFace);
+    EXPECT_EQ(control("CGaugeRpm").position, 0);
+    EXPECT_EQ(control("Edit145").colour, ui::Colour::Window);
+    EXPECT_EQ(control("EditRpmAdv6").colour, ui::Colour::Window);
+    EXPECT_EQ(control("StatusBar1").items[4], "not connected");
+    EXPECT_TRUE(control("ButtonTestRpm").enabled) << "the engine is no longer known to run";
+}
+
 TEST_F(WindowWithUnit, ProgramWithF9UntilTheSavingHasEnded) {
     presenter::WindowPresenter& w = startWithUnit();
     tick(12);
