@@ -1,3 +1,4 @@
+#include "texts/captions.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -62,6 +63,38 @@ TEST_F(WindowTest, PolarityListsFollowTheMethod) {
     w.edits().commitEdit();
     w.captions().fillCaptions();
     EXPECT_EQ(control("RadioGroupPickup1Polarita").items.size(), 3u);
+}
+
+}  // namespace
+}  // namespace tz
+
+namespace tz {
+namespace {
+
+using testing::WindowTest;
+
+// Every caption and message the fills write has its control in the window
+// as it runs (the design with the graph area), in every language and state;
+// a misspelt target would otherwise leave a text untranslated unnoticed.
+TEST_F(WindowTest, EveryTargetOfTheFillsExistsInTheRunningWindow) {
+    presenter::WindowPresenter& w = start();
+    for (const texts::Language language : texts::kAllLanguages) {
+        for (const bool connected : {false, true}) {
+            texts::CaptionInputs in;
+            in.language = language;
+            in.connected = connected;
+            in.cellsSelected = connected;
+            std::vector<texts::CaptionAssignment> all = texts::fillCaptions(in);
+            for (auto& a : texts::fillMessageCaptions(language, connected)) all.push_back(a);
+            for (auto& a : texts::notConnectedPlaceholders(language)) all.push_back(a);
+            for (const texts::CaptionAssignment& a : all)
+                EXPECT_NE(w.controls().find(a.target), ui::kNoControl)
+                    << a.target << " in language " << texts::languageIndex(language);
+        }
+        w.setLanguage(static_cast<std::uint8_t>(texts::languageIndex(language)));
+    }
+    EXPECT_EQ(control("CheckBoxGraphFill").caption, "Skryté hrany");
+    EXPECT_EQ(control("CheckBoxGraphHeightColors").caption, "Výškové barvy");
 }
 
 }  // namespace
