@@ -36,6 +36,7 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
         return kUsage;
     }
     UnitSession unit(c, *port);
+    if (unit.portBusy()) return kFileError;
     bool fileError = false;
     if (!unit.open(c.args[0], fileError)) return fileError ? kFileError : kFailure;
     const std::optional<std::string> failure =
@@ -79,6 +80,7 @@ int readCommand(Context& c) {
         return kUsage;
     }
     UnitSession unit(c, *port);
+    if (unit.portBusy()) return kFileError;
     if (std::optional<std::string> failure = unit.read()) return fail(c, failure);
     // Saved as the window's Save does: the image as its controls show it.
     session::Session& s = unit.session();
@@ -103,6 +105,7 @@ int monitorCommand(Context& c) {
         return kUsage;
     }
     UnitSession unit(c, *port);
+    if (unit.portBusy()) return kFileError;
     std::uint64_t seen = 0;
     while (count < 0 || static_cast<long>(seen) < count) {
         unit.tick();

@@ -40,7 +40,8 @@ constexpr const char* kUsage =
     "exit status: 0 success, 1 failure (no usable version key, a transfer that\n"
     "             failed: the reason goes to standard error),\n"
     "             2 a file could not be opened or written (diff: or has no\n"
-    "             usable version key), 64 wrong usage\n";
+    "             usable version key), or the port is in use by another\n"
+    "             program, 64 wrong usage\n";
 
 struct Command {
     std::string_view name;

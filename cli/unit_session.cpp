@@ -68,8 +68,14 @@ std::optional<std::string> UnitSession::report(const session::Events& events) {
                     failure = std::string();
                 },
                 [&](const link::PortOpened& e) {
-                    if (e.tellUser)
+                    if (!e.tellUser) return;
+                    if (e.failure == link::OpenFailure::Busy) {
+                        portBusy_ = true;
+                        context_.err << context_.messages[texts::Msg::MsgPortBusy]
+                                     << session_.link().device() << '\n';
+                    } else {
                         context_.err << context_.messages[texts::Msg::MsgComOpenError] << '\n';
+                    }
                 },
                 [](const auto&) {},
             },

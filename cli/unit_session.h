@@ -20,6 +20,9 @@ class UnitSession {
     UnitSession& operator=(const UnitSession&) = delete;
 
     session::Session& session() { return session_; }
+    // Another program holds the port (said on standard error): the command
+    // ends with exit status 2.
+    bool portBusy() const { return portBusy_; }
 
     // Opens FILE as the window's Open does; false when it could not be used
     // (the reason went to standard error; `fileError` tells a file that could
@@ -48,6 +51,7 @@ class UnitSession {
     session::Session session_;
     std::chrono::steady_clock::time_point next_;
     std::string shown_;
+    bool portBusy_ = false;
 };
 
 }  // namespace tz::cli

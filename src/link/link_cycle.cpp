@@ -190,6 +190,7 @@ void LinkCycle::ClosePort() {
 void LinkCycle::ChoosePort(int index) {
     events_.clear();
     params_.outside.portIndex = static_cast<std::uint8_t>(std::clamp(index, 0, int{kPortAuto}));
+    port_.choose();
     port_.ClosePort();
     port_.setSilentReopen(false);
     openPort();

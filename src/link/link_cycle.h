@@ -42,8 +42,14 @@ class LinkCycle {
     void StartVerify();
     void StartRead();
 
-    // Item index 0..29 a fixed port, 30 the automatic search.
+    // Item index 0..29 a fixed port, 30 the automatic search. A fixed choice
+    // keeps the device it names now for the rest of the run.
     void ChoosePort(int index);
+    // Before the first opening: the device of a fixed choice made in an
+    // earlier run, opened when the device table holds it.
+    void setPreferredDevice(std::string device) { port_.setPreferredDevice(std::move(device)); }
+    // The device of the fixed choice (empty for the automatic search).
+    const std::string& fixedDevice() const { return port_.fixedDevice(); }
     // Start-up and shut-down.
     void OpenPort();
     void ClosePort();

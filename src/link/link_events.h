@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "link/monitor.h"
+#include "link/serial_port.h"
 #include "link/transfer.h"
 
 namespace tz::link {
@@ -58,6 +59,8 @@ struct PortOpened {
     int tried = 0;
     int choice = 0;
     bool opened = false;
+    // Why it did not open.
+    OpenFailure failure = OpenFailure::None;
     // A fixed port chosen by the user that did not open: the user is told.
     bool tellUser = false;
 };

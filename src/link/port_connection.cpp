@@ -14,20 +14,38 @@ std::string PortConnection::deviceOf(int index) const {
                : std::string();
 }
 
-PortOpened PortConnection::OpenPort(const OutsideSettings& outside) {
+PortOpened PortConnection::OpenPort(OutsideSettings& outside) {
     const bool automatic = outside.portIndex == kPortAuto;
+    if (!automatic && fixedDevice_.empty()) {
+        // A fixed choice is made on the device table of this moment, or on the
+        // device it named in an earlier run when that one is present again.
+        const std::vector<std::string> table = table_();
+        const auto preferred = std::find(table.begin(), table.end(), preferredDevice_);
+        if (!preferredDevice_.empty() && preferred != table.end())
+            outside.portIndex = static_cast<std::uint8_t>(preferred - table.begin());
+        fixedDevice_ = deviceOf(outside.portIndex);
+    }
+    preferredDevice_.clear();
+
     PortOpened result;
     result.tried = automatic ? outside.searchIndex : outside.portIndex;
     result.choice = outside.portIndex;
-    device_ = deviceOf(result.tried);
+    // A fixed choice keeps its device for the whole run, wherever the device
+    // table has moved it.
+    device_ = automatic ? deviceOf(result.tried) : fixedDevice_;
 
     port_ = factory_();
     result.opened = port_->open(device_);
     if (!result.opened) {
+        result.failure = port_->lastOpenFailure();
         port_.reset();
         result.tellUser = !silentReopen_ && !automatic;
     }
     return result;
+}
+
+void PortConnection::choose() {
+    fixedDevice_.clear();
 }
 
 void PortConnection::ClosePort() {

@@ -26,10 +26,21 @@ class PortConnection {
   public:
     PortConnection(SerialPortFactory factory, PortTableSource table);
 
-    // Opens the port that the port index names, or in automatic mode the
-    // one the search index names. A fixed port that fails to open is for the
-    // user to hear of, unless the opening is a silent one.
-    PortOpened OpenPort(const OutsideSettings& outside);
+    // Opens the port of the choice: a fixed choice opens the device it was
+    // made on (the first opening of a choice takes the device the port index
+    // names, or the preferred device when the table holds it, moving the port
+    // index to it); the automatic search opens the one the search index
+    // names. A fixed port that fails to open is for the user to hear of,
+    // unless the opening is a silent one.
+    PortOpened OpenPort(OutsideSettings& outside);
+    // The user made a new choice: its device is taken at the next opening.
+    void choose();
+    // The device that a fixed choice made in an earlier run named, for the
+    // first opening.
+    void setPreferredDevice(std::string device) { preferredDevice_ = std::move(device); }
+    // The device of the fixed choice (empty in automatic mode or before the
+    // first opening).
+    const std::string& fixedDevice() const { return fixedDevice_; }
     void ClosePort();
     bool isOpen() const { return port_ != nullptr && port_->isOpen(); }
 
@@ -58,6 +69,8 @@ class PortConnection {
     PortTableSource table_;
     std::unique_ptr<SerialPort> port_;
     std::string device_;
+    std::string fixedDevice_;
+    std::string preferredDevice_;
     bool silentReopen_ = false;
     std::array<std::uint8_t, kReceiveBufferSize> buffer_{};
 };

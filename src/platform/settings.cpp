@@ -13,6 +13,7 @@ constexpr const char* kLanguage = "Language";
 constexpr const char* kFile = "File";
 constexpr const char* kIniDir = "IniDir";
 constexpr const char* kActivePage = "PageControl1->ActivePageIndex";
+constexpr const char* kComPortDevice = "ComPortDevice";
 
 std::uint8_t lowByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
@@ -42,6 +43,7 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
     out.fileName = store.readString(s, kFile).value_or("");
     out.lastFileName = store.readString(s, kIniDir).value_or("");
     out.activePage = readInteger(store, s, kActivePage, designedPage);
+    out.portDevice = store.readString(s, kComPortDevice).value_or("");
     return out;
 }
 
@@ -57,6 +59,9 @@ bool SaveSettings(SettingsStore& store, const ShellSettings& settings) {
     store.writeString(s, kFile, settings.fileName);
     store.writeString(s, kIniDir, settings.lastFileName);
     writeInteger(store, s, kActivePage, settings.activePage);
+    // The extra key appears only once there is a device to keep.
+    if (!settings.portDevice.empty() || store.readString(s, kComPortDevice))
+        store.writeString(s, kComPortDevice, settings.portDevice);
     return store.flush();
 }
 

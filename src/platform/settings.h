@@ -26,6 +26,8 @@ struct ShellSettings {
     WindowPlacement placement;
     std::uint8_t portIndex = 0;    // 0..29 fixed ports, 30 automatic search
     std::uint8_t searchIndex = 0;  // port the automatic search tried last
+    // The device a fixed port choice was made on (empty: none or automatic).
+    std::string portDevice;
     std::uint8_t language = 0;
     std::string fileName;      // the current .ign file, empty after New or a read
     std::string lastFileName;  // the last .ign file opened or saved
@@ -41,8 +43,10 @@ inline constexpr const char* kSettingsSection = "BASIC";
 ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& designed,
                            int designedPage);
 
-// Writes the ten keys in their fixed order and flushes the store; false when
-// the store could not be written.
+// Writes the ten keys in their fixed order, then the port's device as an
+// extra key that other installations pass over (once there is one), and
+// flushes the store; false when the store could not be written. Keys the
+// program does not know stay.
 bool SaveSettings(SettingsStore& store, const ShellSettings& settings);
 
 }  // namespace tz

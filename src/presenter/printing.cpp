@@ -91,9 +91,13 @@ void Printing::openManual() {
     for (const std::string& directory : services_.manualDirectories) {
         const std::filesystem::path path = std::filesystem::path(directory) / file;
         std::error_code ec;
-        if (std::filesystem::is_regular_file(path, ec) &&
-            services_.desktop.openDocument(path.string()))
-            return;
+        if (!std::filesystem::is_regular_file(path, ec)) continue;
+        // The manual is there; when no viewer starts, saying it is missing
+        // would send the user looking for the wrong thing.
+        if (!services_.desktop.openDocument(path.string()))
+            services_.dialogs.showMessage(captions_.messages()[Msg::MsgNoDocumentViewer] +
+                                          path.string());
+        return;
     }
     services_.dialogs.showMessage(captions_.messages()[Msg::MsgManualOpenError]);
 }

@@ -80,7 +80,12 @@ void SessionView::portOpened(const link::PortOpened& opened) {
     controls_.setCaption(
         controls_.id(ctl::LabelCom),
         "COM= " + (device.empty() ? "COM" + std::to_string(opened.tried + 1) : device));
-    if (opened.tellUser) dialogs_.showMessage(messages()[texts::Msg::MsgComOpenError]);
+    if (opened.tellUser) {
+        if (opened.failure == link::OpenFailure::Busy)
+            dialogs_.showMessage(messages()[texts::Msg::MsgPortBusy] + device);
+        else
+            dialogs_.showMessage(messages()[texts::Msg::MsgComOpenError]);
+    }
     for (std::size_t i = 0; i < index_.portItems.size(); ++i)
         controls_.setChecked(index_.portItems[i], static_cast<int>(i) == opened.choice);
     mode_.printLayout = false;

@@ -31,6 +31,7 @@ void UnitCommands::read() {
 }
 
 void UnitCommands::choosePort(int index) {
+    portChosen_ = true;
     view_.apply(session_.choosePort(index));
 }
 

@@ -25,6 +25,8 @@ class UnitCommands {
     void read();
     // Item index 0..29 a fixed port, 30 the automatic search.
     void choosePort(int index);
+    // Whether the user chose a port from the menu in this run.
+    bool portChosen() const { return portChosen_; }
     // Opens the chosen port and names each menu item's device in its hint.
     void openPort();
     // False when the control is not a test button.
@@ -38,6 +40,7 @@ class UnitCommands {
     EditCommands& edits_;
     SessionView& view_;
     Captions& captions_;
+    bool portChosen_ = false;
 };
 
 }  // namespace tz::presenter

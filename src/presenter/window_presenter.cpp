@@ -131,7 +131,10 @@ void WindowPresenter::loadSettings() {
     const WindowPlacement p = onScreen(s.placement, screenWidth, screenHeight);
     controls_.setBounds(controls_.id(ctl::TFormHlav), {p.left, p.top, p.width, p.height});
     OutsideSettings& outside = session_.params().outside;
+    // A port given for this run replaces the stored choice for the run only.
+    storedPort_ = {s.portIndex, s.portDevice};
     outside.portIndex = services_.portIndexOverride.value_or(s.portIndex);
+    if (!services_.portIndexOverride) session_.setPreferredPortDevice(s.portDevice);
     outside.searchIndex = s.searchIndex;
     outside.language = s.language;
     session_.restoreFileNames(s.fileName, s.lastFileName);
@@ -150,6 +153,11 @@ void WindowPresenter::saveSettings() {
     ShellSettings s;
     s.placement = placement();
     s.portIndex = outside.portIndex;
+    s.portDevice = session_.portDevice();
+    if (services_.portIndexOverride && !unit_.portChosen()) {
+        s.portIndex = storedPort_.index;
+        s.portDevice = storedPort_.device;
+    }
     s.searchIndex = outside.searchIndex;
     s.language = outside.language;
     s.fileName = session_.fileName();

@@ -97,6 +97,12 @@ class WindowPresenter final : public UiEvents {
     std::vector<std::string> arguments_;
     std::string pcVersionLine_ = "exe";
     bool closed_ = false;
+    // The port choice the settings held, kept for them when a command-line
+    // port replaced it for this run.
+    struct StoredPort {
+        std::uint8_t index = 0;
+        std::string device;
+    } storedPort_;
 
     session::Session session_;
     ui::ControlModel controls_;

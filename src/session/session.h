@@ -114,8 +114,14 @@ class Session {
     const Events& program();
     const Events& verify();
     const Events& read();
-    // 0..29 a fixed port, 30 the automatic search.
+    // 0..29 a fixed port, 30 the automatic search. A fixed choice keeps the
+    // device it names now for the rest of the run.
     const Events& choosePort(int index);
+    // Before the first opening: the device of the fixed choice of an earlier
+    // run, opened again when present (else the port index decides).
+    void setPreferredPortDevice(std::string device) { link_.setPreferredDevice(std::move(device)); }
+    // The device of the fixed choice (empty for the automatic search).
+    const std::string& portDevice() const { return link_.fixedDevice(); }
     const Events& openPort();
     void closePort();
     void pressTestButton(link::TestButton button);

@@ -122,6 +122,17 @@ constexpr std::array<Entry, kMsgCount> kEntries{{
     {Msg::MsgPolarityError,
      FilledBy::Captions,
      {", polarity error", ", Verpolung", ", polarity error", ", chyba polarity"}},
+    {Msg::MsgPortBusy,
+     FilledBy::Messages,
+     {"The port is in use by another program: ",
+      "Der Anschluss wird von einem anderen Programm benutzt: ",
+      "Le port est utilisé par un autre programme : ", "Port používá jiný program: "}},
+    {Msg::MsgNoDocumentViewer,
+     FilledBy::Messages,
+     {"No program could be started to show the manual: ",
+      "Es konnte kein Programm zum Anzeigen des Handbuchs gestartet werden: ",
+      "Aucun programme n'a pu être lancé pour afficher le manuel : ",
+      "Nepodařilo se spustit žádný program pro zobrazení návodu: "}},
 }};
 
 constexpr bool entriesInCatalogueOrder() {

@@ -56,9 +56,11 @@ enum class Msg : std::uint8_t {
     MsgPowerJet,
     MsgSpecialOut,
     MsgPolarityError,
+    MsgPortBusy,          // followed by the device
+    MsgNoDocumentViewer,  // followed by the document's path
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::MsgPolarityError) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::MsgNoDocumentViewer) + 1;
 
 // Which of the two fills writes an entry: the message fill or the caption
 // fill of the window.

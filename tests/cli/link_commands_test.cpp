@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "cli_runner.h"
+#include "link/device_lock.h"
 #include "platform/atomic_file.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
@@ -98,6 +99,24 @@ TEST_F(CliUnit, ReadFromASilentUnitWritesNothing) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Read error!"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.ign")));
+}
+
+// Two programs on one port would interleave their frames on the unit.
+TEST_F(CliUnit, ABusyPortEndsTheCommandNamingTheDevice) {
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0"});
+    link::OpenFailure failure = link::OpenFailure::None;
+    const int held = link::openLockedDevice(port(), failure);
+    ASSERT_GE(held, 0);
+    for (const std::string& command : {"program --port " + port() + " " + data("defaults.ign"),
+                                      "read --port " + port() + " " + dir.file("out.ign"),
+                                      "monitor --port " + port() + " --count 1"}) {
+        const CliRun r = cli(command);
+        EXPECT_EQ(r.exitCode, 2) << command;
+        EXPECT_NE(r.err.find("The port is in use by another program: " + port()),
+                  std::string::npos)
+            << r.err;
+    }
+    ::close(held);
 }
 
 TEST_F(CliUnit, MonitorPrintsOneObjectPerFrame) {

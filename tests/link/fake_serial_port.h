@@ -18,6 +18,7 @@ namespace tz::link::testing {
 
 struct FakeDevice {
     bool present = true;
+    bool busy = false;  // another program holds it
     bool gone = false;  // reports that it went away
     std::deque<std::uint8_t> incoming;
     std::vector<Frame> written;
@@ -56,7 +57,11 @@ class FakeSerialPort final : public SerialPort {
 
     bool open(const std::string& path) override {
         line_.openAttempts.push_back(path);
+        failure_ = OpenFailure::Missing;
         if (!line_.has(path) || !line_.device(path).present) return false;
+        failure_ = OpenFailure::Busy;
+        if (line_.device(path).busy) return false;
+        failure_ = OpenFailure::None;
         device_ = &line_.device(path);
         ++device_->opens;
         device_->gone = false;
@@ -86,10 +91,12 @@ class FakeSerialPort final : public SerialPort {
         if (device_) device_->incoming.clear();
     }
     bool deviceGone() const override { return device_ && device_->gone; }
+    OpenFailure lastOpenFailure() const override { return failure_; }
 
   private:
     FakeLine& line_;
     FakeDevice* device_ = nullptr;
+    OpenFailure failure_ = OpenFailure::None;
 };
 
 inline SerialPortFactory FakeLine::factory() {

@@ -139,6 +139,7 @@ class RecordedLink {
         take();
     }
     void PressTestButton(TestButton button) { cycle_.PressTestButton(button); }
+    void setPreferredDevice(std::string device) { cycle_.setPreferredDevice(std::move(device)); }
 
     LinkState state() const { return cycle_.state(); }
     const Transfer& transfer() const { return cycle_.transfer(); }

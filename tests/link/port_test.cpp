@@ -8,6 +8,8 @@ namespace tz::link {
 namespace {
 
 using testing::LinkFixture;
+using testing::LinkRecorder;
+using testing::RecordedLink;
 using testing::MonitorFrame;
 using Paths = std::vector<std::string>;
 
@@ -146,6 +148,63 @@ TEST_F(Ports, ALostUnitLeavesNoLiveValuesBehind) {
     tick(10);
     EXPECT_LT(host.lineCountdown, countdown) << "no saving report from stale values";
     EXPECT_EQ(host.connectionsLost, 1);
+}
+
+// Unplugging the adapter behind a fixed choice moves the device table; the
+// reopenings must keep to the chosen device, never poll (or program) the one
+// that now stands at the same place in the table.
+TEST_F(Ports, AFixedChoiceKeepsItsDeviceWhenTheTableMoves) {
+    attachUnit();
+    line.device("/dev/ttyS0");
+    cycle.ChoosePort(0);
+    tick(20);
+    ASSERT_TRUE(cycle.connected());
+    unit().gone = true;
+    unit().present = false;
+    ports = {"/dev/ttyS0"};
+    tick(80);
+    EXPECT_TRUE(line.device("/dev/ttyS0").written.empty());
+    EXPECT_EQ(line.device("/dev/ttyS0").opens, 0);
+    EXPECT_EQ(cycle.cycle().fixedDevice(), kUnitPath);
+    EXPECT_EQ(host.portLabel, "COM= " + kUnitPath);
+
+    // The adapter is back, now second in the table: found again.
+    unit().gone = false;
+    unit().present = true;
+    ports = {"/dev/ttyS0", kUnitPath};
+    for (int i = 0; i < 40 && !cycle.connected(); ++i) tick();
+    EXPECT_TRUE(cycle.connected());
+    EXPECT_TRUE(line.device("/dev/ttyS0").written.empty());
+
+    // A new choice takes the device at its place now.
+    cycle.ChoosePort(0);
+    EXPECT_EQ(cycle.cycle().fixedDevice(), "/dev/ttyS0");
+}
+
+TEST_F(Ports, TheDeviceOfAnEarlierRunIsOpenedWhenPresent) {
+    struct Case {
+        std::vector<std::string> table;
+        std::string preferred;
+        int storedIndex;
+        std::string opened;
+        int checkedItem;
+    };
+    const Case cases[] = {
+        {{"/dev/ttyUSB1", kUnitPath}, kUnitPath, 0, kUnitPath, 1},
+        {{"/dev/ttyUSB1", kUnitPath}, "/dev/ttyACM0", 0, "/dev/ttyUSB1", 0},
+        {{"/dev/ttyUSB1", kUnitPath}, "", 1, kUnitPath, 1},
+    };
+    for (const Case& c : cases) {
+        LinkRecorder recorder;
+        ports = c.table;
+        recorder.params().outside.portIndex = static_cast<std::uint8_t>(c.storedIndex);
+        RecordedLink link(recorder, line.factory(), [this] { return ports; });
+        link.setPreferredDevice(c.preferred);
+        link.OpenPort();
+        EXPECT_EQ(recorder.portLabel, "COM= " + c.opened) << c.preferred;
+        EXPECT_EQ(recorder.checkedPort, c.checkedItem) << c.preferred;
+        EXPECT_EQ(link.cycle().fixedDevice(), c.opened) << c.preferred;
+    }
 }
 
 TEST_F(Ports, ChoosingAPortShowsItsFailureEvenAfterSilentReopenings) {

@@ -93,9 +93,13 @@ TEST_F(WindowTest, ManualInTheCurrentLanguage) {
     EXPECT_EQ(desktop.opened, std::vector<std::string>{dir.file("manual_flintar_tz_arko5_cz.pdf")});
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
+    // The manual is there but no viewer starts: said so, with the file.
     desktop.viewerWorks = false;
     w.clicked(id("MenuContens"));
-    EXPECT_EQ(dialogs.messages.size(), 2u);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1],
+              "Nepodařilo se spustit žádný program pro zobrazení návodu: " +
+                  dir.file("manual_flintar_tz_arko5_cz.pdf"));
 }
 
 TEST_F(WindowTest, AboutBoxCaptionFollowsTheLanguage) {

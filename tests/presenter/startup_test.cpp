@@ -88,6 +88,44 @@ TEST_F(WindowTest, SavedImageIsLoadedOverTheDefaults) {
     EXPECT_EQ(w.session().image()[field::LIMITER_RPM], 110);
 }
 
+// A fixed port choice is kept with the device it was made on; a port given
+// on the command line is for its run only.
+TEST_F(WindowTest, TheSettingsKeepTheChosenDeviceButNotARunsPort) {
+    ports = {"/dev/ttyUSB1", "/dev/ttyUSB0"};
+    line.device("/dev/ttyUSB1");
+    presenter::WindowPresenter& w = start();
+    w.clicked(id("MenuCom2"));
+    w.FormClose();
+    EXPECT_EQ(settings.values["BASIC/ComPort"], "2");
+    EXPECT_EQ(settings.values["BASIC/ComPortDevice"], "/dev/ttyUSB0");
+
+    // Next start: the device stands first now; the choice follows it.
+    ports = {"/dev/ttyUSB0", "/dev/ttyUSB1"};
+    presenter::WindowPresenter& again = start();
+    EXPECT_EQ(control("LabelCom").caption, "COM= /dev/ttyUSB0");
+    EXPECT_TRUE(control("MenuCom1").checked);
+    again.FormClose();
+    EXPECT_EQ(settings.values["BASIC/ComPort"], "1");
+
+    settings.values["BASIC/ComPort"] = "31";
+    settings.values["BASIC/ComPortDevice"] = "";
+    portIndexOverride = 0;
+    start().FormClose();
+    EXPECT_EQ(settings.values["BASIC/ComPort"], "31") << "the run's port is not the user's choice";
+    EXPECT_EQ(settings.values["BASIC/ComPortDevice"], "");
+    presenter::WindowPresenter& chosen = start();
+    chosen.clicked(id("MenuCom2"));
+    chosen.FormClose();
+    EXPECT_EQ(settings.values["BASIC/ComPort"], "2") << "a choice from the menu is kept";
+}
+
+TEST_F(WindowTest, APortHeldByAnotherProgramIsNamedInTheBox) {
+    line.device("/dev/ttyUSB0").busy = true;
+    start();
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{"The port is in use by another program: /dev/ttyUSB0"});
+}
+
 TEST_F(WindowTest, TestModeMarker) {
     ASSERT_TRUE(writeFileAtomically(dir.file("test_kodrum.txt"), "x DIAG_UNLOCK y"));
     EXPECT_TRUE(start().mode().testMode);

@@ -31,7 +31,8 @@ class WindowTest : public ::testing::Test {
                                       dir.file("_TZ_ARKO5_v91.ini"),
                                       dir.file("test_kodrum.txt"),
                                       {dir.path()},
-                                      {line.factory(), [this] { return ports; }, dir.path()}},
+                                      {line.factory(), [this] { return ports; }, dir.path()},
+                                      portIndexOverride},
             std::move(arguments));
         window->FormCreate();
         return *window;
@@ -59,6 +60,8 @@ class WindowTest : public ::testing::Test {
     RecordedSurfaces surfaces;
     link::testing::FakeLine line;
     std::vector<std::string> ports{"/dev/ttyUSB0"};
+    // A port given on the command line.
+    std::optional<std::uint8_t> portIndexOverride;
     std::unique_ptr<presenter::WindowPresenter> window;
 };
 
