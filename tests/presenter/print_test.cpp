@@ -97,9 +97,8 @@ TEST_F(WindowTest, ManualInTheCurrentLanguage) {
     desktop.viewerWorks = false;
     w.clicked(id("MenuContens"));
     ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1],
-              "Nepodařilo se spustit žádný program pro zobrazení návodu: " +
-                  dir.file("manual_flintar_tz_arko5_cz.pdf"));
+    EXPECT_EQ(dialogs.messages[1], "Nepodařilo se spustit žádný program pro zobrazení návodu: " +
+                                       dir.file("manual_flintar_tz_arko5_cz.pdf"));
 }
 
 TEST_F(WindowTest, AboutBoxCaptionFollowsTheLanguage) {
