@@ -108,12 +108,11 @@ TEST_F(CliUnit, ABusyPortEndsTheCommandNamingTheDevice) {
     const int held = link::openLockedDevice(port(), failure);
     ASSERT_GE(held, 0);
     for (const std::string& command : {"program --port " + port() + " " + data("defaults.ign"),
-                                      "read --port " + port() + " " + dir.file("out.ign"),
-                                      "monitor --port " + port() + " --count 1"}) {
+                                       "read --port " + port() + " " + dir.file("out.ign"),
+                                       "monitor --port " + port() + " --count 1"}) {
         const CliRun r = cli(command);
         EXPECT_EQ(r.exitCode, 2) << command;
-        EXPECT_NE(r.err.find("The port is in use by another program: " + port()),
-                  std::string::npos)
+        EXPECT_NE(r.err.find("The port is in use by another program: " + port()), std::string::npos)
             << r.err;
     }
     ::close(held);

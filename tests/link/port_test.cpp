@@ -9,8 +9,8 @@ namespace {
 
 using testing::LinkFixture;
 using testing::LinkRecorder;
-using testing::RecordedLink;
 using testing::MonitorFrame;
+using testing::RecordedLink;
 using Paths = std::vector<std::string>;
 
 TEST(PortNames, UsbAdaptersFirstThenBuiltInPortsEachByNumber) {
