@@ -73,8 +73,9 @@ void addLiveLabel(const Builder& window, const LiveLabel& l) {
 
 // Shown while the unit does not answer.
 void buildBanner(const Builder& window) {
-    addLiveLabel(window,
-                 {"LabelSpojeni", 480, 9, 174, "No Connection", {23, true}, true, Colour::Red});
+    Control banner = liveLabel("LabelSpojeni", {480, 9, 174, 29}, "No Connection", {23, true});
+    banner.colour = Colour::Red;
+    window.add(std::move(banner));
 }
 
 void buildGauges(const Builder& window) {

@@ -134,6 +134,9 @@ class GraphArea {
 
     // The window colours: graph backgrounds and the overlay's.
     void setColours(Rgb graphBackground, Rgb windowColour);
+    // The window's colour alone (white while printing), taken by the next
+    // drawing of the grid overlay.
+    void setWindowColour(Rgb windowColour) { windowColour_ = windowColour; }
 
   private:
     void overlayMouse(const MouseEvent& event);

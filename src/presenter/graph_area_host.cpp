@@ -9,6 +9,8 @@ namespace tz::presenter {
 
 namespace {
 
+// The window's button-face colour of the application's look.
+constexpr graphs::Rgb kWindowColour = graphs::rgb(0xD4D0C8);
 constexpr int kAdvancePage = 2;
 constexpr int kServoPage = 3;
 
@@ -51,12 +53,13 @@ void GraphAreaHost::create() {
     controls_.setItems(modes, {graphs::kGraphModeItems.begin(), graphs::kGraphModeItems.end()});
     controls_.setItemIndex(modes, 0);
 
-    area_->setColours(graphs::rgb(0xD4D0C8), graphs::colour::kWhite);
+    area_->setColours(kWindowColour, kWindowColour);
     area_->CreateGraphArea(
         {groupGeometry(ctl::GroupBox6), groupGeometry(ctl::GroupBoxPrivera), overlay});
 }
 
-void GraphAreaHost::layout(int activePage) {
+void GraphAreaHost::layout(int activePage, bool printLayout) {
+    area_->setWindowColour(printLayout ? graphs::colour::kWhite : kWindowColour);
     const ui::ControlId overlay = controls_.id(named(graphs::kGridOverlay));
     std::array<ui::Rect, 100> edits{};
     std::array<ui::Rect, 100> upDowns{};

@@ -31,8 +31,9 @@ class GraphAreaHost final : private graphs::GraphHost {
 
     // Start-up: the graph controls join the advance map and servo groups.
     void create();
-    // The graph part of every layout refresh.
-    void layout(int activePage);
+    // The graph part of every layout refresh; the grid overlay is cleared
+    // with the window's colour, white while printing.
+    void layout(int activePage, bool printLayout);
     // Every tick, before the link's step.
     void service(int activePage);
 

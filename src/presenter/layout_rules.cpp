@@ -33,7 +33,7 @@ void LayoutRules::refresh() {
     liveLabels();
     powerOutPage();
     grid();
-    graphs_.layout(activePage());
+    graphs_.layout(activePage(), mode_.printLayout);
 }
 
 void LayoutRules::colours() {

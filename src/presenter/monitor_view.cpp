@@ -253,13 +253,13 @@ void MonitorView::connectionLost(std::uint8_t language) {
         controls_.setCaption(id, a.text);
         if (controls_.at(id).kind == ui::Kind::Label) controls_.setColour(id, Colour::ButtonFace);
     }
-    // Live labels without a placeholder of their own.
-    label(ctl::LabelRpm, "RPM = --- ", Colour::ButtonFace);
+    // Live labels without a placeholder of their own go back to their designed
+    // texts.
+    label(ctl::LabelRpm, "RPM = ---", Colour::ButtonFace);
     label(ctl::LabelNapeti, "U = --- [V]", Colour::ButtonFace);
     label(ctl::LabelTpsMon, "TP= --- [%]", Colour::ButtonFace);
     for (std::size_t i = 0; i < index_.testLabels.size(); ++i)
-        controls_.setCaption(index_.testLabels[i],
-                             format("Test%d = --- ", static_cast<int>(i) + 1));
+        controls_.setCaption(index_.testLabels[i], format("Test%d = ---", static_cast<int>(i) + 1));
     controls_.setPosition(controls_.id(ctl::CGaugeRpm), 0);
     controls_.setPosition(controls_.id(ctl::CGaugeTps), 0);
     controls_.setVisible(controls_.id(ctl::LabelEeDataErr), false);

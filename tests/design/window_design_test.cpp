@@ -278,6 +278,7 @@ TEST(WindowDesign, InitialTextsAndLooks) {
         EXPECT_EQ(control.visible, c.visible) << c.name;
     }
     EXPECT_EQ(m["LabelSpojeni"].colour, ui::Colour::Red);
+    EXPECT_EQ(m["LabelSpojeni"].bounds, (ui::Rect{480, 9, 174, 29}));
     EXPECT_EQ(m["LabelEeDataErr"].colour, ui::Colour::Red);
     EXPECT_EQ(m["CGaugeRpm"].barColour, ui::Colour::Fuchsia);
     EXPECT_EQ(m["CGaugeTps"].barColour, ui::Colour::Desktop);

@@ -119,6 +119,7 @@ class RecordedSurfaces : public Surfaces {
         draw(canvas);
         ++paints[surface];
         last[surface] = canvas.calls().size();
+        lastCalls[surface] = canvas.calls();
     }
     void movePointer(ui::ControlId surface, int x, int y) override {
         pointerMoves.push_back({surface, x, y});
@@ -128,6 +129,7 @@ class RecordedSurfaces : public Surfaces {
     int height = 400;
     std::map<ui::ControlId, int> paints;
     std::map<ui::ControlId, std::size_t> last;
+    std::map<ui::ControlId, std::vector<graphs::DrawCall>> lastCalls;
     struct Move {
         ui::ControlId surface;
         int x, y;

@@ -80,6 +80,24 @@ TEST_F(WindowTest, FailedPrintShowsTheErrorAndRestoresTheWindow) {
     EXPECT_TRUE(control("GroupBoxToolBar").visible);
 }
 
+// The grid overlay behind the map cells takes the window's colour: button
+// face on screen, white on paper.
+TEST_F(WindowTest, TheGridOverlayIsClearedWithTheWindowsColour) {
+    presenter::WindowPresenter& w = start();
+    const ui::ControlId overlay = id("ImageGridOverlay");
+    const auto background = [&] { return surfaces.lastCalls[overlay].front().brush; };
+    ASSERT_FALSE(surfaces.lastCalls[overlay].empty());
+    EXPECT_EQ(background(), graphs::rgb(0xD4D0C8));
+    graphs::Rgb printed{};
+    printer.onPrint = [&] {
+        printed = background();
+        return std::string();
+    };
+    w.clicked(id("MenuPrint"));
+    EXPECT_EQ(printed, graphs::colour::kWhite);
+    EXPECT_EQ(background(), graphs::rgb(0xD4D0C8));
+}
+
 TEST_F(WindowTest, ManualInTheCurrentLanguage) {
     presenter::WindowPresenter& w = start({"CESKY"});
     w.clicked(id("MenuContens"));

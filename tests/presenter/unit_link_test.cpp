@@ -45,7 +45,7 @@ TEST_F(WindowWithUnit, LosingTheUnitClearsTheLiveValues) {
     ASSERT_TRUE(tickUntil([this] { return control("LabelSpojeni").visible; }, 40));
     EXPECT_FALSE(w.session().connected());
     EXPECT_EQ(w.session().live().rpm, 0);
-    EXPECT_EQ(control("LabelRpm").caption, "RPM = --- ");
+    EXPECT_EQ(control("LabelRpm").caption, "RPM = ---");
     EXPECT_EQ(control("LabelAdvance1").caption, "Advance 1 = --- [°]");
     EXPECT_EQ(control("LabelMonSnimac1").caption, "Pick-up (CKPS) 1 = ---");
     EXPECT_EQ(control("LabelMonSnimac1").colour, ui::Colour::ButtonFace);
