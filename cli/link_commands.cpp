@@ -1,11 +1,14 @@
 // Subcommands that talk to the unit, on a session ticked at the window's
 // 55 ms pace.
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "cli/cli_context.h"
 #include "cli/unit_session.h"
+#include "logs/log_writer.h"
 
 namespace tz::cli {
 
@@ -21,6 +24,31 @@ std::optional<std::string> takePort(std::vector<std::string>& args) {
     }
     return std::nullopt;
 }
+
+// "FLAG" among the words: taken out, true.
+bool takeFlag(std::vector<std::string>& args, std::string_view flag) {
+    const auto at = std::find(args.begin(), args.end(), flag);
+    if (at == args.end()) return false;
+    args.erase(at);
+    return true;
+}
+
+// A live-data log on a stream: each row handed on at once, so that a reader
+// at the other end of a pipe sees it as the frame arrives.
+class StreamSink final : public logs::LogSink {
+  public:
+    explicit StreamSink(std::ostream& out) : out_(out) {}
+    std::error_code write(std::string_view bytes) override {
+        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out_.flush();
+        return out_ ? std::error_code() : std::make_error_code(std::errc::io_error);
+    }
+    // What a stream has passed on cannot be taken back.
+    void truncate(std::uint64_t) override {}
+
+  private:
+    std::ostream& out_;
+};
 
 int fail(Context& c, const std::optional<std::string>& text) {
     if (text && !text->empty()) c.err << *text << '\n';
@@ -93,19 +121,38 @@ int readCommand(Context& c) {
     return kSuccess;
 }
 
+namespace {
+
+// The session's recording on standard output: the rows of `count` frames
+// (all of them while count is negative).
+int monitorCsv(Context& c, UnitSession& unit, long count) {
+    session::Session& s = unit.session();
+    if (s.startRecording(std::make_unique<StreamSink>(c.out))) return kFailure;
+    while (count < 0 || static_cast<long>(s.recordedRows()) < count) {
+        unit.tick();
+        // A write that failed stopped the recording; the tick said why.
+        if (!s.recording()) return kFailure;
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
 int monitorCommand(Context& c) {
     std::optional<std::string> port = takePort(c.args);
+    const bool csv = takeFlag(c.args, "--csv");
     long count = -1;
     if (c.args.size() == 2 && c.args[0] == "--count") {
         count = std::strtol(c.args[1].c_str(), nullptr, 10);
         c.args.clear();
     }
     if (!port || !c.args.empty() || count == 0) {
-        c.err << "usage: tz_arko5-cli monitor --port DEV [--count N]\n";
+        c.err << "usage: tz_arko5-cli monitor --port DEV [--csv] [--count N]\n";
         return kUsage;
     }
     UnitSession unit(c, *port);
     if (unit.portBusy()) return kFileError;
+    if (csv) return monitorCsv(c, unit, count);
     std::uint64_t seen = 0;
     while (count < 0 || static_cast<long>(seen) < count) {
         unit.tick();

@@ -77,6 +77,10 @@ std::optional<std::string> UnitSession::report(const session::Events& events) {
                         context_.err << context_.messages[texts::Msg::MsgComOpenError] << '\n';
                     }
                 },
+                [&](const session::RecordingFailed& e) {
+                    context_.err << "writing the log failed after " << e.rows
+                                 << " rows: " << e.error.message() << '\n';
+                },
                 [](const auto&) {},
             },
             event);

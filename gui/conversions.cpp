@@ -37,6 +37,14 @@ QColor toQColor(ui::Colour colour, const QPalette& system) {
             return {0xFF, 0x00, 0xFF};
         case ui::Colour::Aqua:
             return {0x00, 0xFF, 0xFF};
+        case ui::Colour::Shade1:
+            return {0xFF, 0xEE, 0xCC};
+        case ui::Colour::Shade2:
+            return {0xFF, 0xD4, 0x94};
+        case ui::Colour::Shade3:
+            return {0xFF, 0xB6, 0x5C};
+        case ui::Colour::Shade4:
+            return {0xFF, 0x90, 0x24};
     }
     return Qt::black;
 }

@@ -49,6 +49,11 @@ enum class Colour : std::uint8_t {
     Green,
     Fuchsia,
     Aqua,
+    // Shades of a cell by how much of something it holds, palest first.
+    Shade1,
+    Shade2,
+    Shade3,
+    Shade4,
 };
 
 enum class Align : std::uint8_t { Left, Right, Center };

@@ -71,6 +71,10 @@ void ControlModel::setHint(ControlId id, std::string_view hint) {
     if (at(id).hint != hint) change(id).hint = std::string(hint);
 }
 
+void ControlModel::setShowHint(ControlId id, bool show) {
+    if (at(id).showHint != show) change(id).showHint = show;
+}
+
 int ControlModel::upDownValue(ControlId upDown) const {
     const Control& u = at(upDown);
     int value = u.position;

@@ -41,6 +41,8 @@ class ControlModel {
     void setCaption(ControlId id, std::string_view text);
     const std::string& caption(ControlId id) const { return at(id).caption; }
     void setHint(ControlId id, std::string_view hint);
+    // Whether the hint shows as a tool tip.
+    void setShowHint(ControlId id, bool show);
 
     // Values. An up/down's value is the number shown in its edit box limited
     // to its range, or its last position when the edit box holds no number.

@@ -16,6 +16,8 @@
     X(BitBtnTps100)              \
     X(BitBtnVerify)              \
     X(ButtonRead)                \
+    X(ButtonReplayPlay)          \
+    X(ButtonReplayStop)          \
     X(CGaugeProgram)             \
     X(CGaugeRpm)                 \
     X(CGaugeTps)                 \
@@ -35,12 +37,14 @@
     X(CheckBoxPredPalec)         \
     X(CheckBoxPrivEnable)        \
     X(CheckBoxProgHned)          \
+    X(CheckBoxReplayLoop)        \
     X(CheckBoxServoAll)          \
     X(CheckBoxSpecStart)         \
     X(CheckBoxTpsMapa)           \
     X(CheckBoxZamenaPickup)      \
     X(ComboBoxBike)              \
     X(ComboBoxNasobekPalcu)      \
+    X(ComboBoxReplaySpeed)       \
     X(ComboBoxSynchro)           \
     X(EditClutchPause)           \
     X(EditClutchTime)            \
@@ -61,6 +65,7 @@
     X(GroupBoxPalec1)            \
     X(GroupBoxPalec2)            \
     X(GroupBoxPrivera)           \
+    X(GroupBoxReplay)            \
     X(GroupBoxSpecial)           \
     X(GroupBoxToolBar)           \
     X(LabelAdvance1)             \
@@ -94,6 +99,8 @@
     X(LabelPocetProgramovani)    \
     X(LabelPriveraMer)           \
     X(LabelPriveraPoz)           \
+    X(LabelReplayFile)           \
+    X(LabelReplayTime)           \
     X(LabelRetard)               \
     X(LabelRpm)                  \
     X(LabelRpmAdv)               \
@@ -107,6 +114,8 @@
     X(LabelVerze2)               \
     X(LabelVerze3)               \
     X(MenuAbout)                 \
+    X(MenuCellTime)              \
+    X(MenuCellTimeReset)         \
     X(MenuContens)               \
     X(MenuCzech)                 \
     X(MenuEnglish)               \
@@ -121,8 +130,11 @@
     X(MenuPrintAll)              \
     X(MenuProgram)               \
     X(MenuRead)                  \
+    X(MenuRecordLive)            \
+    X(MenuReplayLive)            \
     X(MenuSave)                  \
     X(MenuSaveExeDir)            \
+    X(MenuStopRecording)         \
     X(MenuVerify)                \
     X(MenuZnovu)                 \
     X(MenuZpet)                  \
@@ -144,6 +156,7 @@
     X(TabSheetBike)              \
     X(TabSheetServo)             \
     X(TabSheet_Inputs)           \
+    X(TrackBarReplay)            \
     X(UpDownBaseAdv)             \
     X(UpDownClutchPause)         \
     X(UpDownClutchTime)          \

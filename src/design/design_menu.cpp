@@ -60,6 +60,14 @@ constexpr auto kToolsMenu = std::to_array<MenuEntry>({
      .extraShortcuts = kRedoKeys,
      .enabled = false},
     {.name = "MenuInterpol", .caption = "Interpolace", .shortcut = "Ctrl+I"},
+    // Live-data logs: nothing records at the start.
+    kSeparator,
+    {.name = "MenuRecordLive", .caption = "&Record live data..."},
+    {.name = "MenuStopRecording", .caption = "&Stop recording", .enabled = false},
+    {.name = "MenuReplayLive", .caption = "Re&play live data..."},
+    kSeparator,
+    {.name = "MenuCellTime", .caption = "&Time per map cell", .checkable = true},
+    {.name = "MenuCellTimeReset", .caption = "R&eset time per map cell"},
 });
 
 constexpr auto kLanguageMenu = std::to_array<MenuEntry>({

@@ -23,5 +23,7 @@ void buildTestPage(const Builder& page);
 // The banner, the live values around the pages, the message line and the
 // test row, on the window.
 void buildLiveValues(const Builder& window);
+// The controls of a replayed live-data log, on the window.
+void buildReplayBar(const Builder& window);
 
 }  // namespace tz::design

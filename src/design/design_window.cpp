@@ -43,10 +43,11 @@ void buildStatusBar(const Builder& window) {
     constexpr int kHeight = 18;
     Control bar =
         control(Kind::StatusBar, "StatusBar1", {0, kClientHeight - kHeight, kClientWidth, kHeight});
-    bar.items = {"", "EXE", "exe", "HEX", "hex"};
-    bar.panelWidths = {400, 30, 280, 30, 300};
-    bar.panelAlignments = {ui::Align::Left, ui::Align::Right, ui::Align::Left, ui::Align::Right,
-                           ui::Align::Left};
+    // The last panel tells of a live-data recording.
+    bar.items = {"", "EXE", "exe", "HEX", "hex", ""};
+    bar.panelWidths = {300, 30, 260, 30, 180, 170};
+    bar.panelAlignments = {ui::Align::Left,  ui::Align::Right, ui::Align::Left,
+                           ui::Align::Right, ui::Align::Left,  ui::Align::Left};
     window.add(std::move(bar));
 }
 
@@ -61,6 +62,7 @@ void buildWindowDesign(ui::ControlModel& model) {
     buildToolbar(window);
     buildPages(window);
     buildLiveValues(window);
+    buildReplayBar(window);
     buildStatusBar(window);
 }
 

@@ -36,7 +36,8 @@ void Captions::fillCaptions() {
     inputs.language = language;
     inputs.syncMethod = session_.image()[field::SYNC_METHOD];
     inputs.cellsSelected = cellsSelected_();
-    inputs.connected = session_.connected();
+    // A replay shows values as the unit would.
+    inputs.connected = session_.connected() || session_.replaying();
     inputs.fileName = session_.fileName();
 
     // A combo box keeps its selection while its items are replaced.
@@ -90,7 +91,7 @@ void Captions::fillMessages() {
     const texts::Language language = languageOf(this->language());
     messages_.fillMessages(language);
     for (const texts::CaptionAssignment& a :
-         texts::fillMessageCaptions(language, session_.connected()))
+         texts::fillMessageCaptions(language, session_.connected() || session_.replaying()))
         controls_.setCaption(controls_.id(ui::ControlName{a.target}), a.text);
 }
 

@@ -41,7 +41,9 @@ MonitorView::MonitorView(ui::ControlModel& controls, const design::WindowIndex& 
       session_(session),
       mode_(mode),
       messages_(messages),
-      unitLine_(FormatUnitVersionLine(link::VersionState::Unknown, "", "", "", "")) {}
+      unitLine_(FormatUnitVersionLine(link::VersionState::Unknown, "", "", "", "")) {
+    cellColours_.fill(Colour::Window);
+}
 
 void MonitorView::label(ui::ControlName name, const std::string& text, Colour colour) {
     const ui::ControlId id = controls_.id(name);
@@ -238,11 +240,21 @@ void MonitorView::highlightLiveCell() {
         controls_.setColour(index_.servoRpmEdits[i], servo);
         controls_.setColour(index_.servoMvEdits[i], servo);
     }
-    for (int r = 0; r < kMapRows; ++r)
-        for (int c = 0; c < kMapColumns; ++c)
+    for (int r = 0; r < kMapRows; ++r) {
+        for (int c = 0; c < kMapColumns; ++c) {
+            const auto i = static_cast<std::size_t>(10 * r + c);
             controls_.setColour(
-                index_.cellEdits[static_cast<std::size_t>(10 * r + c)],
-                mark(cell.hasCell && r == cell.row && c == cell.column, Colour::Window));
+                index_.cellEdits[i],
+                mark(cell.hasCell && r == cell.row && c == cell.column, cellColours_[i]));
+        }
+    }
+}
+
+void MonitorView::setCellColours(const std::array<Colour, kMapRows * kMapColumns>& colours) {
+    if (colours == cellColours_) return;
+    cellColours_ = colours;
+    liveCellShown_ = false;
+    highlightLiveCell();
 }
 
 void MonitorView::connectionLost(std::uint8_t language) {

@@ -4,6 +4,7 @@
 // status bar.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "controls/control_model.h"
@@ -31,6 +32,9 @@ class MonitorView {
     // on their normal colours, the bars stand at 0, the unit line says "not
     // connected" (the live cell follows from the cleared live values).
     void connectionLost(std::uint8_t language);
+    // The colour of each map cell (10 * row + column) while the live cell is
+    // elsewhere: the window's colour, or a shading. Shown at once.
+    void setCellColours(const std::array<ui::Colour, kMapRows * kMapColumns>& colours);
     // The not-connected banner as the watchdog says; hides the version
     // warning while the unit is away.
     void showConnection(bool answering);
@@ -59,6 +63,7 @@ class MonitorView {
     const texts::MessageCatalogue& messages_;
     link::LiveCell liveCell_;
     bool liveCellShown_ = false;
+    std::array<ui::Colour, kMapRows * kMapColumns> cellColours_;
     std::string unitLine_;
 };
 

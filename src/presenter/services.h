@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -114,6 +115,8 @@ class Clock {
     // The current date and time in the user's short date and long time forms.
     virtual std::string shortDate() const = 0;
     virtual std::string longTime() const = 0;
+    // The current time, for names of files such as recorded logs.
+    virtual std::time_t now() const { return std::time(nullptr); }
 };
 
 }  // namespace tz

@@ -1,6 +1,7 @@
 #include "presenter/session_view.h"
 
 #include "design/control_names.h"
+#include "presenter/log_commands.h"
 #include "session/reports.h"
 
 namespace tz::presenter {
@@ -71,6 +72,11 @@ void SessionView::apply(const session::Event& event) {
                 if (e.runningChanged) layout_.refresh();
             },
             [this](const session::HistoryRestored& e) { historyRestored(e.page); },
+            [this](const session::RecordingFailed& e) {
+                dialogs_.showMessage(
+                    recordingFailedText(e, texts::languageFromIndex(captions_.language())
+                                               .value_or(texts::Language::English)));
+            },
         },
         event);
 }

@@ -70,6 +70,8 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
       files_(controls_, session_, binding_, edits_, captions_, messageLine_, services_.dialogs,
              services_.keyboard),
       unit_(controls_, index_, session_, binding_, edits_, view_, captions_),
+      logs_(controls_, index_, session_, view_, monitor_, captions_, services_.dialogs,
+            services_.clock, services_.openLogFile),
       printing_(controls_,
                 {services_.printer, services_.dialogs, services_.clock, services_.desktop,
                  services_.manualDirectories},
@@ -202,6 +204,7 @@ bool WindowPresenter::keyPressed(ui::ControlId edit, int key) {
 
 void WindowPresenter::checkBoxReleased(ui::ControlId checkBox) {
     if (graphs_.viewEvent(checkBox)) return;
+    if (logs_.checkBoxReleased(checkBox)) return;
     edits_.checkBoxReleased(checkBox);
 }
 
@@ -219,7 +222,8 @@ void WindowPresenter::radioClicked(ui::ControlId radioGroup, int index) {
     edits_.radioClicked(radioGroup, index);
 }
 
-void WindowPresenter::comboChanged(ui::ControlId comboBox, int) {
+void WindowPresenter::comboChanged(ui::ControlId comboBox, int index) {
+    if (logs_.comboChanged(comboBox, index)) return;
     if (comboBox == controls_.id(ctl::ComboBoxNasobekPalcu)) edits_.editExited(comboBox);
     if (comboBox == controls_.id(ctl::ComboBoxBike) ||
         comboBox == controls_.id(ctl::ComboBoxSynchro))
@@ -228,6 +232,7 @@ void WindowPresenter::comboChanged(ui::ControlId comboBox, int) {
 
 void WindowPresenter::clicked(ui::ControlId control) {
     if (graphs_.viewEvent(control)) return;
+    if (logs_.clicked(control)) return;
     const auto is = [&](ui::ControlName name) { return control == controls_.id(name); };
     const auto either = [&](ui::ControlName a, ui::ControlName b) { return is(a) || is(b); };
 
@@ -269,7 +274,8 @@ void WindowPresenter::pageChanged(ui::ControlId pageControl, int index) {
     changeSheet();
 }
 
-void WindowPresenter::trackBarChanged(ui::ControlId trackBar, int) {
+void WindowPresenter::trackBarChanged(ui::ControlId trackBar, int position) {
+    if (logs_.trackBarChanged(trackBar, position)) return;
     graphs_.viewEvent(trackBar);
 }
 
@@ -289,9 +295,10 @@ void WindowPresenter::tick() {
     graphs_.service(activePage());
     view_.apply(session_.tick());
     messageLine_.tick();
-    monitor_.showConnection(session_.link().answeringAtLastTick());
+    monitor_.showConnection(session_.replaying() || session_.link().answeringAtLastTick());
     monitor_.highlightLiveCell();
     monitor_.showUnitLine();
+    logs_.tick();
 }
 
 }  // namespace tz::presenter

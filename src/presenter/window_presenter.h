@@ -19,6 +19,7 @@
 #include "presenter/file_commands.h"
 #include "presenter/graph_area_host.h"
 #include "presenter/layout_rules.h"
+#include "presenter/log_commands.h"
 #include "presenter/message_line.h"
 #include "presenter/monitor_view.h"
 #include "presenter/printing.h"
@@ -74,6 +75,7 @@ class WindowPresenter final : public UiEvents {
     EditCommands& edits() { return edits_; }
     FileCommands& files() { return files_; }
     UnitCommands& unit() { return unit_; }
+    LogCommands& logs() { return logs_; }
     const GraphAreaHost& graphs() const { return graphs_; }
     GraphAreaHost& graphs() { return graphs_; }
     MessageLine& messageLine() { return messageLine_; }
@@ -119,6 +121,7 @@ class WindowPresenter final : public UiEvents {
     EditCommands edits_;
     FileCommands files_;
     UnitCommands unit_;
+    LogCommands logs_;
     Printing printing_;
 };
 

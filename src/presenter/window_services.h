@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "logs/log_writer.h"
 #include "platform/settings_store.h"
 #include "presenter/services.h"
 #include "session/session.h"
@@ -33,6 +37,9 @@ struct WindowServices {
     // A port chosen for this run (a command-line option), instead of the
     // one the settings name.
     std::optional<std::uint8_t> portIndexOverride = std::nullopt;
+    // Creates the file of a live-data recording.
+    std::function<std::unique_ptr<logs::LogSink>(const std::string&, std::error_code&)>
+        openLogFile = logs::OpenLogFile;
 };
 
 }  // namespace tz::presenter

@@ -1,5 +1,7 @@
 #include "session/session.h"
 
+#include <chrono>
+
 #include "params/defaults.h"
 #include "params/editor_rules.h"
 #include "params/ign_writer.h"
@@ -15,6 +17,12 @@ namespace {
 constexpr std::uint8_t kFirstStartPort = 1;
 
 }  // namespace
+
+std::int64_t SteadyMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 Session::Session(SessionServices services)
     : services_(std::move(services)),
@@ -57,7 +65,7 @@ const Events& Session::record() {
     events_.clear();
     pushHistory();
     if (programAfterChange_) {
-        if (historyChanged_ || armed_) startProgramming();
+        if (historyChanged_ || armed_) programAfterChange();
         armed_ = true;
     } else {
         armed_ = false;
@@ -78,13 +86,20 @@ const Events& Session::restore(const std::optional<History::Snapshot>& snapshot)
     if (!snapshot) return events_;
     params_.image = snapshot->image;
     events_.emplace_back(HistoryRestored{snapshot->page});
-    if (programAfterChange_) startProgramming();
+    if (programAfterChange_) programAfterChange();
     return events_;
 }
 
 void Session::startProgramming() {
     link_.StartProgramming();
     takeLinkEvents();
+}
+
+void Session::programAfterChange() {
+    if (logs_.replaying())
+        programPending_ = true;
+    else
+        startProgramming();
 }
 
 // ---- Files and presets
@@ -133,19 +148,28 @@ void Session::restoreFileNames(std::string current, std::string last) {
 
 const Events& Session::tick() {
     events_.clear();
+    const std::int64_t now = services_.steadyMs();
+    if (logs_.replaying()) {
+        logs_.stepReplay(now, params_.image, events_);
+        return events_;
+    }
     link_.tick();
     takeLinkEvents();
+    for (const link::LinkEvent& e : link_.events())
+        if (const auto* frame = std::get_if<link::MonitorFrame>(&e))
+            logs_.unitFrame(now, frame->live, params_.image, events_);
     return events_;
 }
 
 const Events& Session::program() {
     events_.clear();
-    startProgramming();
+    if (!logs_.replaying()) startProgramming();
     return events_;
 }
 
 const Events& Session::verify() {
     events_.clear();
+    if (logs_.replaying()) return events_;
     link_.StartVerify();
     takeLinkEvents();
     return events_;
@@ -153,6 +177,7 @@ const Events& Session::verify() {
 
 const Events& Session::read() {
     events_.clear();
+    if (logs_.replaying()) return events_;
     link_.StartRead();
     takeLinkEvents();
     fileName_.clear();
@@ -178,11 +203,47 @@ void Session::closePort() {
 }
 
 void Session::pressTestButton(link::TestButton button) {
-    link_.PressTestButton(button);
+    if (!logs_.replaying()) link_.PressTestButton(button);
 }
 
 link::LiveCell Session::liveCell(bool tpsRows) const {
-    return link::HighlightLiveCell(link_.live(), params_.image, tpsRows);
+    return link::HighlightLiveCell(live(), params_.image, tpsRows);
+}
+
+// ---- Live-data logs
+
+std::error_code Session::startRecording(std::unique_ptr<logs::LogSink> sink) {
+    return logs_.startRecording(std::move(sink), services_.steadyMs());
+}
+
+const Events& Session::startReplay(logs::LiveLog log) {
+    events_.clear();
+    if (canReplay() && !log.rows.empty())
+        logs_.startReplay(std::move(log), services_.steadyMs(), params_.image, events_);
+    return events_;
+}
+
+const Events& Session::stopReplay() {
+    events_.clear();
+    if (!logs_.replaying()) return events_;
+    logs_.stopReplay();
+    if (programPending_) {
+        programPending_ = false;
+        startProgramming();
+    }
+    return events_;
+}
+
+const Events& Session::playReplay() {
+    events_.clear();
+    if (logs_.replaying()) logs_.play(services_.steadyMs(), params_.image, events_);
+    return events_;
+}
+
+const Events& Session::seekReplay(std::int64_t positionMs) {
+    events_.clear();
+    if (logs_.replaying()) logs_.seek(positionMs, params_.image, events_);
+    return events_;
 }
 
 }  // namespace tz::session

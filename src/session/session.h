@@ -9,8 +9,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "editing/history.h"
@@ -18,9 +21,13 @@
 #include "link/live_cell.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
+#include "session/live_logs.h"
 #include "session/session_events.h"
 
 namespace tz::session {
+
+// Milliseconds of the system's steady clock.
+std::int64_t SteadyMilliseconds();
 
 struct SessionServices {
     // Opens the serial port to the unit.
@@ -30,6 +37,9 @@ struct SessionServices {
     // The program's directory, for the default file "data.ign" (empty: the
     // working directory).
     std::string programDirectory;
+    // Milliseconds of a steady clock: the times of recorded rows, the pace
+    // of a replay, the time per map cell.
+    std::function<std::int64_t()> steadyMs = SteadyMilliseconds;
 };
 
 enum class OpenStatus : std::uint8_t {
@@ -111,6 +121,7 @@ class Session {
     const Events& tick();
     // Programs the unit with the image, verifies it, reads it (which also
     // drops the current file name: the image no longer comes from it).
+    // Nothing happens while replaying.
     const Events& program();
     const Events& verify();
     const Events& read();
@@ -124,18 +135,58 @@ class Session {
     const std::string& portDevice() const { return link_.fixedDevice(); }
     const Events& openPort();
     void closePort();
+    // Ignored while replaying.
     void pressTestButton(link::TestButton button);
 
     const link::LinkCycle& link() const { return link_; }
-    const link::LiveValues& live() const { return link_.live(); }
+    // The unit's values, or the replayed row's while replaying.
+    const link::LiveValues& live() const {
+        return logs_.replaying() ? logs_.replayed() : link_.live();
+    }
     const link::UnitInfo& unit() const { return link_.unitInfo(); }
     bool connected() const { return link_.connected(); }
     // The advance-map cell and servo point the engine runs in now.
     link::LiveCell liveCell(bool tpsRows) const;
 
+    // ---- Live-data logs
+    // Records every monitor frame from the unit into `sink` (a file from
+    // logs::OpenLogFile, or a stream), the first row at 0 s, until stopped or
+    // until a write fails (RecordingFailed at that tick). The error when not
+    // even the header could be written.
+    std::error_code startRecording(std::unique_ptr<logs::LogSink> sink);
+    void stopRecording() { logs_.stopRecording(); }
+    bool recording() const { return logs_.recording(); }
+    std::size_t recordedRows() const { return logs_.recordedRows(); }
+    std::int64_t recordingMs() const { return logs_.recordingMs(services_.steadyMs()); }
+
+    // A replay shows a log in place of the unit: until stopReplay the link is
+    // left alone (no polls, nothing sent, no transfers; automatic programming
+    // waits for the end), and the log's rows arrive as monitor frames at
+    // their times while it plays. It starts paused at the first row. Only
+    // when the link is free (no transfer runs) and the log has rows.
+    bool canReplay() const { return link_.state() == link::LinkState::Idle; }
+    const Events& startReplay(logs::LiveLog log);
+    // The link takes over again as before; programming that waited starts.
+    const Events& stopReplay();
+    bool replaying() const { return logs_.replaying(); }
+    // Nothing while not replaying.
+    const logs::LogPlayer* replay() const { return logs_.player(); }
+    const Events& playReplay();
+    void pauseReplay() { logs_.pause(); }
+    const Events& seekReplay(std::int64_t positionMs);
+    void setReplaySpeed(logs::ReplaySpeed speed) { logs_.setSpeed(speed); }
+    void setReplayLooping(bool looping) { logs_.setLooping(looping); }
+
+    // The time the engine spent in each map cell, by the live-cell rule,
+    // while connected or replaying.
+    const logs::CellTime& cellTime() const { return logs_.cellTime(); }
+    void resetCellTime() { logs_.resetCellTime(); }
+
   private:
     const Events& restore(const std::optional<History::Snapshot>& snapshot);
     void startProgramming();
+    // Programming after a change, or once the replay has ended.
+    void programAfterChange();
     // Takes the link's events of its last call into the session's events.
     void takeLinkEvents();
 
@@ -150,6 +201,8 @@ class Session {
     std::string lastFileName_;
     std::string defaultFilePath_;
     link::LinkCycle link_;
+    LiveLogs logs_;
+    bool programPending_ = false;
     Events events_;
 };
 

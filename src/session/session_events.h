@@ -4,6 +4,8 @@
 // prints some of them.
 #pragma once
 
+#include <cstddef>
+#include <system_error>
 #include <variant>
 #include <vector>
 
@@ -17,10 +19,18 @@ struct HistoryRestored {
     int page = 0;
 };
 
+// A recording stopped by itself: writing the log failed. The file keeps the
+// `rows` whole rows written before.
+struct RecordingFailed {
+    std::error_code error;
+    std::size_t rows = 0;
+};
+
 using Event = std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
                            link::ProgressChanged, link::ProgressShown, link::TransferEnded,
                            link::PortOpened, link::ImageRepaired, link::ImageRead,
-                           link::MonitorFrame, link::ConnectionLost, HistoryRestored>;
+                           link::MonitorFrame, link::ConnectionLost, HistoryRestored,
+                           RecordingFailed>;
 using Events = std::vector<Event>;
 
 }  // namespace tz::session

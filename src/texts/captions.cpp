@@ -4,6 +4,7 @@
 #include <span>
 #include <utility>
 
+#include "texts/live_log_captions.h"
 #include "texts/messages.h"
 
 namespace tz::texts {
@@ -82,6 +83,7 @@ std::vector<CaptionAssignment> fillCaptions(const CaptionInputs& inputs) {
                                            : translated(ignAllCaption(), language)));
 
     w.add(hints());
+    w.add(liveLogCaptions());
 
     if (!inputs.connected) {
         w.add(notConnectedEntryCaptions());

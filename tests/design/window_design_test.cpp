@@ -151,8 +151,8 @@ TEST(WindowDesign, WindowPagesAndStatusBar) {
     EXPECT_EQ(m["PageControl1"].bounds, (ui::Rect{4, 48, 653, 497}));
 
     const Control& bar = m["StatusBar1"];
-    EXPECT_EQ(bar.panelWidths, (std::vector<int>{400, 30, 280, 30, 300}));
-    EXPECT_EQ(bar.items, (std::vector<std::string>{"", "EXE", "exe", "HEX", "hex"}));
+    EXPECT_EQ(bar.panelWidths, (std::vector<int>{300, 30, 260, 30, 180, 170}));
+    EXPECT_EQ(bar.items, (std::vector<std::string>{"", "EXE", "exe", "HEX", "hex", ""}));
     EXPECT_EQ(bar.panelAlignments[1], ui::Align::Right);
     EXPECT_EQ(bar.panelAlignments[3], ui::Align::Right);
     EXPECT_EQ(bar.bounds.bottom(), kClientHeight);

@@ -109,6 +109,8 @@ class FixedClock : public Clock {
   public:
     std::string shortDate() const override { return "10.12.2026"; }
     std::string longTime() const override { return "04:30:00"; }
+    std::time_t now() const override { return time; }
+    std::time_t time = 1'796'877'000;  // in December 2026
 };
 
 // Surfaces that draw into a recording canvas of a fixed size.

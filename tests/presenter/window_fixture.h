@@ -31,8 +31,10 @@ class WindowTest : public ::testing::Test {
                                       dir.file("_TZ_ARKO5_v91.ini"),
                                       dir.file("test_kodrum.txt"),
                                       {dir.path()},
-                                      {line.factory(), [this] { return ports; }, dir.path()},
-                                      portIndexOverride},
+                                      {line.factory(), [this] { return ports; }, dir.path(),
+                                       [this] { return clockMs(); }},
+                                      portIndexOverride,
+                                      openLogFile},
             std::move(arguments));
         window->FormCreate();
         return *window;
@@ -49,6 +51,11 @@ class WindowTest : public ::testing::Test {
         window->editExited(edit);
     }
 
+    // The session's steady clock: the line's ticks.
+    std::int64_t clockMs() const {
+        return std::int64_t{line.tick} * presenter::WindowPresenter::kTickMs;
+    }
+
     TempDir dir;
     MemorySettings settings;
     ScriptedDialogs dialogs;
@@ -62,6 +69,7 @@ class WindowTest : public ::testing::Test {
     std::vector<std::string> ports{"/dev/ttyUSB0"};
     // A port given on the command line.
     std::optional<std::uint8_t> portIndexOverride;
+    presenter::OpenLogFileFunction openLogFile = logs::OpenLogFile;
     std::unique_ptr<presenter::WindowPresenter> window;
 };
 

@@ -8,6 +8,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <string>
 
 namespace tz::testing {
@@ -26,6 +27,19 @@ class QuietDevice {
     QuietDevice& operator=(const QuietDevice&) = delete;
 
     const std::string& path() const { return path_; }
+
+    // Reads away what the program has written to the device since the last
+    // call; how many bytes that was.
+    std::size_t drain() {
+        std::size_t total = 0;
+        char buffer[4096];
+        const int flags = ::fcntl(master_, F_GETFL);
+        ::fcntl(master_, F_SETFL, flags | O_NONBLOCK);
+        for (ssize_t n; (n = ::read(master_, buffer, sizeof buffer)) > 0;)
+            total += static_cast<std::size_t>(n);
+        ::fcntl(master_, F_SETFL, flags);
+        return total;
+    }
 
   private:
     int master_ = -1;

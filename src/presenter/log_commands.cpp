@@ -1,0 +1,349 @@
+#include "presenter/log_commands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "design/control_names.h"
+#include "platform/atomic_file.h"
+#include "platform/restore_points.h"
+#include "texts/live_log_texts.h"
+
+namespace tz::presenter {
+
+namespace {
+
+using texts::fillIn;
+using texts::LogText;
+using texts::logText;
+
+// The largest log a replay reads: some sixty hours of frames.
+constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
+
+constexpr ui::ControlName kUnitCommands[] = {ctl::MenuRead,     ctl::MenuVerify,
+                                             ctl::MenuProgram,  ctl::ButtonRead,
+                                             ctl::BitBtnVerify, ctl::BitBtnProgram};
+
+// "h:mm:ss" of a recording.
+std::string formatRecordingTime(std::int64_t ms) {
+    const std::int64_t s = std::max<std::int64_t>(ms, 0) / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(s / 3600),
+                  static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60));
+    return text;
+}
+
+std::string directoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+LogText problemText(logs::LiveCsvProblem problem) {
+    switch (problem) {
+        case logs::LiveCsvProblem::NoTimeColumn:
+            return LogText::ProblemNoTimeColumn;
+        case logs::LiveCsvProblem::RepeatedColumn:
+            return LogText::ProblemRepeatedColumn;
+        case logs::LiveCsvProblem::ValueCount:
+            return LogText::ProblemValueCount;
+        case logs::LiveCsvProblem::NotANumber:
+            return LogText::ProblemNotANumber;
+        case logs::LiveCsvProblem::OutOfRange:
+            return LogText::ProblemOutOfRange;
+        case logs::LiveCsvProblem::TimeBackwards:
+            break;
+    }
+    return LogText::ProblemTimeBackwards;
+}
+
+}  // namespace
+
+std::string defaultLogFileName(std::time_t when) {
+    const DateTime t = localDateTime(when);
+    char name[64];
+    std::snprintf(name, sizeof name, "live-%04d%02d%02d-%02d%02d%02d.csv", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return name;
+}
+
+std::string formatLogTime(std::int64_t ms) {
+    const std::int64_t tenths = std::max<std::int64_t>(ms, 0) / 100;
+    const auto seconds = static_cast<long long>(tenths / 10 % 60);
+    const auto minutes = static_cast<long long>(tenths / 600 % 60);
+    const auto hours = static_cast<long long>(tenths / 36000);
+    const auto tenth = static_cast<long long>(tenths % 10);
+    char text[40];
+    if (hours > 0)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld.%lld", hours, minutes, seconds, tenth);
+    else
+        std::snprintf(text, sizeof text, "%lld:%02lld.%lld", minutes, seconds, tenth);
+    return text;
+}
+
+std::string describeLogError(const logs::LiveCsvError& error, texts::Language language) {
+    const std::string problem =
+        fillIn(logText(problemText(error.problem), language), {error.column});
+    return fillIn(logText(LogText::CannotReplay, language), {std::to_string(error.line), problem});
+}
+
+std::string recordingFailedText(const session::RecordingFailed& failure, texts::Language language) {
+    return fillIn(logText(LogText::RecordingFailed, language),
+                  {failure.error.message(), std::to_string(failure.rows)});
+}
+
+ui::Colour cellShade(std::int64_t ms, std::int64_t longestMs) {
+    if (ms <= 0 || longestMs <= 0) return ui::Colour::Window;
+    constexpr ui::Colour kShades[] = {ui::Colour::Shade1, ui::Colour::Shade2, ui::Colour::Shade3,
+                                      ui::Colour::Shade4};
+    const std::int64_t step = (4 * std::min(ms, longestMs) + longestMs - 1) / longestMs;
+    return kShades[static_cast<std::size_t>(step - 1)];
+}
+
+LogCommands::LogCommands(ui::ControlModel& controls, const design::WindowIndex& index,
+                         session::Session& session, SessionView& view, MonitorView& monitor,
+                         Captions& captions, Dialogs& dialogs, Clock& clock,
+                         OpenLogFileFunction openLogFile)
+    : controls_(controls),
+      index_(index),
+      session_(session),
+      view_(view),
+      monitor_(monitor),
+      captions_(captions),
+      dialogs_(dialogs),
+      clock_(clock),
+      openLogFile_(std::move(openLogFile)) {}
+
+texts::Language LogCommands::language() const {
+    return texts::languageFromIndex(captions_.language()).value_or(texts::Language::English);
+}
+
+void LogCommands::tell(std::string_view text) {
+    dialogs_.showMessage(text);
+}
+
+bool LogCommands::clicked(ui::ControlId control) {
+    const auto is = [&](ui::ControlName name) { return control == controls_.id(name); };
+    if (is(ctl::MenuRecordLive))
+        record();
+    else if (is(ctl::MenuStopRecording))
+        stopRecording();
+    else if (is(ctl::MenuReplayLive))
+        replay();
+    else if (is(ctl::ButtonReplayPlay))
+        playOrPause();
+    else if (is(ctl::ButtonReplayStop))
+        stopReplay();
+    else if (is(ctl::MenuCellTime))
+        showCellTime(!cellTimeOn_);
+    else if (is(ctl::MenuCellTimeReset))
+        resetCellTime();
+    else
+        return false;
+    return true;
+}
+
+bool LogCommands::checkBoxReleased(ui::ControlId checkBox) {
+    if (checkBox != controls_.id(ctl::CheckBoxReplayLoop)) return false;
+    session_.setReplayLooping(controls_.checked(checkBox));
+    return true;
+}
+
+bool LogCommands::comboChanged(ui::ControlId comboBox, int index) {
+    if (comboBox != controls_.id(ctl::ComboBoxReplaySpeed)) return false;
+    session_.setReplaySpeed(static_cast<logs::ReplaySpeed>(std::clamp(index, 0, 5)));
+    return true;
+}
+
+bool LogCommands::trackBarChanged(ui::ControlId trackBar, int position) {
+    if (trackBar != controls_.id(ctl::TrackBarReplay)) return false;
+    view_.apply(session_.seekReplay(std::int64_t{position} * 100));
+    if (session_.replaying()) showReplay();
+    return true;
+}
+
+void LogCommands::tick() {
+    showRecording();
+    if (session_.replaying()) showReplay();
+    shadeCells(false);
+}
+
+// ---- Recording
+
+void LogCommands::record() {
+    FileDialogRequest request;
+    request.fileName = directory_ + defaultLogFileName(clock_.now());
+    request.filters = {{std::string(logText(LogText::FileFilter, language())), "*.csv"}};
+    request.defaultExtension = "csv";
+    request.confirmOverwrite = true;
+    const std::optional<std::string> path = dialogs_.saveFile(request);
+    if (!path) return;
+    directory_ = directoryOf(*path);
+    std::error_code error;
+    std::unique_ptr<logs::LogSink> sink = openLogFile_(*path, error);
+    if (sink) error = session_.startRecording(std::move(sink));
+    if (error) tell(fillIn(logText(LogText::CannotCreate, language()), {error.message()}));
+    showRecording();
+}
+
+void LogCommands::stopRecording() {
+    session_.stopRecording();
+    showRecording();
+}
+
+void LogCommands::showRecording() {
+    const bool on = session_.recording();
+    if (on != recordingShown_) {
+        recordingShown_ = on;
+        controls_.setEnabled(controls_.id(ctl::MenuRecordLive), !on);
+        controls_.setEnabled(controls_.id(ctl::MenuStopRecording), on);
+    }
+    const ui::ControlId status = controls_.id(ctl::StatusBar1);
+    if (!on) {
+        controls_.setPanelText(status, 5, "");
+        return;
+    }
+    controls_.setPanelText(status, 5,
+                           fillIn(logText(LogText::RecordingStatus, language()),
+                                  {formatRecordingTime(session_.recordingMs()),
+                                   std::to_string(session_.recordedRows())}));
+}
+
+// ---- Replay
+
+void LogCommands::replay() {
+    if (!session_.canReplay()) {
+        tell(logText(LogText::TransferRunning, language()));
+        return;
+    }
+    FileDialogRequest request;
+    request.fileName = directory_;
+    request.filters = {{std::string(logText(LogText::FileFilter, language())), "*.csv"},
+                       {"All Files (*.*)", "*"}};
+    request.defaultExtension = "csv";
+    if (const std::optional<std::string> path = dialogs_.openFile(request)) replayFile(*path);
+}
+
+bool LogCommands::replayFile(const std::string& path) {
+    directory_ = directoryOf(path);
+    const std::optional<std::string> text = readWholeFile(path, kMaxLogBytes);
+    if (!text) {
+        tell(fillIn(logText(LogText::CannotOpen, language()), {path}));
+        return false;
+    }
+    logs::ParsedLiveCsv parsed = logs::ParseLiveCsv(*text);
+    if (parsed.error) {
+        tell(describeLogError(*parsed.error, language()));
+        return false;
+    }
+    if (parsed.log.rows.empty()) {
+        tell(logText(LogText::NoRows, language()));
+        return false;
+    }
+    if (!session_.canReplay()) {
+        tell(logText(LogText::TransferRunning, language()));
+        return false;
+    }
+    view_.apply(session_.startReplay(std::move(parsed.log)));
+    comboChanged(controls_.id(ctl::ComboBoxReplaySpeed),
+                 controls_.itemIndex(controls_.id(ctl::ComboBoxReplaySpeed)));
+    checkBoxReleased(controls_.id(ctl::CheckBoxReplayLoop));
+    replayName_ = fileNameOf(path);
+    replayStarted(true);
+    showReplay();
+    return true;
+}
+
+void LogCommands::stopReplay() {
+    if (!session_.replaying()) return;
+    session::Events events = session_.stopReplay();
+    // The labels show the unit again: its last values at once, and the
+    // placeholders while it does not answer.
+    events.insert(events.begin(), link::MonitorFrame{session_.live(), true});
+    view_.apply(events);
+    if (!session_.connected()) captions_.fillCaptions();
+    replayStarted(false);
+}
+
+void LogCommands::playOrPause() {
+    const logs::LogPlayer* player = session_.replay();
+    if (player == nullptr) return;
+    if (player->playing())
+        session_.pauseReplay();
+    else
+        view_.apply(session_.playReplay());
+    showReplay();
+}
+
+void LogCommands::replayStarted(bool on) {
+    controls_.setVisible(controls_.id(ctl::GroupBoxReplay), on);
+    for (ui::ControlName name : kUnitCommands) controls_.setEnabled(controls_.id(name), !on);
+    if (!on) return;
+    // The log speaks for the unit: no banner while it plays.
+    monitor_.showConnection(true);
+    controls_.setCaption(controls_.id(ctl::LabelReplayFile), replayName_);
+    controls_.setRange(controls_.id(ctl::TrackBarReplay), 0,
+                       static_cast<int>(session_.replay()->durationMs() / 100));
+}
+
+void LogCommands::showReplay() {
+    const logs::LogPlayer& player = *session_.replay();
+    controls_.setPosition(controls_.id(ctl::TrackBarReplay),
+                          static_cast<int>(player.positionMs() / 100));
+    controls_.setCaption(
+        controls_.id(ctl::LabelReplayTime),
+        formatLogTime(player.positionMs()) + " / " + formatLogTime(player.durationMs()));
+    controls_.setCaption(controls_.id(ctl::ButtonReplayPlay),
+                         logText(player.playing() ? LogText::Pause : LogText::Play, language()));
+}
+
+// ---- Time per map cell
+
+void LogCommands::showCellTime(bool on) {
+    cellTimeOn_ = on;
+    controls_.setChecked(controls_.id(ctl::MenuCellTime), on);
+    for (ui::ControlId cell : index_.cellEdits) {
+        controls_.setShowHint(cell, on);
+        if (!on) controls_.setHint(cell, "");
+    }
+    if (on) {
+        shadeCells(true);
+    } else {
+        std::array<ui::Colour, kMapRows * kMapColumns> plain;
+        plain.fill(ui::Colour::Window);
+        monitor_.setCellColours(plain);
+    }
+}
+
+void LogCommands::resetCellTime() {
+    session_.resetCellTime();
+    shadeCells(true);
+}
+
+void LogCommands::shadeCells(bool force) {
+    if (!cellTimeOn_) return;
+    if (!force && --cellTimeCountdown_ > 0) return;
+    cellTimeCountdown_ = kCellTimeTicks;
+    const logs::CellTime& time = session_.cellTime();
+    if (!force && time.totalMs() == shadedTotalMs_ && language() == shadedLanguage_) return;
+    shadedTotalMs_ = time.totalMs();
+    shadedLanguage_ = language();
+
+    const std::string_view pattern = logText(LogText::CellTime, language());
+    std::array<ui::Colour, kMapRows * kMapColumns> colours;
+    for (int r = 0; r < kMapRows; ++r) {
+        for (int c = 0; c < kMapColumns; ++c) {
+            const auto i = static_cast<std::size_t>(kMapColumns * r + c);
+            colours[i] = cellShade(time.ms(r, c), time.longestMs());
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, "%.1f", time.seconds(r, c));
+            controls_.setHint(index_.cellEdits[i], fillIn(pattern, {seconds}));
+        }
+    }
+    monitor_.setCellColours(colours);
+}
+
+}  // namespace tz::presenter

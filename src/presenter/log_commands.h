@@ -1,0 +1,100 @@
+// Live-data logs in the window: recording the unit's frames into a file
+// (Tools menu, status bar panel 5), replaying a log in place of the unit with
+// the replay bar (play and pause, speed, position, loop), and the time per
+// map cell shown as the cells' shading with the seconds in their tool tips.
+// The session does the work; this part asks for files, tells of failures and
+// keeps the controls in step at every tick.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "controls/control_model.h"
+#include "design/window_index.h"
+#include "logs/live_csv.h"
+#include "logs/log_writer.h"
+#include "presenter/captions.h"
+#include "presenter/monitor_view.h"
+#include "presenter/services.h"
+#include "presenter/session_view.h"
+#include "session/session.h"
+
+namespace tz::presenter {
+
+using OpenLogFileFunction =
+    std::function<std::unique_ptr<logs::LogSink>(const std::string&, std::error_code&)>;
+
+// "live-YYYYMMDD-HHMMSS.csv" at that local time.
+std::string defaultLogFileName(std::time_t when);
+// "m:ss.s", or "h:mm:ss.s" from an hour on.
+std::string formatLogTime(std::int64_t ms);
+// Why a log cannot be replayed, naming its line, in the language.
+std::string describeLogError(const logs::LiveCsvError& error, texts::Language language);
+// The message of a recording that stopped because a write failed.
+std::string recordingFailedText(const session::RecordingFailed& failure, texts::Language language);
+// The shading of cells by their time: none for no time, else four steps of
+// the longest time.
+ui::Colour cellShade(std::int64_t ms, std::int64_t longestMs);
+
+class LogCommands {
+  public:
+    // How often the shading and the tool tips follow the sums, in ticks.
+    static constexpr int kCellTimeTicks = 18;
+
+    LogCommands(ui::ControlModel& controls, const design::WindowIndex& index,
+                session::Session& session, SessionView& view, MonitorView& monitor,
+                Captions& captions, Dialogs& dialogs, Clock& clock,
+                OpenLogFileFunction openLogFile);
+
+    // The part's menu items and replay controls; false for other controls.
+    bool clicked(ui::ControlId control);
+    bool checkBoxReleased(ui::ControlId checkBox);
+    bool comboChanged(ui::ControlId comboBox, int index);
+    bool trackBarChanged(ui::ControlId trackBar, int position);
+
+    // The recording's status, the replay bar, the shading.
+    void tick();
+
+    void record();
+    void stopRecording();
+    void replay();
+    // Opens a log for replay as the menu does after its dialog; false (and
+    // a message) when it cannot be replayed.
+    bool replayFile(const std::string& path);
+    void stopReplay();
+    void playOrPause();
+    void showCellTime(bool on);
+    void resetCellTime();
+
+  private:
+    texts::Language language() const;
+    void tell(std::string_view text);
+    void showRecording();
+    void showReplay();
+    void replayStarted(bool on);
+    void shadeCells(bool force);
+
+    ui::ControlModel& controls_;
+    const design::WindowIndex& index_;
+    session::Session& session_;
+    SessionView& view_;
+    MonitorView& monitor_;
+    Captions& captions_;
+    Dialogs& dialogs_;
+    Clock& clock_;
+    OpenLogFileFunction openLogFile_;
+
+    std::string directory_;  // of the last log chosen
+    std::string replayName_;
+    bool recordingShown_ = false;
+    bool cellTimeOn_ = false;
+    int cellTimeCountdown_ = 0;
+    std::int64_t shadedTotalMs_ = -1;
+    texts::Language shadedLanguage_ = texts::Language::English;
+};
+
+}  // namespace tz::presenter

@@ -1,0 +1,176 @@
+// Replaying a live-data log in the real window under the offscreen platform,
+// in every language: the replay bar, the live labels, the shading of the map
+// cells, the silent port and a log that cannot be read. With
+// TZ_SCREENSHOT_DIR set, pictures of the replay go there.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "fake_services.h"
+#include "gui/application.h"
+#include "gui/screenshot.h"
+#include "logs/live_csv.h"
+#include "quiet_device.h"
+#include "temp_dir.h"
+#include "texts/language.h"
+#include "texts/live_log_texts.h"
+#include "wait_for.h"
+
+namespace tz::gui {
+namespace {
+
+using tz::testing::waitFor;
+
+// Two seconds of an engine running up the map and back down, 50 ms apart,
+// with the throttle opening with the speed.
+std::string rideLog() {
+    std::string text(logs::LiveCsvHeader());
+    logs::LiveRowBuffer buffer;
+    for (int i = 0; i <= 40; ++i) {
+        const int level = i <= 20 ? i : 40 - i;
+        link::LiveValues v;
+        v.rpm = static_cast<std::uint16_t>(1500 + 350 * level);
+        v.throttlePercent = static_cast<std::uint8_t>(5 * level);
+        v.throttleMv = static_cast<std::uint16_t>(500 + 200 * level);
+        v.supplyMv = 13900;
+        v.advance = {10 + level, 10 + level};
+        v.pickupSignal = {true, true};
+        v.running = true;
+        v.protocolVersion = kProtocolVersion;
+        text += logs::FormatLiveRow(50 * i, v, buffer);
+    }
+    return text;
+}
+
+class WindowReplay : public ::testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override { ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("TZ_ARKO5_PORTS"); }
+
+    ApplicationPaths paths() const {
+        return {dir.file("TZ_ARKO5_v91.ini"),
+                dir.file("_TZ_ARKO5_v91.ini"),
+                dir.file("test_kodrum.txt"),
+                dir.path(),
+                {dir.path()}};
+    }
+    std::string write(const std::string& name, const std::string& text) {
+        std::ofstream(dir.file(name), std::ios::binary) << text;
+        return dir.file(name);
+    }
+    void trigger(Application& program, std::string_view item) {
+        QAction* action =
+            program.binding().action(program.logic().controls().id(ui::ControlName{item}));
+        ASSERT_NE(action, nullptr) << item;
+        ASSERT_TRUE(action->isEnabled()) << item;
+        action->trigger();
+    }
+    template <class W>
+    W* widget(Application& program, std::string_view name) {
+        return qobject_cast<W*>(
+            program.binding().widget(program.logic().controls().id(ui::ControlName{name})));
+    }
+
+    tz::testing::TempDir dir;
+    tz::testing::QuietDevice device;
+    tz::testing::ScriptedDialogs dialogs;
+};
+
+TEST_P(WindowReplay, ALogPlaysInTheWindowWithTheCellsShadedAndThePortSilent) {
+    Application program(paths(), {GetParam()}, &dialogs);
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
+    presenter::WindowPresenter& logic = program.logic();
+    const ui::ControlModel& model = logic.controls();
+    const texts::Language language = *texts::languageFromCommandLineWord(GetParam());
+
+    // The advance map with its throttle rows.
+    program.window().findChild<QTabWidget*>()->setCurrentIndex(2);
+    logic.session().image()[field::TPS_MAPA] = 1;
+    logic.edits().commitEdit();
+    ASSERT_TRUE(waitFor([&] { return device.drain() > 0; }, 3000)) << "the link polls";
+
+    // A log that cannot be read is named by its line.
+    dialogs.paths = {write("bad.csv", "time_s,rpm\n0.000,1500\n0.100,lots\n")};
+    trigger(program, "MenuReplayLive");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("3"), std::string::npos) << dialogs.messages[0];
+    EXPECT_NE(dialogs.messages[0].find("rpm"), std::string::npos) << dialogs.messages[0];
+    EXPECT_FALSE(model["GroupBoxReplay"].visible);
+
+    dialogs.paths = {write("ride.csv", rideLog())};
+    trigger(program, "MenuReplayLive");
+    ASSERT_TRUE(logic.session().replaying());
+    EXPECT_EQ(dialogs.openRequests.back().filters[0].pattern, "*.csv");
+    program.binding().sync();
+    EXPECT_TRUE(widget<QPushButton>(program, "ButtonReplayPlay")->isVisible());
+    EXPECT_EQ(model["LabelReplayFile"].caption, "ride.csv");
+    EXPECT_EQ(model["LabelRpm"].caption, "RPM = 1500 ");
+    EXPECT_FALSE(model["LabelSpojeni"].visible);
+    EXPECT_FALSE(model["BitBtnProgram"].enabled);
+    // A log holds no servo position: no fault shows.
+    EXPECT_EQ(model["LabelPriveraPoz"].colour, ui::Colour::ButtonFace);
+    device.drain();
+
+    trigger(program, "MenuCellTime");
+    auto* speed = widget<QComboBox>(program, "ComboBoxReplaySpeed");
+    speed->setCurrentIndex(4);
+    emit speed->activated(4);
+    QTest::mouseClick(widget<QPushButton>(program, "ButtonReplayPlay"), Qt::LeftButton);
+    EXPECT_TRUE(logic.session().replay()->playing());
+    ASSERT_TRUE(waitFor([&] { return !logic.session().replay()->playing(); }, 10000));
+    tz::testing::tickWindow(program, presenter::LogCommands::kCellTimeTicks);
+
+    // The last row shows, the engine's two seconds are in the cells, the
+    // longest shaded darkest, and nothing went to the port.
+    EXPECT_EQ(model["LabelRpm"].caption, "RPM = 1500 ");
+    EXPECT_EQ(logic.session().cellTime().totalMs(), 2000);
+    EXPECT_EQ(model["LabelReplayTime"].caption, "0:02.0 / 0:02.0");
+    EXPECT_EQ(device.drain(), 0u);
+    int darkest = 0;
+    for (ui::ControlId cell : logic.index().cellEdits) {
+        const ui::Control& c = model.at(cell);
+        if (c.colour == ui::Colour::Shade4) ++darkest;
+        EXPECT_TRUE(c.showHint);
+        auto* edit = qobject_cast<QLineEdit*>(program.binding().widget(cell));
+        EXPECT_EQ(edit->toolTip().toStdString(), c.hint);
+    }
+    EXPECT_GE(darkest, 1);
+    // The engine never reached full speed.
+    const ui::Control& corner = model.at(logic.index().cellEdits[99]);
+    EXPECT_EQ(corner.colour, ui::Colour::Window);
+    EXPECT_EQ(corner.hint,
+              texts::fillIn(texts::logText(texts::LogText::CellTime, language), {"0.0"}));
+
+    if (const char* directory = std::getenv("TZ_SCREENSHOT_DIR")) {
+        logic.trackBarChanged(model.id(ui::ControlName{"TrackBarReplay"}), 10);
+        tz::testing::tickWindow(program);
+        EXPECT_TRUE(
+            saveScreenshot(program.window(), QStringLiteral("%1/replay_%2.png")
+                                                 .arg(QString::fromUtf8(directory))
+                                                 .arg(QString::fromUtf8(GetParam()).toLower())));
+    }
+
+    QTest::mouseClick(widget<QPushButton>(program, "ButtonReplayStop"), Qt::LeftButton);
+    program.binding().sync();
+    EXPECT_FALSE(logic.session().replaying());
+    EXPECT_FALSE(model["GroupBoxReplay"].visible);
+    EXPECT_TRUE(model["BitBtnProgram"].enabled);
+    EXPECT_TRUE(waitFor([&] { return device.drain() > 0; }, 3000)) << "the link polls again";
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    program.window().close();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, WindowReplay,
+                         ::testing::Values("ENGLISH", "DEUTSCH", "FRANCE", "CESKY"));
+
+}  // namespace
+}  // namespace tz::gui
