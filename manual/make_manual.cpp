@@ -4,10 +4,11 @@
 //
 // The HTML is read as UTF-8 and laid out by the toolkit's rich-text engine,
 // so it may use what that engine understands: headings, paragraphs, lists,
-// tables and a simple style sheet. It runs without a display under the
-// offscreen platform.
+// tables, pictures (PNG files named relative to the HTML file) and a simple
+// style sheet. It runs without a display under the offscreen platform.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -15,10 +16,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextStream>
 #include <QTextTable>
+#include <QUrl>
 
 namespace {
 
@@ -54,6 +57,19 @@ void spaceBelowTables(QTextDocument& document) {
 
 void complain(const QString& text) {
     QTextStream(stderr) << "tz_make_manual: " << text << '\n';
+}
+
+// The first picture the document names but cannot load; empty when all load.
+QString missingPicture(QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (!format.isImageFormat()) continue;
+            const QString name = format.toImageFormat().name();
+            if (document.resource(QTextDocument::ImageResource, QUrl(name)).isNull()) return name;
+        }
+    }
+    return {};
 }
 
 // The page number as "n / N", centred under a thin rule.
@@ -103,8 +119,14 @@ int main(int argc, char* argv[]) {
     bodyFont.setPointSizeF(kBodyPointSize);
     document.setDefaultFont(bodyFont);
     document.setDocumentMargin(0);
+    // Pictures are files next to the HTML file.
+    document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(inPath).absolutePath() + QLatin1Char('/')));
     document.setHtml(html);
     spaceBelowTables(document);
+    if (const QString missing = missingPicture(document); !missing.isEmpty()) {
+        complain(QStringLiteral("cannot load the picture %1").arg(missing));
+        return 1;
+    }
     writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
 
     const QRect paper = writer.pageLayout().paintRectPixels(kResolution);

@@ -23,9 +23,11 @@ for language in ENGLISH DEUTSCH FRANCE CESKY; do
   done
 done
 
-# The advance map in its three graph modes, with and without the TPS map.
+# The advance map in its three graph modes, with and without the TPS map, and
+# a replayed live-data log with the time per map cell in every language.
 if [ -x build/tests/gui/tz_gui_tests ]; then
   TZ_SCREENSHOT_DIR="$(realpath "$out")" QT_QPA_PLATFORM=offscreen \
-    build/tests/gui/tz_gui_tests --gtest_filter='WindowGraphs.PicturesOfTheGraphModes' >/dev/null
-  ls "$out"/graph_mode*.png
+    build/tests/gui/tz_gui_tests \
+    --gtest_filter='WindowGraphs.PicturesOfTheGraphModes:EveryLanguage/WindowReplay.*' >/dev/null
+  ls "$out"/graph_mode*.png "$out"/replay_*.png
 fi

@@ -29,21 +29,30 @@ namespace {
 
 using tz::testing::waitFor;
 
-// Two seconds of an engine running up the map and back down, 50 ms apart,
-// with the throttle opening with the speed.
+// Eight seconds of a ride, 50 ms apart: the engine runs up the map and back
+// twice while the throttle opens and closes at its own pace. It starts and
+// ends at 1500 rpm and never reaches 9000 rpm.
 std::string rideLog() {
+    const auto triangle = [](int i, int period) {
+        return i % period < period / 2 ? i % period : period - i % period;
+    };
     std::string text(logs::LiveCsvHeader());
     logs::LiveRowBuffer buffer;
-    for (int i = 0; i <= 40; ++i) {
-        const int level = i <= 20 ? i : 40 - i;
+    for (int i = 0; i <= 160; ++i) {
+        const int speed = triangle(i, 80);          // 0..40
+        const int throttle = triangle(i + 10, 52);  // 0..26
         link::LiveValues v;
-        v.rpm = static_cast<std::uint16_t>(1500 + 350 * level);
-        v.throttlePercent = static_cast<std::uint8_t>(5 * level);
-        v.throttleMv = static_cast<std::uint16_t>(500 + 200 * level);
+        v.rpm = static_cast<std::uint16_t>(1500 + 175 * speed);
+        v.throttlePercent = static_cast<std::uint8_t>(throttle * 100 / 26);
+        v.throttleMv = static_cast<std::uint16_t>(500 + 150 * throttle);
         v.supplyMv = 13900;
-        v.advance = {10 + level, 10 + level};
+        v.advance = {10 + speed / 2, 10 + speed / 2};
+        v.maxAdvance = {32, 32};
+        v.servoDesiredMv = static_cast<std::uint16_t>(1200 + 60 * speed);
+        v.servoMeasuredMv = static_cast<std::uint16_t>(1170 + 60 * speed);
         v.pickupSignal = {true, true};
         v.running = true;
+        v.powerOut = {true, speed > 30, false};
         v.protocolVersion = kProtocolVersion;
         text += logs::FormatLiveRow(50 * i, v, buffer);
     }
@@ -122,18 +131,18 @@ TEST_P(WindowReplay, ALogPlaysInTheWindowWithTheCellsShadedAndThePortSilent) {
 
     trigger(program, "MenuCellTime");
     auto* speed = widget<QComboBox>(program, "ComboBoxReplaySpeed");
-    speed->setCurrentIndex(4);
-    emit speed->activated(4);
+    speed->setCurrentIndex(5);
+    emit speed->activated(5);
     QTest::mouseClick(widget<QPushButton>(program, "ButtonReplayPlay"), Qt::LeftButton);
     EXPECT_TRUE(logic.session().replay()->playing());
     ASSERT_TRUE(waitFor([&] { return !logic.session().replay()->playing(); }, 10000));
     tz::testing::tickWindow(program, presenter::LogCommands::kCellTimeTicks);
 
-    // The last row shows, the engine's two seconds are in the cells, the
+    // The last row shows, the engine's eight seconds are in the cells, the
     // longest shaded darkest, and nothing went to the port.
     EXPECT_EQ(model["LabelRpm"].caption, "RPM = 1500 ");
-    EXPECT_EQ(logic.session().cellTime().totalMs(), 2000);
-    EXPECT_EQ(model["LabelReplayTime"].caption, "0:02.0 / 0:02.0");
+    EXPECT_EQ(logic.session().cellTime().totalMs(), 8000);
+    EXPECT_EQ(model["LabelReplayTime"].caption, "0:08.0 / 0:08.0");
     EXPECT_EQ(device.drain(), 0u);
     int darkest = 0;
     for (ui::ControlId cell : logic.index().cellEdits) {
@@ -151,7 +160,7 @@ TEST_P(WindowReplay, ALogPlaysInTheWindowWithTheCellsShadedAndThePortSilent) {
               texts::fillIn(texts::logText(texts::LogText::CellTime, language), {"0.0"}));
 
     if (const char* directory = std::getenv("TZ_SCREENSHOT_DIR")) {
-        logic.trackBarChanged(model.id(ui::ControlName{"TrackBarReplay"}), 10);
+        logic.trackBarChanged(model.id(ui::ControlName{"TrackBarReplay"}), 37);
         tz::testing::tickWindow(program);
         EXPECT_TRUE(
             saveScreenshot(program.window(), QStringLiteral("%1/replay_%2.png")
