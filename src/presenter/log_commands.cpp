@@ -115,7 +115,11 @@ LogCommands::LogCommands(ui::ControlModel& controls, const design::WindowIndex& 
       captions_(captions),
       dialogs_(dialogs),
       clock_(clock),
-      openLogFile_(std::move(openLogFile)) {}
+      openLogFile_(std::move(openLogFile)),
+      statusBar_(controls.id(ctl::StatusBar1)),
+      positionBar_(controls.id(ctl::TrackBarReplay)),
+      timeLabel_(controls.id(ctl::LabelReplayTime)),
+      playButton_(controls.id(ctl::ButtonReplayPlay)) {}
 
 texts::Language LogCommands::language() const {
     return texts::languageFromIndex(captions_.language()).value_or(texts::Language::English);
@@ -201,15 +205,18 @@ void LogCommands::showRecording() {
         controls_.setEnabled(controls_.id(ctl::MenuRecordLive), !on);
         controls_.setEnabled(controls_.id(ctl::MenuStopRecording), on);
     }
-    const ui::ControlId status = controls_.id(ctl::StatusBar1);
     if (!on) {
-        controls_.setPanelText(status, 5, "");
+        recordingStatus_ = {};
+        controls_.setPanelText(statusBar_, 5, "");
         return;
     }
-    controls_.setPanelText(status, 5,
-                           fillIn(logText(LogText::RecordingStatus, language()),
-                                  {formatRecordingTime(session_.recordingMs()),
-                                   std::to_string(session_.recordedRows())}));
+    const std::int64_t ms = session_.recordingMs();
+    const Shown now{ms / 1000, session_.recordedRows(), true, language()};
+    if (now == recordingStatus_) return;
+    recordingStatus_ = now;
+    controls_.setPanelText(statusBar_, 5,
+                           fillIn(logText(LogText::RecordingStatus, now.language),
+                                  {formatRecordingTime(ms), std::to_string(now.rows)}));
 }
 
 // ---- Replay
@@ -285,19 +292,22 @@ void LogCommands::replayStarted(bool on) {
     // The log speaks for the unit: no banner while it plays.
     monitor_.showConnection(true);
     controls_.setCaption(controls_.id(ctl::LabelReplayFile), replayName_);
+    replayStatus_ = {};
     controls_.setRange(controls_.id(ctl::TrackBarReplay), 0,
                        static_cast<int>(session_.replay()->durationMs() / 100));
 }
 
 void LogCommands::showReplay() {
     const logs::LogPlayer& player = *session_.replay();
-    controls_.setPosition(controls_.id(ctl::TrackBarReplay),
-                          static_cast<int>(player.positionMs() / 100));
-    controls_.setCaption(
-        controls_.id(ctl::LabelReplayTime),
-        formatLogTime(player.positionMs()) + " / " + formatLogTime(player.durationMs()));
-    controls_.setCaption(controls_.id(ctl::ButtonReplayPlay),
-                         logText(player.playing() ? LogText::Pause : LogText::Play, language()));
+    const std::int64_t tenths = player.positionMs() / 100;
+    const Shown now{tenths, 0, player.playing(), language()};
+    if (now == replayStatus_) return;
+    replayStatus_ = now;
+    controls_.setPosition(positionBar_, static_cast<int>(tenths));
+    controls_.setCaption(timeLabel_, formatLogTime(player.positionMs()) + " / " +
+                                         formatLogTime(player.durationMs()));
+    controls_.setCaption(playButton_,
+                         logText(now.playing ? LogText::Pause : LogText::Play, now.language));
 }
 
 // ---- Time per map cell
@@ -323,21 +333,25 @@ void LogCommands::resetCellTime() {
     shadeCells(true);
 }
 
+// The colours follow the longest time, so all are worked out anew; only the
+// tool tips of cells whose time changed are written again.
 void LogCommands::shadeCells(bool force) {
     if (!cellTimeOn_) return;
     if (!force && --cellTimeCountdown_ > 0) return;
     cellTimeCountdown_ = kCellTimeTicks;
-    const logs::CellTime& time = session_.cellTime();
-    if (!force && time.totalMs() == shadedTotalMs_ && language() == shadedLanguage_) return;
-    shadedTotalMs_ = time.totalMs();
+    if (force || language() != shadedLanguage_) shadedMs_.fill(-1);
     shadedLanguage_ = language();
+    const logs::CellTime& time = session_.cellTime();
 
-    const std::string_view pattern = logText(LogText::CellTime, language());
+    const std::string_view pattern = logText(LogText::CellTime, shadedLanguage_);
     std::array<ui::Colour, kMapRows * kMapColumns> colours;
     for (int r = 0; r < kMapRows; ++r) {
         for (int c = 0; c < kMapColumns; ++c) {
             const auto i = static_cast<std::size_t>(kMapColumns * r + c);
-            colours[i] = cellShade(time.ms(r, c), time.longestMs());
+            const std::int64_t ms = time.ms(r, c);
+            colours[i] = cellShade(ms, time.longestMs());
+            if (ms == shadedMs_[i]) continue;
+            shadedMs_[i] = ms;
             char seconds[32];
             std::snprintf(seconds, sizeof seconds, "%.1f", time.seconds(r, c));
             controls_.setHint(index_.cellEdits[i], fillIn(pattern, {seconds}));

@@ -88,12 +88,30 @@ class LogCommands {
     Clock& clock_;
     OpenLogFileFunction openLogFile_;
 
+    // The controls written at every tick.
+    ui::ControlId statusBar_;
+    ui::ControlId positionBar_;
+    ui::ControlId timeLabel_;
+    ui::ControlId playButton_;
+
     std::string directory_;  // of the last log chosen
     std::string replayName_;
     bool recordingShown_ = false;
+    // What the status panel and the replay bar show, to write them only
+    // when it changes.
+    struct Shown {
+        std::int64_t seconds = -1;
+        std::size_t rows = 0;
+        bool playing = false;
+        texts::Language language = texts::Language::English;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown recordingStatus_;
+    Shown replayStatus_;
     bool cellTimeOn_ = false;
     int cellTimeCountdown_ = 0;
-    std::int64_t shadedTotalMs_ = -1;
+    // The milliseconds each cell's tool tip shows (-1: to be written).
+    std::array<std::int64_t, kMapRows * kMapColumns> shadedMs_{};
     texts::Language shadedLanguage_ = texts::Language::English;
 };
 
