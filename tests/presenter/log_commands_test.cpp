@@ -7,6 +7,7 @@
 
 #include "logs/live_csv.h"
 #include "platform/atomic_file.h"
+#include "sim/log_replay.h"
 #include "texts/live_log_texts.h"
 #include "unit_fixture.h"
 
@@ -119,6 +120,13 @@ TEST_F(LogCommandsTest, RecordingIntoAFileUntilStoppedAndAFileThatCannotBeCreate
     EXPECT_EQ(log.log.rows[2].values.rpm, 4000);
     // The next dialog starts in the directory chosen last.
     EXPECT_EQ(dialogs.saveRequests.back().fileName.rfind(dir.path() + "/nowhere/live-", 0), 0u);
+
+    // What the window recorded, the simulated unit and the window replay.
+    sim::MonitorFields fields;
+    sim::ApplyReplay(log.log, false, 0, fields);
+    EXPECT_EQ(fields.get("rpm"), 4000);
+    ASSERT_TRUE(window->logs().replayFile(dir.file("ride.csv")));
+    EXPECT_EQ(control("LabelRpm").caption, "RPM = 4000 ");
 }
 
 TEST_F(LogCommandsTest, AReplayShowsTheLogOnTheClockWhileTheLinkStaysSilent) {
