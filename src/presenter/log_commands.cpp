@@ -267,11 +267,13 @@ bool LogCommands::replayFile(const std::string& path) {
 void LogCommands::stopReplay() {
     if (!session_.replaying()) return;
     session::Events events = session_.stopReplay();
-    // The labels show the unit again: its last values at once, and the
-    // placeholders while it does not answer.
-    events.insert(events.begin(), link::MonitorFrame{session_.live(), true});
+    // The labels show the unit again: its last values at once, or the
+    // not-connected placeholders while it does not answer.
+    if (session_.connected())
+        events.insert(events.begin(), link::MonitorFrame{session_.live(), true});
+    else
+        events.insert(events.begin(), link::ConnectionLost{true});
     view_.apply(events);
-    if (!session_.connected()) captions_.fillCaptions();
     replayStarted(false);
 }
 
