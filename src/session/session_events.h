@@ -26,11 +26,11 @@ struct RecordingFailed {
     std::size_t rows = 0;
 };
 
-using Event = std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
-                           link::ProgressChanged, link::ProgressShown, link::TransferEnded,
-                           link::PortOpened, link::ImageRepaired, link::ImageRead,
-                           link::MonitorFrame, link::ConnectionLost, HistoryRestored,
-                           RecordingFailed>;
+using Event =
+    std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
+                 link::ProgressChanged, link::ProgressShown, link::TransferEnded, link::PortOpened,
+                 link::ImageRepaired, link::ImageRead, link::MonitorFrame, link::ConnectionLost,
+                 HistoryRestored, RecordingFailed>;
 using Events = std::vector<Event>;
 
 }  // namespace tz::session
