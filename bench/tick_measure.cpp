@@ -83,6 +83,13 @@ struct NoSurfaces : tz::Surfaces {
     void paint(tz::ui::ControlId, const std::function<void(tz::graphs::Canvas&)>&) override {}
     void movePointer(tz::ui::ControlId, int, int) override {}
 };
+struct NoClipboard : tz::Clipboard {
+    std::string text() const override { return ""; }
+    void setText(std::string_view) override {}
+};
+struct NoNumbers : tz::NumberDialog {
+    std::optional<double> askNumber(const tz::NumberRequest&) override { return {}; }
+};
 
 }  // namespace
 
@@ -102,6 +109,8 @@ int main(int argc, char** argv) {
     NoDesktop desktop;
     NoClock clock;
     NoSurfaces surfaces;
+    NoClipboard clipboard;
+    NoNumbers numbers;
     tz::presenter::WindowPresenter window(
         tz::presenter::WindowServices{settings,
                                       dialogs,
@@ -111,6 +120,8 @@ int main(int argc, char** argv) {
                                       desktop,
                                       clock,
                                       surfaces,
+                                      clipboard,
+                                      numbers,
                                       "",
                                       "",
                                       {},

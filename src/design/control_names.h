@@ -107,6 +107,7 @@
     X(LabelVerze2)               \
     X(LabelVerze3)               \
     X(MenuAbout)                 \
+    X(MenuAddCells)              \
     X(MenuContens)               \
     X(MenuCzech)                 \
     X(MenuEnglish)               \
@@ -123,10 +124,20 @@
     X(MenuRead)                  \
     X(MenuSave)                  \
     X(MenuSaveExeDir)            \
+    X(MenuScaleCells)            \
+    X(MenuSetCells)              \
+    X(MenuSmoothCells)           \
     X(MenuVerify)                \
     X(MenuZnovu)                 \
     X(MenuZpet)                  \
     X(PageControl1)              \
+    X(PopupAddCells)             \
+    X(PopupCopyCells)            \
+    X(PopupMapCells)             \
+    X(PopupPasteCells)           \
+    X(PopupScaleCells)           \
+    X(PopupSetCells)             \
+    X(PopupSmoothCells)          \
     X(RadioGroupGraphMode)       \
     X(RadioGroupInput1)          \
     X(RadioGroupInput2)          \

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace tz::design {
@@ -60,6 +61,12 @@ constexpr auto kToolsMenu = std::to_array<MenuEntry>({
      .extraShortcuts = kRedoKeys,
      .enabled = false},
     {.name = "MenuInterpol", .caption = "Interpolace", .shortcut = "Ctrl+I"},
+    // The table tools act on the selected map cells: disabled until some are.
+    kSeparator,
+    {.name = "MenuSetCells", .caption = "&Set to...", .enabled = false},
+    {.name = "MenuAddCells", .caption = "&Add...", .enabled = false},
+    {.name = "MenuScaleCells", .caption = "Scal&e %...", .enabled = false},
+    {.name = "MenuSmoothCells", .caption = "S&mooth", .enabled = false},
 });
 
 constexpr auto kLanguageMenu = std::to_array<MenuEntry>({
@@ -102,7 +109,29 @@ Control menuItem(const MenuEntry& entry) {
     return item;
 }
 
+// The context menu of the map cells. Its shortcuts are only shown: the keys
+// reach the cells themselves.
+constexpr auto kMapCellsMenu = std::to_array<MenuEntry>({
+    {.name = "PopupCopyCells", .caption = "&Copy", .shortcut = "Ctrl+C"},
+    {.name = "PopupPasteCells", .caption = "&Paste", .shortcut = "Ctrl+V"},
+    kSeparator,
+    {.name = "PopupSetCells", .caption = "&Set to...", .enabled = false},
+    {.name = "PopupAddCells", .caption = "&Add...", .enabled = false},
+    {.name = "PopupScaleCells", .caption = "Scal&e %...", .enabled = false},
+    {.name = "PopupSmoothCells", .caption = "S&mooth", .enabled = false},
+});
+
 }  // namespace
+
+void buildMapCellsMenu(ui::ControlModel& model) {
+    ui::Control popup = control(Kind::Menu, "PopupMapCells", {});
+    popup.popup = true;
+    const ui::ControlId menu = model.add(std::move(popup));
+    const Builder items(model, menu);
+    for (const MenuEntry& entry : kMapCellsMenu) items.add(menuItem(entry));
+    for (int k = 0; k < 100; ++k)
+        model.setContextMenu(model.id(ui::ControlName{"Edit" + std::to_string(50 + k)}), menu);
+}
 
 void buildMainMenu(ui::ControlModel& model) {
     const Builder bar(model, model.add(control(Kind::Menu, "MainMenu1", {})));

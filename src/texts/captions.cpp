@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "texts/messages.h"
+#include "texts/table_texts.h"
 
 namespace tz::texts {
 namespace {
@@ -82,6 +83,7 @@ std::vector<CaptionAssignment> fillCaptions(const CaptionInputs& inputs) {
                                            : translated(ignAllCaption(), language)));
 
     w.add(hints());
+    w.add(tableToolCaptions());
 
     if (!inputs.connected) {
         w.add(notConnectedEntryCaptions());
