@@ -12,6 +12,14 @@
 
 namespace tz::gui {
 
+namespace {
+
+// The prompt wraps at this width; the number box holds "-1000.0" at ease.
+constexpr int kPromptWidth = 280;
+constexpr int kNumberWidth = 90;
+
+}  // namespace
+
 std::string QtClipboard::text() const {
     return QGuiApplication::clipboard()->text().toStdString();
 }
@@ -26,13 +34,16 @@ NumberBox::NumberBox(const NumberRequest& request, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* prompt = new QLabel(toQString(request.prompt), this);
     prompt->setBuddy(number_);
+    prompt->setWordWrap(true);
+    prompt->setFixedWidth(kPromptWidth);
     layout->addWidget(prompt);
 
     number_->setDecimals(request.decimals);
     number_->setRange(request.minimum, request.maximum);
     number_->setValue(request.initial);
     number_->setAlignment(Qt::AlignRight);
-    layout->addWidget(number_);
+    number_->setFixedWidth(kNumberWidth);
+    layout->addWidget(number_, 0, Qt::AlignLeft);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(toQString(request.okText));

@@ -253,7 +253,7 @@ bool TableCommands::copyFrom(const Place& at, bool boxMayCopy) {
     const editing::CellBlock block = editing::copyCells(*t, range);
     services_.clipboard.setText(editing::formatCellBlock(block));
     messageLine_.show(
-        texts::toolResultLine(TableTool::Copy, 0, block.rows * block.columns, 0, language()),
+        texts::toolResultLine(TableTool::Copy, block.rows * block.columns, 0, language()),
         ui::Colour::ButtonFace);
     return true;
 }
@@ -281,7 +281,7 @@ bool TableCommands::pasteAt(const Place& at, bool boxMayPaste) {
     commitTyping();
     const std::unique_ptr<editing::CellTable> t = table(at.grid);
     const editing::ToolResult result = editing::pasteCells(*t, target, block);
-    finish(at.grid, TableTool::Paste, 0, result, true);
+    finish(at.grid, TableTool::Paste, result, true);
     return true;
 }
 
@@ -316,7 +316,7 @@ void TableCommands::setCells() {
                                             t->value(range.topLeft()), limits.min, limits.max, 0);
     if (!value) return;
     const int v = static_cast<int>(std::lround(*value));
-    finish(Grid::Map, TableTool::Set, v, editing::setCells(*t, range, v), false);
+    finish(Grid::Map, TableTool::Set, editing::setCells(*t, range, v), false);
 }
 
 void TableCommands::addToCells() {
@@ -328,7 +328,7 @@ void TableCommands::addToCells() {
     if (!amount) return;
     const int a = static_cast<int>(std::lround(*amount));
     lastAmount_ = a;
-    finish(Grid::Map, TableTool::Add, a, editing::addToCells(*table(Grid::Map), range, a), false);
+    finish(Grid::Map, TableTool::Add, editing::addToCells(*table(Grid::Map), range, a), false);
 }
 
 void TableCommands::scaleCells() {
@@ -339,15 +339,15 @@ void TableCommands::scaleCells() {
         ask(TableText::ScaleTitle, TableText::ScalePrompt, lastPercent_, 0, kMaxPercent, 1);
     if (!percent) return;
     lastPercent_ = *percent;
-    finish(Grid::Map, TableTool::Scale, *percent,
-           editing::scaleCells(*table(Grid::Map), range, *percent), false);
+    finish(Grid::Map, TableTool::Scale, editing::scaleCells(*table(Grid::Map), range, *percent),
+           false);
 }
 
 void TableCommands::smoothCells() {
     const CellRange range = selectedRange();
     if (range.empty() || binding_.busy()) return;
     commitTyping();
-    finish(Grid::Map, TableTool::Smooth, 0, editing::smoothCells(*table(Grid::Map), range), false);
+    finish(Grid::Map, TableTool::Smooth, editing::smoothCells(*table(Grid::Map), range), false);
 }
 
 bool TableCommands::clicked(ui::ControlId control) {
@@ -379,16 +379,16 @@ void TableCommands::commitTyping() {
     edits_.commitEdit();
 }
 
-void TableCommands::finish(Grid grid, TableTool tool, double amount,
-                           const editing::ToolResult& result, bool selectWritten) {
+void TableCommands::finish(Grid grid, TableTool tool, const editing::ToolResult& result,
+                           bool selectWritten) {
     edits_.commitEdit();
     const CellRange& r = result.range;
     if (grid == Grid::Map && selectWritten && !r.empty())
         graphs_.area().selectCells(r.topLeft(), lastCell(r));
     updateTools();
-    messageLine_.show(texts::toolResultLine(tool, amount, r.rowCount() * r.columnCount(),
-                                            result.clamped, language()),
-                      ui::Colour::ButtonFace);
+    messageLine_.show(
+        texts::toolResultLine(tool, r.rowCount() * r.columnCount(), result.clamped, language()),
+        ui::Colour::ButtonFace);
 }
 
 void TableCommands::refused(std::string_view line) {

@@ -112,7 +112,7 @@ class TableCommands {
     // The typed but not yet committed value becomes a step of its own.
     void commitTyping();
     // Commits a tool's change as one step and reports it.
-    void finish(Grid grid, texts::TableTool tool, double amount, const editing::ToolResult& result,
+    void finish(Grid grid, texts::TableTool tool, const editing::ToolResult& result,
                 bool selectWritten);
     void refused(std::string_view line);
     // Asks for the tool's number; nothing when the user cancelled.

@@ -53,7 +53,7 @@ std::string pasteRefusedLine(const editing::CellTextError& error, texts::Languag
     const texts::PasteFault fault = error.kind == Kind::NotANumber ? texts::PasteFault::NotANumber
                                     : error.kind == Kind::TooLarge ? texts::PasteFault::TooLarge
                                                                    : texts::PasteFault::NoValues;
-    return texts::pasteRefusedLine(fault, error.row + 1, error.column + 1, error.field, language);
+    return texts::pasteRefusedLine(fault, error.row + 1, error.column + 1, language);
 }
 
 }  // namespace tz::session

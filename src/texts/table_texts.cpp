@@ -1,8 +1,6 @@
 #include "texts/table_texts.h"
 
 #include <array>
-#include <cmath>
-#include <cstdio>
 
 namespace tz::texts {
 namespace {
@@ -28,8 +26,8 @@ constexpr std::array<Translations, 9> kTexts{{
     sameInAll("OK"),
     {"Cancel", "Abbrechen", "Annuler", "Zrušit"},
     // NotRectangle
-    {"The selected cells do not form a rectangle.", "Die ausgewählten Zellen bilden kein Rechteck.",
-     "Les cellules sélectionnées ne forment pas un rectangle.", "Vybrané buňky netvoří obdélník."},
+    {"The selection is not a rectangle", "Die Auswahl ist kein Rechteck",
+     "La sélection n'est pas un rectangle", "Výběr není obdélník"},
 }};
 
 constexpr Translations kSetCaption{"&Set to...", "&Setzen auf...", "&Fixer à...",
@@ -91,22 +89,6 @@ constexpr auto kCaptions = std::to_array<CaptionRow>({
     {"PopupSmoothCells", Aspect::MenuHint, kSmoothHint},
 });
 
-// A number as the language writes it: whole, or with one decimal after the
-// language's decimal mark.
-std::string number(double v, Language language, bool sign) {
-    const double tenths = std::round(v * 10);
-    char text[48];
-    if (std::fmod(tenths, 10) == 0)
-        std::snprintf(text, sizeof text, sign ? "%+.0f" : "%.0f", tenths / 10);
-    else
-        std::snprintf(text, sizeof text, sign ? "%+.1f" : "%.1f", tenths / 10);
-    std::string out = text;
-    if (language != Language::English)
-        for (char& c : out)
-            if (c == '.') c = ',';
-    return out;
-}
-
 // "12 cells" with the noun in the number the count asks for.
 std::string cellCount(int n, Language language) {
     const std::string count = std::to_string(n);
@@ -125,36 +107,22 @@ std::string cellCount(int n, Language language) {
     return count;
 }
 
-std::string toolLabel(TableTool tool, double amount, Language language) {
-    constexpr std::array<Translations, 6> kLabels{{
-        {"Copied", "Kopiert", "Copié", "Zkopírováno"},
-        {"Pasted", "Eingefügt", "Collé", "Vloženo"},
-        {"Set to ", "Gesetzt auf ", "Fixé à ", "Nastaveno na "},
-        {"Added ", "Addiert ", "Ajouté ", "Přičteno "},
-        {"Scaled to ", "Skaliert auf ", "Multiplié par ", "Změněno na "},
-        {"Smoothed", "Geglättet", "Lissé", "Vyhlazeno"},
-    }};
-    std::string label(translated(kLabels[static_cast<std::size_t>(tool)], language));
-    if (tool == TableTool::Set) label += number(amount, language, false);
-    if (tool == TableTool::Add) label += number(amount, language, true);
-    if (tool == TableTool::Scale) label += number(amount, language, false) + " %";
-    return label;
-}
-
-std::string limitedPart(int clamped, Language language) {
-    const std::string k = std::to_string(clamped);
+// ", 3 limited": how many results were limited to their cell's range.
+std::string limitedPart(int k, Language language) {
+    const std::string count = ", " + std::to_string(k);
     switch (language) {
         case Language::English:
-            return ", " + k + " of them limited to the cell range";
+            return count + " limited";
         case Language::German:
-            return ", davon " + k + " auf den Zellbereich begrenzt";
+            return count + " begrenzt";
         case Language::French:
-            return ", dont " + k + (clamped == 1 ? " limitée" : " limitées") +
-                   " à la plage de la cellule";
+            return count + (k == 1 ? " limitée" : " limitées");
         case Language::Czech:
-            return ", z toho omezeno na rozsah buňky: " + k;
+            if (k == 1) return count + " omezena";
+            if (k >= 2 && k <= 4) return count + " omezeny";
+            return count + " omezeno";
     }
-    return {};
+    return count;
 }
 
 }  // namespace
@@ -167,56 +135,48 @@ std::span<const CaptionRow> tableToolCaptions() {
     return kCaptions;
 }
 
-std::string toolResultLine(TableTool tool, double amount, int cells, int clamped,
-                           Language language) {
-    std::string line = toolLabel(tool, amount, language);
-    line += language == Language::French ? " : " : ": ";
+std::string toolResultLine(TableTool tool, int cells, int clamped, Language language) {
+    // English reads "Pasted 6 cells", the others "Eingefügt: 6 Zellen".
+    constexpr std::array<Translations, 6> kVerbs{{
+        {"Copied ", "Kopiert: ", "Copié : ", "Zkopírováno: "},
+        {"Pasted ", "Eingefügt: ", "Collé : ", "Vloženo: "},
+        {"Set ", "Gesetzt: ", "Fixé : ", "Nastaveno: "},
+        {"Added to ", "Addiert: ", "Ajouté : ", "Přičteno: "},
+        {"Scaled ", "Skaliert: ", "Multiplié : ", "Vynásobeno: "},
+        {"Smoothed ", "Geglättet: ", "Lissé : ", "Vyhlazeno: "},
+    }};
+    std::string line(translated(kVerbs[static_cast<std::size_t>(tool)], language));
     line += cellCount(cells, language);
     if (clamped > 0) line += limitedPart(clamped, language);
-    return line + ".";
+    return line;
 }
 
-std::string pasteRefusedLine(PasteFault fault, int row, int column, std::string_view field,
-                             Language language) {
+std::string pasteRefusedLine(PasteFault fault, int row, int column, Language language) {
     const std::string r = std::to_string(row);
     const std::string c = std::to_string(column);
-    const std::string f(field);
     switch (fault) {
         case PasteFault::NoValues:
-            return std::string(translated({"Nothing pasted: the clipboard holds no values.",
-                                           "Nichts eingefügt: Die Zwischenablage enthält keine "
-                                           "Werte.",
-                                           "Rien n'a été collé : le presse-papiers ne contient "
-                                           "aucune valeur.",
-                                           "Nic nevloženo: schránka neobsahuje žádné hodnoty."},
-                                          language));
+            return std::string(
+                translated({"Nothing to paste: no values", "Nichts einzufügen: keine Werte",
+                            "Rien à coller : aucune valeur", "Není co vložit: žádné hodnoty"},
+                           language));
         case PasteFault::TooLarge:
             return std::string(
-                translated({"Nothing pasted: the clipboard holds too many rows or "
-                            "columns.",
-                            "Nichts eingefügt: Die Zwischenablage enthält zu viele "
-                            "Zeilen oder Spalten.",
-                            "Rien n'a été collé : le presse-papiers contient trop de "
-                            "lignes ou de colonnes.",
-                            "Nic nevloženo: schránka obsahuje příliš mnoho řádků "
-                            "nebo sloupců."},
+                translated({"Too many rows or columns", "Zu viele Zeilen oder Spalten",
+                            "Trop de lignes ou de colonnes", "Příliš mnoho řádků či sloupců"},
                            language));
         case PasteFault::NotANumber:
             break;
     }
     switch (language) {
         case Language::English:
-            return "Nothing pasted: row " + r + ", column " + c +
-                   " of the clipboard is not a number (\"" + f + "\").";
+            return "Not a number in row " + r + ", column " + c;
         case Language::German:
-            return "Nichts eingefügt: Zeile " + r + ", Spalte " + c +
-                   " der Zwischenablage ist keine Zahl („" + f + "“).";
+            return "Keine Zahl in Zeile " + r + ", Spalte " + c;
         case Language::French:
-            return "Rien n'a été collé : ligne " + r + ", colonne " + c +
-                   " du presse-papiers n'est pas un nombre (« " + f + " »).";
+            return "Pas un nombre en ligne " + r + ", colonne " + c;
         case Language::Czech:
-            return "Nic nevloženo: řádek " + r + ", sloupec " + c + " schránky není číslo („" + f +
-                   "“).";
+            return "Není číslo: řádek " + r + ", sloupec " + c;
     }
     return {};
 }
