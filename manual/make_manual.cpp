@@ -4,10 +4,12 @@
 //
 // The HTML is read as UTF-8 and laid out by the toolkit's rich-text engine,
 // so it may use what that engine understands: headings, paragraphs, lists,
-// tables and a simple style sheet. It runs without a display under the
-// offscreen platform.
+// tables, pictures and a simple style sheet. A picture's file name is taken
+// relative to the HTML file; a picture that cannot be read fails the run. It
+// runs without a display under the offscreen platform.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -15,10 +17,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFormat>
 #include <QTextFrame>
 #include <QTextStream>
 #include <QTextTable>
+#include <QUrl>
 
 namespace {
 
@@ -54,6 +59,21 @@ void spaceBelowTables(QTextDocument& document) {
 
 void complain(const QString& text) {
     QTextStream(stderr) << "tz_make_manual: " << text << '\n';
+}
+
+// The pictures the document names but cannot load.
+QStringList missingPictures(const QTextDocument& document) {
+    QStringList missing;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat()) continue;
+            const QString name = format.toImageFormat().name();
+            if (document.resource(QTextDocument::ImageResource, QUrl(name)).isNull())
+                missing.append(name);
+        }
+    }
+    return missing;
 }
 
 // The page number as "n / N", centred under a thin rule.
@@ -103,7 +123,13 @@ int main(int argc, char* argv[]) {
     bodyFont.setPointSizeF(kBodyPointSize);
     document.setDefaultFont(bodyFont);
     document.setDocumentMargin(0);
+    document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(inPath).absoluteFilePath()));
     document.setHtml(html);
+    if (const QStringList missing = missingPictures(document); !missing.isEmpty()) {
+        complain(
+            QStringLiteral("cannot read the pictures %1").arg(missing.join(QStringLiteral(", "))));
+        return 1;
+    }
     spaceBelowTables(document);
     writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
 
