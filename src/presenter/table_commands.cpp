@@ -113,9 +113,10 @@ TableCommands::SelectionKind TableCommands::selectionKind() const {
     return s.selectedRange().empty() ? SelectionKind::Other : SelectionKind::Rectangle;
 }
 
-CellRange TableCommands::selectedRange() {
+CellRange TableCommands::selectedRange() const {
     if (selectionKind() != SelectionKind::Rectangle) return {};
-    return graphs_.selection().selectedRange().intersected(table(Grid::Map)->area());
+    const editing::AdvanceMapTable map(session_.image(), tpsRows());
+    return graphs_.selection().selectedRange().intersected(map.area());
 }
 
 texts::Language TableCommands::language() const {
@@ -375,7 +376,12 @@ bool TableCommands::clicked(ui::ControlId control) {
 // ---- Committing
 
 void TableCommands::commitTyping() {
-    binding_.readControls(session_.image());
+    // Only a real change is recorded: with programming after change on,
+    // every record programs the unit, and moving between cells must not.
+    Image typed = session_.image();
+    binding_.readControls(typed);
+    if (typed == session_.image()) return;
+    session_.image() = typed;
     edits_.commitEdit();
 }
 

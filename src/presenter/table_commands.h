@@ -96,7 +96,7 @@ class TableCommands {
     editing::CellRange gridArea() const;
     SelectionKind selectionKind() const;
     // The selected rectangle within the rows the map uses; {} for none.
-    editing::CellRange selectedRange();
+    editing::CellRange selectedRange() const;
     texts::Language language() const;
 
     bool arrowKey(const Place& at, int rowStep, int columnStep, bool extend);
@@ -109,7 +109,7 @@ class TableCommands {
     // Pastes the clipboard at the selection or the place; false when the edit
     // box should paste its text instead.
     bool pasteAt(const Place& at, bool boxMayPaste);
-    // The typed but not yet committed value becomes a step of its own.
+    // A typed but not yet committed value becomes a step of its own.
     void commitTyping();
     // Commits a tool's change as one step and reports it.
     void finish(Grid grid, texts::TableTool tool, const editing::ToolResult& result,

@@ -85,11 +85,19 @@ TEST_F(TableTools, ArrowsMoveBetweenCellsAsShown) {
     EXPECT_FALSE(key(id("EditOmez1"), kKeyDown)) << "not a table";
 }
 
-TEST_F(TableTools, ArrowsCommitTheTypedValueAsEnterDoes) {
-    controls().userSetText(cell(4, 4), "12");
-    key(cell(4, 4), kKeyRight);
-    EXPECT_EQ(value(4, 4), 12);
+TEST_F(TableTools, ArrowsCommitATypedValueButMovingAloneRecordsNothing) {
+    // Armed, programming after change programs every record.
+    controls().userSetChecked(id("CheckBoxProgHned"), true);
+    w().checkBoxReleased(id("CheckBoxProgHned"));
+    for (int c = 0; c < 3; ++c) key(cell(4, c), kKeyRight);
+    EXPECT_FALSE(undoable());
+    EXPECT_EQ(w().session().link().transfer().state, link::LinkState::Idle);
+
+    controls().userSetText(cell(4, 3), "12");
+    key(cell(4, 3), kKeyRight);
+    EXPECT_EQ(value(4, 3), 12);
     EXPECT_TRUE(undoable());
+    EXPECT_EQ(w().session().link().transfer().state, link::LinkState::Programming);
 }
 
 TEST_F(TableTools, WithoutTheTpsMapOnlyTheShownRowIsReached) {
