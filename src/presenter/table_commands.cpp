@@ -62,6 +62,7 @@ TableCommands::TableCommands(ui::ControlModel& controls, const design::WindowInd
         places_[index_.servoRpmEdits[i]] = {Grid::Servo, {0, c}};
         places_[index_.servoMvEdits[i]] = {Grid::Servo, {1, c}};
     }
+    for (std::size_t k = 0; k < toolItems_.size(); ++k) toolItems_[k] = controls_.id(kToolItems[k]);
 }
 
 // ---- Where things are
@@ -125,7 +126,7 @@ texts::Language TableCommands::language() const {
 
 void TableCommands::updateTools() {
     const bool enabled = !selectedRange().empty();
-    for (ui::ControlName item : kToolItems) controls_.setEnabled(controls_.id(item), enabled);
+    for (ui::ControlId item : toolItems_) controls_.setEnabled(item, enabled);
 }
 
 // ---- Keys and focus

@@ -23,6 +23,7 @@
 // every edit is.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -129,6 +130,8 @@ class TableCommands {
     const Captions& captions_;
     Services services_;
     std::unordered_map<ui::ControlId, Place> places_;
+    // The tool items of the Tools menu and of the context menu.
+    std::array<ui::ControlId, 8> toolItems_{};
     editing::GridCursor cursor_;
     // The last numbers given to Add and Scale, offered again.
     double lastAmount_ = 1;
