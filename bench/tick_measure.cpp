@@ -88,6 +88,13 @@ struct NoSurfaces : tz::Surfaces {
     void paint(tz::ui::ControlId, const std::function<void(tz::graphs::Canvas&)>&) override {}
     void movePointer(tz::ui::ControlId, int, int) override {}
 };
+struct NoClipboard : tz::Clipboard {
+    std::string text() const override { return ""; }
+    void setText(std::string_view) override {}
+};
+struct NoNumbers : tz::NumberDialog {
+    std::optional<double> askNumber(const tz::NumberRequest&) override { return {}; }
+};
 
 void measure(int ticks, bool logs) {
     tz::sim::UnitConfig config;
@@ -104,6 +111,8 @@ void measure(int ticks, bool logs) {
     NoDesktop desktop;
     NoClock clock;
     NoSurfaces surfaces;
+    NoClipboard clipboard;
+    NoNumbers numbers;
     tz::presenter::WindowPresenter window(
         tz::presenter::WindowServices{
             settings,
@@ -114,6 +123,8 @@ void measure(int ticks, bool logs) {
             desktop,
             clock,
             surfaces,
+            clipboard,
+            numbers,
             "",
             "",
             {},

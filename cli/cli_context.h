@@ -29,5 +29,6 @@ int readCommand(Context& context);
 int monitorCommand(Context& context);
 int diffCommand(Context& context);
 int restorePointsCommand(Context& context);
+int mapCommand(Context& context);
 
 }  // namespace tz::cli

@@ -40,9 +40,33 @@ constexpr const char* kUsage =
     "                            program, newest first, fields separated by tabs:\n"
     "                            YYYY-MM-DD HH:MM:SS, OPERATION (read, program,\n"
     "                            before-program), UNIT, PATH\n"
+    "  map get IN.ign [--table T] [--range R]\n"
+    "                            print cells as the window copies them: rows top\n"
+    "                            to bottom, values separated by tabs\n"
+    "  map set|add|scale IN.ign OUT.ign NUMBER [--table T] [--range R]\n"
+    "  map smooth IN.ign OUT.ign [--table T] [--range R]\n"
+    "  map paste IN.ign OUT.ign [TEXT|-] [--table T] [--range R]\n"
+    "                            open IN as the window does; set the cells to\n"
+    "                            NUMBER, add NUMBER to them, scale them to NUMBER\n"
+    "                            percent, smooth them (each the mean of itself,\n"
+    "                            weight 4, and its neighbours in the range, 2\n"
+    "                            beside, above or below, 1 diagonal) or paste the\n"
+    "                            block of values in TEXT (standard input without\n"
+    "                            it or with -; tabs, ';' or ',' between values)\n"
+    "                            with its top left at the range's (one value\n"
+    "                            fills the range); each value is limited to its\n"
+    "                            cell's range; repair and save to OUT, and print\n"
+    "                            what was done\n"
+    "                            T: advance (default; rows 1..10 are the throttle\n"
+    "                            rows 0..100 %, row 10 alone without the TPS map),\n"
+    "                            rpm (the map's speeds), servo (row 1 rpm, row 2\n"
+    "                            mV); R: ROW:COLUMN or ROW:COLUMN-ROW:COLUMN,\n"
+    "                            counted from 1, by default the whole table\n"
+    "                            (paste: its first cell)\n"
     "\n"
     "exit status: 0 success, 1 failure (no usable version key, a transfer that\n"
-    "             failed: the reason goes to standard error),\n"
+    "             failed, map paste text that is not a number: the reason goes\n"
+    "             to standard error),\n"
     "             2 a file could not be opened or written (diff: or has no\n"
     "             usable version key), or the port is in use by another\n"
     "             program, 64 wrong usage\n";
@@ -53,10 +77,15 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"normalize", tz::cli::normalizeCommand}, {"image", tz::cli::imageCommand},
-    {"program", tz::cli::programCommand},     {"verify", tz::cli::verifyCommand},
-    {"read", tz::cli::readCommand},           {"monitor", tz::cli::monitorCommand},
-    {"diff", tz::cli::diffCommand},           {"restore-points", tz::cli::restorePointsCommand},
+    {"normalize", tz::cli::normalizeCommand},
+    {"image", tz::cli::imageCommand},
+    {"program", tz::cli::programCommand},
+    {"verify", tz::cli::verifyCommand},
+    {"read", tz::cli::readCommand},
+    {"monitor", tz::cli::monitorCommand},
+    {"diff", tz::cli::diffCommand},
+    {"restore-points", tz::cli::restorePointsCommand},
+    {"map", tz::cli::mapCommand},
 };
 
 }  // namespace

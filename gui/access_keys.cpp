@@ -40,8 +40,8 @@ bool AccessKeys::update(const ui::ControlModel& model) {
     for (ui::ControlId id = 0; id < model.size(); ++id) {
         const ui::Control& menu = model.at(id);
         if (menu.kind != ui::Kind::Menu) continue;
-        const bool isBar =
-            menu.parent == ui::kNoControl || model.at(menu.parent).kind != ui::Kind::Menu;
+        const bool isBar = !menu.popup && (menu.parent == ui::kNoControl ||
+                                           model.at(menu.parent).kind != ui::Kind::Menu);
         std::set<int> taken;
         for (const ui::ControlId entry : model.children(id)) {
             const ui::Control& e = model.at(entry);

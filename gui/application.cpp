@@ -34,6 +34,7 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
           return binding_->widget(0);
       }),
       surfaces_([this] { return binding_.get(); }),
+      numbers_(window_),
       logic_(presenter::WindowServices{settings_,
                                        dialogs ? *dialogs : dialogs_,
                                        keyboard_,
@@ -42,6 +43,8 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
                                        desktop_,
                                        clock_,
                                        surfaces_,
+                                       clipboard_,
+                                       numbers_,
                                        paths.savedImageFile,
                                        paths.testModeMarker,
                                        paths.manualDirectories,

@@ -15,6 +15,7 @@
 #include "gui/qt_serial_port.h"
 #include "gui/qt_services.h"
 #include "gui/surfaces.h"
+#include "gui/table_services.h"
 #include "platform/ini_file.h"
 #include "presenter/window_presenter.h"
 
@@ -57,6 +58,8 @@ class Application {
     QtClock clock_;
     QtPrinter printer_;
     QtSurfaces surfaces_;
+    QtClipboard clipboard_;
+    QtNumberDialog numbers_;
     presenter::WindowPresenter logic_;
     std::unique_ptr<ControlBinding> binding_;
 };

@@ -243,11 +243,17 @@ void ControlBinding::textEdited(ui::ControlId edit, const QString& text) {
     if (!quiet_) model_.userSetText(edit, text.toStdString());
 }
 
-bool ControlBinding::keyPressed(ui::ControlId edit, int key) {
+bool ControlBinding::keyPressed(ui::ControlId edit, const KeyPress& key) {
     if (quiet_) return false;
     const bool consumed = events_.keyPressed(edit, key);
     sync();
     return consumed;
+}
+
+void ControlBinding::editEntered(ui::ControlId edit, FocusCause cause) {
+    if (quiet_) return;
+    events_.editEntered(edit, cause);
+    sync();
 }
 
 void ControlBinding::editExited(ui::ControlId edit) {
@@ -317,6 +323,14 @@ void ControlBinding::trackBarMoved(ui::ControlId trackBar, int position) {
 void ControlBinding::canvasMouse(ui::ControlId surface, const PointerEvent& event) {
     events_.canvasMouse(surface, event);
     sync();
+}
+
+void ControlBinding::contextMenuRequested(ui::ControlId control, const QPoint& globalPos) {
+    if (quiet_) return;
+    // The logic brings the items up to date before the menu shows them.
+    events_.contextMenuOpening(control);
+    sync();
+    menus_->popup(model_.at(control).contextMenu, globalPos);
 }
 
 }  // namespace tz::gui

@@ -62,7 +62,8 @@ class ControlBinding : public QObject, private UserInput {
   private:
     // UserInput: record in the model, tell the logic, mirror the result.
     void textEdited(ui::ControlId edit, const QString& text) override;
-    bool keyPressed(ui::ControlId edit, int key) override;
+    bool keyPressed(ui::ControlId edit, const KeyPress& key) override;
+    void editEntered(ui::ControlId edit, FocusCause cause) override;
     void editExited(ui::ControlId edit) override;
     void upDownStepped(ui::ControlId upDown, int direction) override;
     void checkToggled(ui::ControlId checkBox, bool checked) override;
@@ -74,6 +75,7 @@ class ControlBinding : public QObject, private UserInput {
     void pageChanged(ui::ControlId pageControl, int index) override;
     void trackBarMoved(ui::ControlId trackBar, int position) override;
     void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
+    void contextMenuRequested(ui::ControlId control, const QPoint& globalPos) override;
 
     void createNewControls();
     // Whether a menu entry changed since the revision.

@@ -1,7 +1,9 @@
 #include "gui/control_widgets.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,8 +23,6 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow) {
     return button;
 }
 
-// The character a key press produces, as the logic counts keys; 0 for keys
-// without one (arrows, function keys).
 class RadioButton : public QRadioButton {
   public:
     using QRadioButton::QRadioButton;
@@ -31,13 +31,43 @@ class RadioButton : public QRadioButton {
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
-int characterCode(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
-    const QString text = event.text();
-    return text.isEmpty() ? 0 : text.at(0).unicode();
-}
-
 }  // namespace
+
+KeyPress keyPressOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers m = event.modifiers();
+    KeyPress key(0, m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
+                 m.testFlag(Qt::AltModifier));
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            key.code = kKeyEnter;
+            break;
+        case Qt::Key_Escape:
+            key.code = kKeyEscape;
+            break;
+        case Qt::Key_Left:
+            key.code = kKeyLeft;
+            break;
+        case Qt::Key_Up:
+            key.code = kKeyUp;
+            break;
+        case Qt::Key_Right:
+            key.code = kKeyRight;
+            break;
+        case Qt::Key_Down:
+            key.code = kKeyDown;
+            break;
+        default:
+            // Ctrl+letter types a control character; the logic hears the letter.
+            if (key.ctrl && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
+                key.code = 'a' + (event.key() - Qt::Key_A);
+            } else {
+                const QString text = event.text();
+                key.code = text.isEmpty() ? 0 : text.at(0).unicode();
+            }
+    }
+    return key;
+}
 
 ArrowPair::ArrowPair(QWidget* parent)
     : QWidget(parent),
@@ -72,7 +102,7 @@ bool EditBox::event(QEvent* event) {
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
-    if (const int key = characterCode(*event); key != 0) {
+    if (const KeyPress key = keyPressOf(*event); key.code != 0) {
         bool consumed = false;
         emit keyPressed(key, &consumed);
         if (consumed) {
@@ -80,7 +110,28 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
+    if (event->matches(QKeySequence::Copy) && !hasSelectedText() && echoMode() == Normal) {
+        QGuiApplication::clipboard()->setText(text());
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    switch (event->reason()) {
+        case Qt::MouseFocusReason:
+            emit entered(FocusCause::Mouse);
+            break;
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            emit entered(FocusCause::Keyboard);
+            break;
+        default:
+            emit entered(FocusCause::Other);
+    }
 }
 
 void EditBox::focusOutEvent(QFocusEvent* event) {

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "presenter/ui_events.h"
+
 class QGridLayout;
 class QRadioButton;
 
@@ -38,16 +40,20 @@ class ArrowPair : public QWidget {
 };
 
 // An edit box that offers every key press to its owner before handling it
-// and reports when the user's focus leaves it.
+// and reports when the user's focus comes to it and leaves it. Copying with
+// no text selected copies the whole text.
 class EditBox : public QLineEdit {
     Q_OBJECT
   public:
     explicit EditBox(QWidget* parent);
 
   signals:
-    // `key` is the character code of the key, 13 for Enter; a receiver sets
+    // The key as the logic counts it (ui_events.h): its character, Enter,
+    // Escape or an arrow, with the modifiers held. A receiver sets
     // `consumed` to keep the key from the edit box.
-    void keyPressed(int key, bool* consumed);
+    void keyPressed(const tz::KeyPress& key, bool* consumed);
+    // The focus came to the edit box.
+    void entered(tz::FocusCause cause);
     // The focus moved to another control of the window (not merely to
     // another window or a popup).
     void exited();
@@ -57,8 +63,12 @@ class EditBox : public QLineEdit {
     // first (Ctrl+Z is the menu's undo, not the edit box's own).
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };
+
+// A key press as the logic counts it; code 0 for a key it is not told of.
+tz::KeyPress keyPressOf(const QKeyEvent& event);
 
 // A check box that reports the user's toggle and, after it, the end of the
 // gesture: the release of a mouse button, or the toggle itself when it came

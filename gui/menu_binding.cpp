@@ -65,9 +65,20 @@ void MenuBinding::openFirstMenu() {
     }
 }
 
+void MenuBinding::popup(ui::ControlId menu, const QPoint& globalPos) {
+    const auto it = menus_.find(menu);
+    if (it != menus_.end() && model_.at(menu).popup) it->second->popup(globalPos);
+}
+
 void MenuBinding::create(ui::ControlId id) {
     const ui::Control& c = model_.at(id);
     const bool inMenu = c.parent != ui::kNoControl && model_.at(c.parent).kind == ui::Kind::Menu;
+    if (c.kind == ui::Kind::Menu && c.popup) {
+        auto* menu = new QMenu(&window_);
+        menus_.emplace(id, menu);
+        watchHints(*menu);
+        return;
+    }
     if (c.kind == ui::Kind::Menu && !inMenu) {
         bar_ = window_.menuBar();
         barId_ = id;
@@ -105,6 +116,7 @@ void MenuBinding::create(ui::ControlId id) {
             input_.clicked(id);
         });
     }
+    if (model_.at(c.parent).popup) action->setShortcutContext(Qt::WidgetShortcut);
     action->setData(id);
     actions_.emplace(id, action);
 }

@@ -1,6 +1,7 @@
 // What the widgets report to the binding, addressed by control.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 #include "controls/control.h"
@@ -13,7 +14,8 @@ class UserInput {
     virtual ~UserInput() = default;
     virtual void textEdited(ui::ControlId edit, const QString& text) = 0;
     // True when the window's logic consumed the key.
-    virtual bool keyPressed(ui::ControlId edit, int key) = 0;
+    virtual bool keyPressed(ui::ControlId edit, const KeyPress& key) = 0;
+    virtual void editEntered(ui::ControlId edit, FocusCause cause) = 0;
     virtual void editExited(ui::ControlId edit) = 0;
     virtual void upDownStepped(ui::ControlId upDown, int direction) = 0;
     virtual void checkToggled(ui::ControlId checkBox, bool checked) = 0;
@@ -25,6 +27,8 @@ class UserInput {
     virtual void pageChanged(ui::ControlId pageControl, int index) = 0;
     virtual void trackBarMoved(ui::ControlId trackBar, int position) = 0;
     virtual void canvasMouse(ui::ControlId surface, const PointerEvent& event) = 0;
+    // The user asked for the control's context menu at a place on the screen.
+    virtual void contextMenuRequested(ui::ControlId control, const QPoint& globalPos) = 0;
 };
 
 }  // namespace tz::gui

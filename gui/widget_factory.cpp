@@ -22,9 +22,12 @@ QWidget* createEdit(ControlId id, QWidget& parent, UserInput& input, const QObje
     auto* edit = new EditBox(&parent);
     QObject::connect(edit, &QLineEdit::textEdited, &receiver,
                      [id, &input](const QString& text) { input.textEdited(id, text); });
-    QObject::connect(edit, &EditBox::keyPressed, &receiver, [id, &input](int key, bool* consumed) {
-        *consumed = input.keyPressed(id, key);
-    });
+    QObject::connect(edit, &EditBox::keyPressed, &receiver,
+                     [id, &input](const KeyPress& key, bool* consumed) {
+                         *consumed = input.keyPressed(id, key);
+                     });
+    QObject::connect(edit, &EditBox::entered, &receiver,
+                     [id, &input](FocusCause cause) { input.editEntered(id, cause); });
     QObject::connect(edit, &EditBox::exited, &receiver, [id, &input] { input.editExited(id); });
     return edit;
 }
@@ -194,6 +197,13 @@ QWidget* createWidget(ControlId id, const ui::Control& control, QWidget& parent,
     if (widget == nullptr) return nullptr;
     widget->setObjectName(QString::fromStdString(control.name));
     if (control.sendToBack) widget->lower();
+    if (control.contextMenu != ui::kNoControl) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(widget, &QWidget::customContextMenuRequested, &receiver,
+                         [id, widget, &input](const QPoint& pos) {
+                             input.contextMenuRequested(id, widget->mapToGlobal(pos));
+                         });
+    }
     switch (control.kind) {
         case ui::Kind::Edit:
         case ui::Kind::CheckBox:

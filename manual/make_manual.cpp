@@ -4,8 +4,9 @@
 //
 // The HTML is read as UTF-8 and laid out by the toolkit's rich-text engine,
 // so it may use what that engine understands: headings, paragraphs, lists,
-// tables, pictures (PNG files named relative to the HTML file) and a simple
-// style sheet. It runs without a display under the offscreen platform.
+// tables, pictures and a simple style sheet. A picture's file name is taken
+// relative to the HTML file; a picture that cannot be read fails the run. It
+// runs without a display under the offscreen platform.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFormat>
 #include <QTextFrame>
 #include <QTextStream>
 #include <QTextTable>
@@ -59,17 +61,19 @@ void complain(const QString& text) {
     QTextStream(stderr) << "tz_make_manual: " << text << '\n';
 }
 
-// The first picture the document names but cannot load; empty when all load.
-QString missingPicture(QTextDocument& document) {
+// The pictures the document names but cannot load.
+QStringList missingPictures(const QTextDocument& document) {
+    QStringList missing;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-            const QTextCharFormat format = fragment.fragment().charFormat();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
             if (!format.isImageFormat()) continue;
             const QString name = format.toImageFormat().name();
-            if (document.resource(QTextDocument::ImageResource, QUrl(name)).isNull()) return name;
+            if (document.resource(QTextDocument::ImageResource, QUrl(name)).isNull())
+                missing.append(name);
         }
     }
-    return {};
+    return missing;
 }
 
 // The page number as "n / N", centred under a thin rule.
@@ -119,14 +123,14 @@ int main(int argc, char* argv[]) {
     bodyFont.setPointSizeF(kBodyPointSize);
     document.setDefaultFont(bodyFont);
     document.setDocumentMargin(0);
-    // Pictures are files next to the HTML file.
-    document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(inPath).absolutePath() + QLatin1Char('/')));
+    document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(inPath).absoluteFilePath()));
     document.setHtml(html);
-    spaceBelowTables(document);
-    if (const QString missing = missingPicture(document); !missing.isEmpty()) {
-        complain(QStringLiteral("cannot load the picture %1").arg(missing));
+    if (const QStringList missing = missingPictures(document); !missing.isEmpty()) {
+        complain(
+            QStringLiteral("cannot read the pictures %1").arg(missing.join(QStringLiteral(", "))));
         return 1;
     }
+    spaceBelowTables(document);
     writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
 
     const QRect paper = writer.pageLayout().paintRectPixels(kResolution);

@@ -30,7 +30,8 @@ enum class Kind : std::uint8_t {
     Bevel,        // a sunken separator line
     Canvas,       // a drawing surface painted by the logic (graphs)
     StatusBar,    // `items` are the panel texts
-    Menu,         // a submenu of the main menu (or the menu bar, with no parent)
+    Menu,         // a submenu of the main menu (or the menu bar, with no parent), or a
+                  // context menu when `popup` is set
     MenuItem,
     MenuSeparator,
 };
@@ -130,6 +131,12 @@ struct Control {
     // MenuItem: the desktop's usual keys for the same command ("Ctrl+Y" for
     // redo); they act as the shortcut does, but the menu shows only that.
     std::vector<std::string> extraShortcuts;
+    // Menu: a context menu, shown at the pointer over the controls that name
+    // it as their `contextMenu`, not in the menu bar.
+    bool popup = false;
+    // The context menu that a right click (or the menu key) opens over this
+    // control; kNoControl for the toolkit's own or none.
+    ControlId contextMenu = kNoControl;
     // SpeedButton: the name of its picture.
     std::string picture;
     // TabSheet: whether its tab is shown.

@@ -189,6 +189,10 @@ void ControlModel::setPanelText(ControlId statusBar, int panel, std::string_view
         change(statusBar).items[static_cast<std::size_t>(panel)] = std::string(text);
 }
 
+void ControlModel::setContextMenu(ControlId id, ControlId menu) {
+    if (at(id).contextMenu != menu) change(id).contextMenu = menu;
+}
+
 void ControlModel::requestFocus(ControlId id) {
     focusRequest_ = id;
     focusNext_ = false;

@@ -76,6 +76,8 @@ class ControlModel {
     void setPosition(ControlId id, int position);  // gauges and track bars, limited
     void setMax(ControlId id, int max);
     void setPanelText(ControlId statusBar, int panel, std::string_view text);
+    // The context menu (a popup Menu) that opens over the control.
+    void setContextMenu(ControlId id, ControlId menu);
 
     // Keyboard focus: the binding moves the focus to the requested control.
     void requestFocus(ControlId id);

@@ -114,6 +114,7 @@
     X(LabelVerze2)               \
     X(LabelVerze3)               \
     X(MenuAbout)                 \
+    X(MenuAddCells)              \
     X(MenuCellTime)              \
     X(MenuCellTimeReset)         \
     X(MenuContens)               \
@@ -134,11 +135,21 @@
     X(MenuReplayLive)            \
     X(MenuSave)                  \
     X(MenuSaveExeDir)            \
+    X(MenuScaleCells)            \
+    X(MenuSetCells)              \
+    X(MenuSmoothCells)           \
     X(MenuStopRecording)         \
     X(MenuVerify)                \
     X(MenuZnovu)                 \
     X(MenuZpet)                  \
     X(PageControl1)              \
+    X(PopupAddCells)             \
+    X(PopupCopyCells)            \
+    X(PopupMapCells)             \
+    X(PopupPasteCells)           \
+    X(PopupScaleCells)           \
+    X(PopupSetCells)             \
+    X(PopupSmoothCells)          \
     X(RadioGroupGraphMode)       \
     X(RadioGroupInput1)          \
     X(RadioGroupInput2)          \

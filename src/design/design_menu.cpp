@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace tz::design {
@@ -60,14 +61,20 @@ constexpr auto kToolsMenu = std::to_array<MenuEntry>({
      .extraShortcuts = kRedoKeys,
      .enabled = false},
     {.name = "MenuInterpol", .caption = "Interpolace", .shortcut = "Ctrl+I"},
+    // The table tools act on the selected map cells: disabled until some are.
+    kSeparator,
+    {.name = "MenuSetCells", .caption = "&Set to...", .enabled = false},
+    {.name = "MenuAddCells", .caption = "&Add...", .enabled = false},
+    {.name = "MenuScaleCells", .caption = "Scal&e %...", .enabled = false},
+    {.name = "MenuSmoothCells", .caption = "S&mooth", .enabled = false},
     // Live-data logs: nothing records at the start.
     kSeparator,
     {.name = "MenuRecordLive", .caption = "&Record live data..."},
-    {.name = "MenuStopRecording", .caption = "&Stop recording", .enabled = false},
+    {.name = "MenuStopRecording", .caption = "Stop rec&ording", .enabled = false},
     {.name = "MenuReplayLive", .caption = "Re&play live data..."},
     kSeparator,
     {.name = "MenuCellTime", .caption = "&Time per map cell", .checkable = true},
-    {.name = "MenuCellTimeReset", .caption = "R&eset time per map cell"},
+    {.name = "MenuCellTimeReset", .caption = "Reset time per map ce&ll"},
 });
 
 constexpr auto kLanguageMenu = std::to_array<MenuEntry>({
@@ -110,7 +117,29 @@ Control menuItem(const MenuEntry& entry) {
     return item;
 }
 
+// The context menu of the map cells. Its shortcuts are only shown: the keys
+// reach the cells themselves.
+constexpr auto kMapCellsMenu = std::to_array<MenuEntry>({
+    {.name = "PopupCopyCells", .caption = "&Copy", .shortcut = "Ctrl+C"},
+    {.name = "PopupPasteCells", .caption = "&Paste", .shortcut = "Ctrl+V"},
+    kSeparator,
+    {.name = "PopupSetCells", .caption = "&Set to...", .enabled = false},
+    {.name = "PopupAddCells", .caption = "&Add...", .enabled = false},
+    {.name = "PopupScaleCells", .caption = "Scal&e %...", .enabled = false},
+    {.name = "PopupSmoothCells", .caption = "S&mooth", .enabled = false},
+});
+
 }  // namespace
+
+void buildMapCellsMenu(ui::ControlModel& model) {
+    ui::Control popup = control(Kind::Menu, "PopupMapCells", {});
+    popup.popup = true;
+    const ui::ControlId menu = model.add(std::move(popup));
+    const Builder items(model, menu);
+    for (const MenuEntry& entry : kMapCellsMenu) items.add(menuItem(entry));
+    for (int k = 0; k < 100; ++k)
+        model.setContextMenu(model.id(ui::ControlName{"Edit" + std::to_string(50 + k)}), menu);
+}
 
 void buildMainMenu(ui::ControlModel& model) {
     const Builder bar(model, model.add(control(Kind::Menu, "MainMenu1", {})));

@@ -12,6 +12,9 @@ inline constexpr int kPageHeight = 469;
 
 // The menu bar and its submenus.
 void buildMainMenu(ui::ControlModel& model);
+// The context menu of the advance map's cells, a popup menu that every cell
+// edit box names; after the pages.
+void buildMapCellsMenu(ui::ControlModel& model);
 // The toolbar group box and its buttons, on the window.
 void buildToolbar(const Builder& window);
 // Pages of the page control, each given a builder on its tab sheet.

@@ -61,6 +61,7 @@ void buildWindowDesign(ui::ControlModel& model) {
     const Builder window(model, form);
     buildToolbar(window);
     buildPages(window);
+    buildMapCellsMenu(model);
     buildLiveValues(window);
     buildReplayBar(window);
     buildStatusBar(window);

@@ -250,4 +250,19 @@ std::string TGraph2D::statusText() const {
     return text;
 }
 
+std::string TGraph2D::dragLabel() const {
+    const int index = mouse.dragIndex;
+    if (index == kNoPoint) return "";
+    if (index == kLimiterLine) return std::to_string(curve.limiterRpm) + " rpm";
+    const int rpm = index >= 0 ? curve.xs[index] : 0;
+    const double value =
+        index >= 0 ? curve.value(mouse.dragRow, index) * curve.labelScale : curve.baseValue;
+    std::string label = std::to_string(rpm) + " rpm";
+    if (mapRows() && index >= 0)
+        label += "  " + std::to_string(curve.rowValues[mouse.dragRow]) + " %";
+    label += "  " + std::to_string(static_cast<int>(value));
+    label += servo() ? " mV" : "\u00B0";
+    return label;
+}
+
 }  // namespace tz::graphs

@@ -29,6 +29,10 @@ class TGraph2D final : public TGraph {
     int limiterX() const;
     // The status text for the current hover or drag.
     std::string statusText() const;
+    // What the label next to the pointer shows while a point is dragged: its
+    // speed, its throttle row when the map has rows, and its value; empty
+    // while nothing is dragged.
+    std::string dragLabel() const;
 
   private:
     bool mapRows() const { return curve.mode == kMapRows; }
@@ -49,6 +53,7 @@ class TGraph2D final : public TGraph {
     void drawAxesAndBand(Canvas& canvas);
     void drawCurve(Canvas& canvas, int r, Rgb pen, Rgb fill);
     void drawLimiterMark(Canvas& canvas);
+    void drawDragLabel(Canvas& canvas);
     // Selection flags of point index of row r; 0 for points that are no cell.
     int flagsOf(int r, int index) const;
 };

@@ -1,5 +1,6 @@
 // Painting the 2D graph: plot area, grid, labels, axes, the rubber band,
 // the live speed, the curves with their points and marks, the limiter.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -12,6 +13,8 @@ namespace tz::graphs {
 namespace {
 
 using namespace colour;
+
+constexpr Rgb kTooltip = rgb(0xFFFFE1);
 
 std::string valueLabel(double v, double labelScale) {
     char text[32];
@@ -53,6 +56,28 @@ void TGraph2D::Draw(Canvas& canvas) {
         drawMapRows(canvas);
     else
         drawSingleCurve(canvas);
+    drawDragLabel(canvas);
+}
+
+// A small box beside the pointer, above and to the right of it where there
+// is room, else moved into the graph.
+void TGraph2D::drawDragLabel(Canvas& canvas) {
+    const std::string text = dragLabel();
+    if (text.empty()) return;
+    constexpr int kPad = 4;
+    constexpr int kGap = 14;
+    const int w = canvas.textWidth(text) + 2 * kPad;
+    const int h = canvas.textHeight(text) + kPad;
+    int x = mouse.x + kGap;
+    if (x + w > width()) x = mouse.x - kGap - w;
+    int y = mouse.y - kGap - h;
+    if (y < 0) y = mouse.y + kGap;
+    x = std::clamp(x, 0, std::max(width() - w, 0));
+    y = std::clamp(y, 0, std::max(height() - h, 0));
+    canvas.setPen(kBlack);
+    canvas.setBrush(kTooltip);
+    canvas.rectangle({x, y, x + w, y + h});
+    canvas.textOut(x + kPad, y + kPad / 2, text);
 }
 
 void TGraph2D::drawGrid(Canvas& canvas, Rgb pen, int horizontalLines) {

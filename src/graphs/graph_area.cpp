@@ -199,14 +199,28 @@ void GraphArea::overlayMouse(const MouseEvent& event) {
             break;
         case MouseEvent::Type::Release:
             selection_.FinishBand();
-            selectionCopy_.CopyFrom(selection_);
-            pendingFlags_ |= kRedraw;
-            drawGridOverlay();
-            host_.refreshCaptions();
+            selectionChanged();
             break;
         case MouseEvent::Type::Leave:
             break;
     }
+}
+
+void GraphArea::selectionChanged() {
+    selectionCopy_.CopyFrom(selection_);
+    pendingFlags_ |= kRedraw;
+    drawGridOverlay();
+    host_.refreshCaptions();
+}
+
+void GraphArea::selectCells(editing::CellPos anchor, editing::CellPos corner) {
+    selection_.SelectCells(anchor, corner);
+    selectionChanged();
+}
+
+void GraphArea::clearSelection() {
+    selection_.Clear();
+    selectionChanged();
 }
 
 void GraphArea::drawGridOverlay() {

@@ -129,6 +129,11 @@ class GraphArea {
     void setGridHitBoxes(const ui::Rect& overlay, const std::array<ui::Rect, 100>& cellEdits,
                          const std::array<ui::Rect, 100>& cellUpDowns, bool allRows);
     void drawGridOverlay();
+    // The keyboard selected the cells spanned by two cells, or dropped the
+    // selection: as after a band, the map graph's copy follows, the overlay
+    // and the graphs are drawn again and the captions filled.
+    void selectCells(editing::CellPos anchor, editing::CellPos corner);
+    void clearSelection();
     // Redraws every graph at the next tick (dirty bits for all three).
     void requestRedraw(int flags) { pendingFlags_ |= flags; }
 
@@ -140,6 +145,7 @@ class GraphArea {
 
   private:
     void overlayMouse(const MouseEvent& event);
+    void selectionChanged();
     void paintGraph(TGraph& graph);
 
     GraphHost& host_;

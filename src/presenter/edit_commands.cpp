@@ -117,8 +117,8 @@ void EditCommands::editExited(ui::ControlId edit) {
     commitEdit();
 }
 
-bool EditCommands::keyPressed(ui::ControlId edit, int key) {
-    if (key != kKeyEnter) return false;
+bool EditCommands::keyPressed(ui::ControlId edit, const KeyPress& key) {
+    if (key.code != kKeyEnter) return false;
     if (binding_.busy() && !isRunTimeEdit(edit)) return false;
     controls_.requestFocusNext(edit);
     binding_.readControls(session_.image());

@@ -12,6 +12,7 @@
 #include "presenter/monitor_view.h"
 #include "presenter/services.h"
 #include "presenter/session_view.h"
+#include "presenter/ui_events.h"
 #include "session/session.h"
 
 namespace tz::presenter {
@@ -37,7 +38,7 @@ class EditCommands {
     // Events of the parameter controls.
     void upDownClicked(ui::ControlId upDown);
     void editExited(ui::ControlId edit);
-    bool keyPressed(ui::ControlId edit, int key);
+    bool keyPressed(ui::ControlId edit, const KeyPress& key);
     void checkBoxReleased(ui::ControlId checkBox);
     // False when the radio group edits no field.
     bool radioClicked(ui::ControlId radioGroup, int index);

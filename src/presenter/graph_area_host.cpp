@@ -87,6 +87,9 @@ void GraphAreaHost::layout(int activePage, bool printLayout) {
     controls_.setVisible(map, r.mapGraphVisible);
     ui::Rect overlayBounds = controls_.at(overlay).bounds;
     overlayBounds.height = r.gridOverlayHeight;
+    // The surface takes its new size when the toolkit mirrors the bounds:
+    // the overlay is drawn again at the next tick, at that size.
+    if (overlayBounds != controls_.at(overlay).bounds) overlayResized_ = true;
     controls_.setBounds(overlay, overlayBounds);
     controls_.setVisible(overlay, r.gridOverlayVisible);
     for (std::string_view name : graphs::view3DControlNames())
@@ -104,6 +107,10 @@ void GraphAreaHost::service(int activePage) {
     in.servoPageShown = activePage == kServoPage;
     in.servoEnabled = session_.image()[field::SERVO_ENABLE] != 0;
     area_->GraphService(in);
+    if (overlayResized_) {
+        overlayResized_ = false;
+        area_->drawGridOverlay();
+    }
 }
 
 bool GraphAreaHost::viewEvent(ui::ControlId control) {

@@ -73,6 +73,7 @@ class GraphAreaHost final : private graphs::GraphHost {
     Keyboard& keyboard_;
     Hooks hooks_;
     std::unique_ptr<graphs::GraphArea> area_;
+    bool overlayResized_ = false;
 };
 
 }  // namespace tz::presenter

@@ -23,8 +23,39 @@ struct PointerEvent {
     int y = 0;
 };
 
-// Key codes the logic cares about in edit boxes.
+// Key codes the logic cares about in edit boxes: the character a key types
+// (its Unicode code point), or one of these.
 inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
+// Keys that type nothing, numbered beyond the last code point.
+inline constexpr int kKeyLeft = 0x110000;
+inline constexpr int kKeyUp = 0x110001;
+inline constexpr int kKeyRight = 0x110002;
+inline constexpr int kKeyDown = 0x110003;
+
+// A key pressed in an edit box with the modifiers held. With Ctrl held a
+// letter key reports its lower-case letter ('c' for Ctrl+C), not the control
+// character it types.
+struct KeyPress {
+    int code = 0;
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+
+    // A key without modifiers; implicit, so that a bare code reads as one.
+    constexpr KeyPress(int keyCode = 0) : code(keyCode) {}  // NOLINT(google-explicit-constructor)
+    constexpr KeyPress(int keyCode, bool withShift, bool withCtrl, bool withAlt = false)
+        : code(keyCode), shift(withShift), ctrl(withCtrl), alt(withAlt) {}
+
+    bool operator==(const KeyPress&) const = default;
+};
+
+// How the keyboard focus came to a control.
+enum class FocusCause {
+    Mouse,     // a click
+    Keyboard,  // Tab, Shift+Tab, or a move the logic asked for
+    Other,     // the window was activated, a popup closed, a control was hidden
+};
 
 class UiEvents {
   public:
@@ -35,7 +66,9 @@ class UiEvents {
     // The keyboard focus left an edit box.
     virtual void editExited(ui::ControlId edit) = 0;
     // A key was pressed in an edit box; true when the logic consumed it.
-    virtual bool keyPressed(ui::ControlId edit, int key) = 0;
+    virtual bool keyPressed(ui::ControlId edit, const KeyPress& key) = 0;
+    // The keyboard focus came to an edit box.
+    virtual void editEntered(ui::ControlId edit, FocusCause cause) = 0;
     // The mouse button was released on a check box (after it toggled).
     virtual void checkBoxReleased(ui::ControlId checkBox) = 0;
     virtual void radioClicked(ui::ControlId radioGroup, int index) = 0;
@@ -49,6 +82,9 @@ class UiEvents {
     virtual void mouseWheel(int delta, Modifiers modifiers) = 0;
     // The mouse moved, was pressed or released over a drawing surface, or left it.
     virtual void canvasMouse(ui::ControlId surface, const PointerEvent& event) = 0;
+    // The context menu of a control is about to open over it: the logic
+    // brings the menu's items up to date.
+    virtual void contextMenuOpening(ui::ControlId control) = 0;
     // The long hint under the mouse changed (empty when there is none).
     virtual void hintChanged(std::string_view longHint) = 0;
     // The 55 ms timer.

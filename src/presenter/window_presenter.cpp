@@ -75,7 +75,9 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
       printing_(controls_,
                 {services_.printer, services_.dialogs, services_.clock, services_.desktop,
                  services_.manualDirectories},
-                messageLine_, layout_, mode_, captions_) {}
+                messageLine_, layout_, mode_, captions_),
+      tables_(controls_, index_, session_, binding_, edits_, graphs_, messageLine_, captions_,
+              {services_.clipboard, services_.numbers}) {}
 
 void WindowPresenter::FormCreate() {
     buildWindow();
@@ -198,8 +200,17 @@ void WindowPresenter::editExited(ui::ControlId edit) {
     edits_.editExited(edit);
 }
 
-bool WindowPresenter::keyPressed(ui::ControlId edit, int key) {
+bool WindowPresenter::keyPressed(ui::ControlId edit, const KeyPress& key) {
+    if (tables_.keyPressed(edit, key)) return true;
     return edits_.keyPressed(edit, key);
+}
+
+void WindowPresenter::editEntered(ui::ControlId edit, FocusCause cause) {
+    tables_.editEntered(edit, cause);
+}
+
+void WindowPresenter::contextMenuOpening(ui::ControlId control) {
+    tables_.contextMenuOpening(control);
 }
 
 void WindowPresenter::checkBoxReleased(ui::ControlId checkBox) {
@@ -233,6 +244,7 @@ void WindowPresenter::comboChanged(ui::ControlId comboBox, int index) {
 void WindowPresenter::clicked(ui::ControlId control) {
     if (graphs_.viewEvent(control)) return;
     if (logs_.clicked(control)) return;
+    if (tables_.clicked(control)) return;
     const auto is = [&](ui::ControlName name) { return control == controls_.id(name); };
     const auto either = [&](ui::ControlName a, ui::ControlName b) { return is(a) || is(b); };
 
@@ -299,6 +311,7 @@ void WindowPresenter::tick() {
     monitor_.highlightLiveCell();
     monitor_.showUnitLine();
     logs_.tick();
+    tables_.updateTools();
 }
 
 }  // namespace tz::presenter

@@ -24,6 +24,7 @@
 #include "presenter/monitor_view.h"
 #include "presenter/printing.h"
 #include "presenter/session_view.h"
+#include "presenter/table_commands.h"
 #include "presenter/ui_events.h"
 #include "presenter/unit_commands.h"
 #include "presenter/window_mode.h"
@@ -47,7 +48,8 @@ class WindowPresenter final : public UiEvents {
     // Events from the toolkit.
     void upDownClicked(ui::ControlId upDown, int direction) override;
     void editExited(ui::ControlId edit) override;
-    bool keyPressed(ui::ControlId edit, int key) override;
+    bool keyPressed(ui::ControlId edit, const KeyPress& key) override;
+    void editEntered(ui::ControlId edit, FocusCause cause) override;
     void checkBoxReleased(ui::ControlId checkBox) override;
     void radioClicked(ui::ControlId radioGroup, int index) override;
     void comboChanged(ui::ControlId comboBox, int index) override;
@@ -57,6 +59,7 @@ class WindowPresenter final : public UiEvents {
     void trackBarChanged(ui::ControlId trackBar, int position) override;
     void mouseWheel(int delta, Modifiers modifiers) override;
     void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
+    void contextMenuOpening(ui::ControlId control) override;
     void hintChanged(std::string_view longHint) override;
     void tick() override;
     void closing() override;
@@ -76,6 +79,7 @@ class WindowPresenter final : public UiEvents {
     FileCommands& files() { return files_; }
     UnitCommands& unit() { return unit_; }
     LogCommands& logs() { return logs_; }
+    TableCommands& tables() { return tables_; }
     const GraphAreaHost& graphs() const { return graphs_; }
     GraphAreaHost& graphs() { return graphs_; }
     MessageLine& messageLine() { return messageLine_; }
@@ -123,6 +127,7 @@ class WindowPresenter final : public UiEvents {
     UnitCommands unit_;
     LogCommands logs_;
     Printing printing_;
+    TableCommands tables_;
 };
 
 }  // namespace tz::presenter

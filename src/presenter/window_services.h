@@ -13,6 +13,7 @@
 #include "logs/log_writer.h"
 #include "platform/settings_store.h"
 #include "presenter/services.h"
+#include "presenter/table_services.h"
 #include "session/session.h"
 
 namespace tz::presenter {
@@ -26,6 +27,8 @@ struct WindowServices {
     Desktop& desktop;
     Clock& clock;
     Surfaces& surfaces;
+    Clipboard& clipboard;
+    NumberDialog& numbers;
     // Where the saved image of the last run lives (empty: not kept).
     std::string savedImagePath;
     // Where the test-mode marker is looked for (empty: test mode off).

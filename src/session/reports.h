@@ -5,9 +5,11 @@
 
 #include <string>
 
+#include "editing/cell_block_text.h"
 #include "link/link_events.h"
 #include "params/ign_reader.h"
 #include "texts/messages.h"
+#include "texts/table_texts.h"
 
 namespace tz::session {
 
@@ -27,5 +29,9 @@ texts::Msg noticeMessage(IgnNotice notice);
 
 // A unit of another protocol version: "Unmatched version ...  PC-91, IGN-85".
 std::string versionMismatchLine(const texts::MessageCatalogue& messages, int unitVersion);
+
+// Why a paste of clipboard text changed nothing, with the fault's place as
+// the user counts it.
+std::string pasteRefusedLine(const editing::CellTextError& error, texts::Language language);
 
 }  // namespace tz::session

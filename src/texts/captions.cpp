@@ -6,6 +6,7 @@
 
 #include "texts/live_log_captions.h"
 #include "texts/messages.h"
+#include "texts/table_texts.h"
 
 namespace tz::texts {
 namespace {
@@ -83,6 +84,7 @@ std::vector<CaptionAssignment> fillCaptions(const CaptionInputs& inputs) {
                                            : translated(ignAllCaption(), language)));
 
     w.add(hints());
+    w.add(tableToolCaptions());
     w.add(liveLogCaptions());
 
     if (!inputs.connected) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "canvas/recording_canvas.h"
 #include "fake_graph_host.h"
 
 namespace tz::graphs {
@@ -126,6 +127,40 @@ TEST_F(MapGraphTest, BasePointAndLimiterLineAreDragged) {
     release({x + 21, 300});
     EXPECT_EQ(host.state.image[field::LIMITER_RPM], 115);
     EXPECT_EQ(host.commits, 2);
+}
+
+TEST_F(MapGraphTest, ADraggedPointShowsItsValuesBesideThePointer) {
+    EXPECT_EQ(graph.dragLabel(), "");
+    const Point p = graph.pointAt(3, 4);
+    press(p);
+    EXPECT_EQ(graph.dragLabel(), "5000 rpm  10 %  20\u00B0");
+    move({p.x, p.y - 40});
+    const std::string label = graph.dragLabel();
+    EXPECT_NE(label, "5000 rpm  10 %  20\u00B0") << "follows the drag";
+
+    // Drawn in a box inside the graph, even with the pointer at its corner.
+    for (const Point pointer : {Point{p.x, p.y - 40}, Point{599, 0}}) {
+        graph.mouse.x = pointer.x;
+        graph.mouse.y = pointer.y;
+        RecordingCanvas canvas(600, 420);
+        graph.Draw(canvas);
+        const auto text = std::find_if(canvas.calls().begin(), canvas.calls().end(),
+                                       [&](const DrawCall& c) { return c.text == label; });
+        ASSERT_NE(text, canvas.calls().end());
+        const Point corner = text->points.front();
+        EXPECT_GE(corner.x, 0);
+        EXPECT_GE(corner.y, 0);
+        EXPECT_LE(corner.x + canvas.textWidth(label), 600);
+    }
+
+    release({p.x, p.y - 40});
+    EXPECT_EQ(graph.dragLabel(), "");
+    const Point base = graph.pointAt(9, kBasePoint);
+    press(base);
+    EXPECT_EQ(graph.dragLabel(), "0 rpm  10\u00B0");
+    release(base);
+    press({graph.limiterX(), 300});
+    EXPECT_EQ(graph.dragLabel(), "11000 rpm");
 }
 
 TEST_F(MapGraphTest, PointerFollowsThePointWhenTheAxesAreRescaled) {
@@ -376,6 +411,14 @@ TEST_F(ServoGraphTest, HoverHighlightsAndOnlyAClickOnAPointFocusesItsVoltageEdit
     EXPECT_EQ(graph.statusText(), "");
     graph.mouseDown(MouseButton::Left, {}, p.x, p.y);
     EXPECT_EQ(host.focused, (std::vector<std::string>{"EditNapPriv4"}));
+}
+
+TEST_F(ServoGraphTest, ADraggedPointShowsItsSpeedAndVoltage) {
+    const Point p = graph.pointAt(9, 2);
+    graph.mouseDown(MouseButton::Left, {}, p.x, p.y);
+    EXPECT_EQ(graph.dragLabel(),
+              std::to_string(host.state.image[field::SERVO_RPM + 2] * 100) + " rpm  " +
+                  std::to_string(host.state.image[field::SERVO_MV + 2] * 20) + " mV");
 }
 
 TEST_F(ServoGraphTest, ShiftDragMovesEveryVoltage) {

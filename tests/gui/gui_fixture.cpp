@@ -182,10 +182,25 @@ void RecordingEvents::editExited(ui::ControlId edit) {
     log.push_back("exit " + name(edit));
 }
 
-bool RecordingEvents::keyPressed(ui::ControlId edit, int key) {
-    log.push_back("key " + name(edit) + " " + std::to_string(key) +
+bool RecordingEvents::keyPressed(ui::ControlId edit, const KeyPress& key) {
+    std::string modifiers;
+    if (key.shift) modifiers += " shift";
+    if (key.ctrl) modifiers += " ctrl";
+    if (key.alt) modifiers += " alt";
+    log.push_back("key " + name(edit) + " " + std::to_string(key.code) + modifiers +
                   " text=" + model_.caption(edit));
-    return onKey && onKey(edit, key);
+    return onKey && onKey(edit, key.code);
+}
+
+void RecordingEvents::editEntered(ui::ControlId edit, FocusCause cause) {
+    const char* how = cause == FocusCause::Mouse      ? " mouse"
+                      : cause == FocusCause::Keyboard ? " keyboard"
+                                                      : " other";
+    entered.push_back(name(edit) + how);
+}
+
+void RecordingEvents::contextMenuOpening(ui::ControlId control) {
+    log.push_back("contextMenu " + name(control));
 }
 
 void RecordingEvents::checkBoxReleased(ui::ControlId checkBox) {

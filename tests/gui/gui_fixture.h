@@ -27,6 +27,9 @@ class RecordingEvents : public UiEvents {
     explicit RecordingEvents(ui::ControlModel& model) : model_(model) {}
 
     std::vector<std::string> log;
+    // The focus coming to edit boxes, as "Edit1 mouse", kept apart from the
+    // log.
+    std::vector<std::string> entered;
     int ticks = 0;
     int closings = 0;
     // What the logic does on a key (consumes nothing by default) and on a
@@ -36,7 +39,8 @@ class RecordingEvents : public UiEvents {
 
     void upDownClicked(ui::ControlId upDown, int direction) override;
     void editExited(ui::ControlId edit) override;
-    bool keyPressed(ui::ControlId edit, int key) override;
+    bool keyPressed(ui::ControlId edit, const KeyPress& key) override;
+    void editEntered(ui::ControlId edit, FocusCause cause) override;
     void checkBoxReleased(ui::ControlId checkBox) override;
     void radioClicked(ui::ControlId radioGroup, int index) override;
     void comboChanged(ui::ControlId comboBox, int index) override;
@@ -46,6 +50,7 @@ class RecordingEvents : public UiEvents {
     void trackBarChanged(ui::ControlId trackBar, int position) override;
     void mouseWheel(int delta, Modifiers modifiers) override;
     void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
+    void contextMenuOpening(ui::ControlId control) override;
     void hintChanged(std::string_view longHint) override;
     void tick() override;
     void closing() override;

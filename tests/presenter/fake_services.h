@@ -11,6 +11,7 @@
 #include "platform/memory_settings.h"
 #include "presenter/about_box.h"
 #include "presenter/services.h"
+#include "presenter/table_services.h"
 
 namespace tz::testing {
 
@@ -137,6 +138,28 @@ class RecordedSurfaces : public Surfaces {
         int x, y;
     };
     std::vector<Move> pointerMoves;
+};
+
+// A clipboard that is a string.
+class FakeClipboard : public Clipboard {
+  public:
+    std::string text() const override { return content; }
+    void setText(std::string_view text) override { content = text; }
+    std::string content;
+};
+
+// Number dialogs answered from a script; a cancel when it has run out.
+class ScriptedNumbers : public NumberDialog {
+  public:
+    std::optional<double> askNumber(const NumberRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) return std::nullopt;
+        const std::optional<double> a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::deque<std::optional<double>> answers;
+    std::vector<NumberRequest> requests;
 };
 
 }  // namespace tz::testing

@@ -108,6 +108,23 @@ TEST_F(WindowGraphs, SelectedCellsLimitTheShiftAndCanBeInterpolated) {
     EXPECT_EQ(w.session().image()[advanceCell(5, 5)], outside);
 }
 
+TEST_F(WindowGraphs, TheOverlayIsDrawnAgainAtTheTickAfterItsSizeChanged) {
+    presenter::WindowPresenter& w = startOnAdvancePage();
+    const ui::ControlId overlay = id(graphs::kGridOverlay);
+    const int height = control(graphs::kGridOverlay).bounds.height;
+    // The toolkit resizes the surface only when it mirrors the new bounds,
+    // after the event that changed them: a picture drawn during the event
+    // has the old size.
+    w.session().image()[TPS_MAPA] = 1;
+    w.edits().commitEdit();
+    ASSERT_GT(control(graphs::kGridOverlay).bounds.height, height);
+    const int paints = surfaces.paints[overlay];
+    w.tick();
+    EXPECT_EQ(surfaces.paints[overlay], paints + 1);
+    w.tick();
+    EXPECT_EQ(surfaces.paints[overlay], paints + 1) << "once is enough";
+}
+
 TEST_F(WindowGraphs, InterpolationWithoutARectangleSaysSo) {
     presenter::WindowPresenter& w = startOnAdvancePage();
     w.clicked(id("MenuInterpol"));

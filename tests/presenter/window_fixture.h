@@ -28,6 +28,8 @@ class WindowTest : public ::testing::Test {
                                       desktop,
                                       clock,
                                       surfaces,
+                                      clipboard,
+                                      numbers,
                                       dir.file("_TZ_ARKO5_v91.ini"),
                                       dir.file("test_kodrum.txt"),
                                       {dir.path()},
@@ -65,6 +67,8 @@ class WindowTest : public ::testing::Test {
     FakeDesktop desktop;
     FixedClock clock;
     RecordedSurfaces surfaces;
+    FakeClipboard clipboard;
+    ScriptedNumbers numbers;
     link::testing::FakeLine line;
     std::vector<std::string> ports{"/dev/ttyUSB0"};
     // A port given on the command line.
