@@ -114,8 +114,11 @@
     X(LabelVerze2)               \
     X(LabelVerze3)               \
     X(MenuAbout)                 \
+    X(MenuBackup)                \
     X(MenuCellTime)              \
     X(MenuCellTimeReset)         \
+    X(MenuCompareFile)           \
+    X(MenuCompareUnit)           \
     X(MenuContens)               \
     X(MenuCzech)                 \
     X(MenuEnglish)               \
@@ -132,6 +135,7 @@
     X(MenuRead)                  \
     X(MenuRecordLive)            \
     X(MenuReplayLive)            \
+    X(MenuRestorePoints)         \
     X(MenuSave)                  \
     X(MenuSaveExeDir)            \
     X(MenuStopRecording)         \

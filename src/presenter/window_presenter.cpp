@@ -75,7 +75,9 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
       printing_(controls_,
                 {services_.printer, services_.dialogs, services_.clock, services_.desktop,
                  services_.manualDirectories},
-                messageLine_, layout_, mode_, captions_) {}
+                messageLine_, layout_, mode_, captions_),
+      comparisons_(controls_, session_, binding_, edits_, files_, unit_, view_, captions_,
+                   services_.dialogs, services_.comparisonDialogs) {}
 
 void WindowPresenter::FormCreate() {
     buildWindow();
@@ -140,6 +142,7 @@ void WindowPresenter::loadSettings() {
     outside.searchIndex = s.searchIndex;
     outside.language = s.language;
     session_.restoreFileNames(s.fileName, s.lastFileName);
+    comparisons_.setBackup(s.backupBeforeProgram);
     files_.setDialogPath(s.lastFileName);
     const int page =
         s.activePage >= 0 && s.activePage < kWindowPages ? s.activePage : kDesignedPage;
@@ -165,6 +168,7 @@ void WindowPresenter::saveSettings() {
     s.fileName = session_.fileName();
     s.lastFileName = session_.lastFileName();
     s.activePage = activePage();
+    s.backupBeforeProgram = comparisons_.backup();
     SaveSettings(services_.settings, s);
     if (!services_.savedImagePath.empty())
         writeFileAtomically(services_.savedImagePath, formatSavedImage(session_.image()));
@@ -256,6 +260,10 @@ void WindowPresenter::clicked(ui::ControlId control) {
     if (either(ctl::MenuRead, ctl::ButtonRead)) return unit_.read();
     if (either(ctl::MenuVerify, ctl::BitBtnVerify)) return unit_.verify();
     if (either(ctl::MenuProgram, ctl::BitBtnProgram)) return unit_.program();
+    if (is(ctl::MenuCompareUnit)) return comparisons_.compareWithUnit();
+    if (is(ctl::MenuCompareFile)) return comparisons_.compareWithFile();
+    if (is(ctl::MenuRestorePoints)) return comparisons_.showRestorePoints();
+    if (is(ctl::MenuBackup)) return comparisons_.toggleBackup();
     for (std::size_t i = 0; i < index_.portItems.size(); ++i)
         if (control == index_.portItems[i]) return unit_.choosePort(static_cast<int>(i));
     if (unit_.testButton(control)) return;
@@ -293,12 +301,16 @@ void WindowPresenter::hintChanged(std::string_view longHint) {
 
 void WindowPresenter::tick() {
     graphs_.service(activePage());
-    view_.apply(session_.tick());
+    // A copy: a modal box that an event opens lets the toolkit run further
+    // ticks, which replace the session's events.
+    const session::Events events = session_.tick();
+    view_.apply(events);
     messageLine_.tick();
     monitor_.showConnection(session_.replaying() || session_.link().answeringAtLastTick());
     monitor_.highlightLiveCell();
     monitor_.showUnitLine();
     logs_.tick();
+    comparisons_.apply(events);
 }
 
 }  // namespace tz::presenter

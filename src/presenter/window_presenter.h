@@ -14,6 +14,7 @@
 #include "design/window_index.h"
 #include "platform/settings.h"
 #include "presenter/captions.h"
+#include "presenter/comparisons.h"
 #include "presenter/edit_commands.h"
 #include "presenter/field_binding.h"
 #include "presenter/file_commands.h"
@@ -76,6 +77,7 @@ class WindowPresenter final : public UiEvents {
     FileCommands& files() { return files_; }
     UnitCommands& unit() { return unit_; }
     LogCommands& logs() { return logs_; }
+    Comparisons& comparisons() { return comparisons_; }
     const GraphAreaHost& graphs() const { return graphs_; }
     GraphAreaHost& graphs() { return graphs_; }
     MessageLine& messageLine() { return messageLine_; }
@@ -123,6 +125,7 @@ class WindowPresenter final : public UiEvents {
     UnitCommands unit_;
     LogCommands logs_;
     Printing printing_;
+    Comparisons comparisons_;
 };
 
 }  // namespace tz::presenter
