@@ -57,9 +57,18 @@ int fail(Context& c, const std::optional<std::string>& text) {
 
 enum class Transfer { Program, Verify };
 
+// Takes the option from the words; true when it was there.
+bool takeFlag(std::vector<std::string>& args, std::string_view flag) {
+    const auto at = std::find(args.begin(), args.end(), flag);
+    if (at == args.end()) return false;
+    args.erase(at);
+    return true;
+}
+
 int transferCommand(Context& c, const char* usage, Transfer transfer) {
     std::optional<std::string> port = takePort(c.args);
-    if (!port || c.args.size() != 1) {
+    const bool backup = transfer == Transfer::Program && takeFlag(c.args, "--backup");
+    if (!port || c.args.size() != 1 || c.args[0].starts_with("--")) {
         c.err << usage;
         return kUsage;
     }
@@ -67,9 +76,13 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
     if (unit.portBusy()) return kFileError;
     bool fileError = false;
     if (!unit.open(c.args[0], fileError)) return fileError ? kFileError : kFailure;
+    unit.session().setBackupBeforeProgram(backup);
     const std::optional<std::string> failure =
         transfer == Transfer::Program ? unit.program() : unit.verify();
-    if (failure) return fail(c, failure);
+    if (failure) {
+        fail(c, failure);
+        return unit.restorePointFailed() ? kFileError : kFailure;
+    }
     if (transfer == Transfer::Program) unit.waitForSaving();
     return kSuccess;
 }
@@ -93,7 +106,7 @@ void printLive(Context& c, const link::LiveValues& v) {
 }  // namespace
 
 int programCommand(Context& c) {
-    return transferCommand(c, "usage: tz_arko5-cli program --port DEV FILE.ign\n",
+    return transferCommand(c, "usage: tz_arko5-cli program --port DEV [--backup] FILE.ign\n",
                            Transfer::Program);
 }
 
