@@ -1,6 +1,7 @@
 #include "gui/comparison_dialogs.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -57,6 +58,7 @@ QTreeWidget* differenceTree(const presenter::ComparisonModel& model, QWidget* pa
         page->setExpanded(true);
     }
     tree->header()->setStretchLastSection(false);
+    tree->header()->setMinimumSectionSize(90);
     tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     tree->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     tree->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -93,7 +95,11 @@ QTableWidget* gridTable(const presenter::ComparisonGrid& grid, int number, QWidg
     }
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->horizontalHeader()->setMinimumSectionSize(48);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows of one height, whether their cells are marked in bold or not.
+    QFont bold = table->font();
+    bold.setBold(true);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(QFontMetrics(bold).height() + 8);
     return table;
 }
 
@@ -127,13 +133,15 @@ ComparisonDialog::ComparisonDialog(const presenter::ComparisonModel& model, QWid
         const presenter::ComparisonGrid& grid = model.grids[i];
         auto* page = new QWidget(tabs);
         auto* pageLayout = new QVBoxLayout(page);
-        auto* legend = new QLabel(toQString(model.legend), page);
-        legend->setWordWrap(true);
-        pageLayout->addWidget(legend);
+        const int marked = markedCells(grid);
+        if (marked > 0) {
+            auto* legend = new QLabel(toQString(model.legend), page);
+            legend->setWordWrap(true);
+            pageLayout->addWidget(legend);
+        }
         pageLayout->addWidget(gridTable(grid, static_cast<int>(i), page));
         QString title = toQString(grid.title);
-        if (const int marked = markedCells(grid); marked > 0)
-            title += QStringLiteral(" (%1)").arg(marked);
+        if (marked > 0) title += QStringLiteral(" (%1)").arg(marked);
         tabs->addTab(page, title);
     }
     layout->addWidget(tabs, 1);

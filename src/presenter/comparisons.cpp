@@ -1,6 +1,7 @@
 #include "presenter/comparisons.h"
 
 #include <filesystem>
+#include <utility>
 #include <variant>
 
 #include "design/control_names.h"
@@ -120,21 +121,30 @@ void Comparisons::apply(const session::Events& events) {
     if (comparisonDialogs_ == nullptr) return;
     for (const session::Event& event : events) {
         if (std::holds_alternative<session::UnitPagesRead>(event)) {
-            if (takeControls())
-                showComparison(session_.unitPages(), ComparedWith::Unit, std::string());
+            unitPagesArrived_ = true;
         } else if (const auto* kept = std::get_if<session::RestorePointKept>(&event)) {
-            if (!kept->path) restorePointNotWritten(*kept);
+            if (!kept->path) notWritten_.push_back(*kept);
         } else if (const auto* ended = std::get_if<link::TransferEnded>(&event)) {
             // A verify the user started, whose pages the unit answered with
-            // other settings: one question, then nothing more.
+            // other settings.
             if (ended->operation == link::Operation::Verify &&
-                ended->outcome == link::Outcome::Failed && ended->pageRefused &&
-                comparisonDialogs_->askYesNo(
-                    messages()[texts::Msg::MsgVerifyError] + "\n\n" +
-                    texts::compareText(CompareText::AskCompareAfterVerify, language())))
-                compareWithUnit();
+                ended->outcome == link::Outcome::Failed && ended->pageRefused)
+                verifyFoundOtherSettings_ = true;
         }
     }
+}
+
+void Comparisons::showPending() {
+    for (const session::RestorePointKept& kept : std::exchange(notWritten_, {}))
+        restorePointNotWritten(kept);
+    if (std::exchange(unitPagesArrived_, false) && takeControls())
+        showComparison(session_.unitPages(), ComparedWith::Unit, std::string());
+    // One question, then nothing more.
+    if (std::exchange(verifyFoundOtherSettings_, false) &&
+        comparisonDialogs_->askYesNo(
+            messages()[texts::Msg::MsgVerifyError] + "\n\n" +
+            texts::compareText(CompareText::AskCompareAfterVerify, language())))
+        compareWithUnit();
 }
 
 void Comparisons::restorePointNotWritten(const session::RestorePointKept& kept) {

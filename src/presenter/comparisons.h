@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "controls/control_model.h"
 #include "presenter/captions.h"
@@ -40,10 +41,12 @@ class Comparisons {
 
     // What the session reported at a tick: the comparison's pages, a verify
     // that found other settings in the unit (the user is asked once whether
-    // to compare), a restore point that could not be written. Called after
-    // the rest of the window has applied the events: the dialogs it opens
-    // are modal.
+    // to compare), a restore point that could not be written. The dialogs
+    // they call for are modal and wait for showPending(), so that the window
+    // shows what led to them first.
     void apply(const session::Events& events);
+    // Opens the dialogs the last ticks called for; at the start of a tick.
+    void showPending();
 
   private:
     // The window's image as its controls show it; false while the binding
@@ -66,6 +69,10 @@ class Comparisons {
     Captions& captions_;
     Dialogs& dialogs_;
     ComparisonDialogs* comparisonDialogs_;
+    // What showPending() opens.
+    bool unitPagesArrived_ = false;
+    bool verifyFoundOtherSettings_ = false;
+    std::vector<session::RestorePointKept> notWritten_;
     // A restore point after a read or program that could not be written is
     // reported once per run; a backup that could not be written every time.
     bool toldNotWritten_ = false;

@@ -300,9 +300,11 @@ void WindowPresenter::hintChanged(std::string_view longHint) {
 }
 
 void WindowPresenter::tick() {
+    // Dialogs the last tick called for, now that the window shows its result.
+    comparisons_.showPending();
     graphs_.service(activePage());
-    // A copy: a modal box that an event opens lets the toolkit run further
-    // ticks, which replace the session's events.
+    // A copy: a modal box that an event opens may let the toolkit run
+    // further ticks, which replace the session's events.
     const session::Events events = session_.tick();
     view_.apply(events);
     messageLine_.tick();
