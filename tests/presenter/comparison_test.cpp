@@ -52,10 +52,18 @@ class Comparing : public WindowWithUnit {
         w.edits().takeControls();
         return w;
     }
-    // "Compare with unit", until the unit's pages have arrived.
+    // "Compare with unit", until the dialog has been shown: at the tick
+    // after the unit's pages have arrived.
     void compareWithUnit() {
         window->clicked(id("MenuCompareUnit"));
         ASSERT_TRUE(tickUntilIdle());
+        tick();
+    }
+    // A verify and the tick that may ask about it.
+    void verify() {
+        window->clicked(id("MenuVerify"));
+        ASSERT_TRUE(tickUntilIdle());
+        tick();
     }
 };
 
@@ -122,24 +130,35 @@ TEST_F(Comparing, EachButtonOfTheUnitComparison) {
 TEST_F(Comparing, AFailedVerifyOffersTheComparisonOnce) {
     presenter::WindowPresenter& w = startConnected();
     comparisonDialogs.answers = {false, true};
-    w.clicked(id("MenuVerify"));
-    ASSERT_TRUE(tickUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(verify());
     ASSERT_EQ(comparisonDialogs.questions.size(), 1u);
     EXPECT_EQ(comparisonDialogs.questions[0],
               "Verify error!\n\nThe unit holds other settings than the window. Compare them now?");
+    EXPECT_EQ(control("LabelHlaseni").caption, "Verify error!") << "shown before the question";
     tick(20);
     EXPECT_TRUE(comparisonDialogs.comparisons.empty()) << "No: nothing more";
 
-    w.clicked(id("MenuVerify"));
+    ASSERT_NO_FATAL_FAILURE(verify());
     ASSERT_TRUE(tickUntilIdle());
-    ASSERT_TRUE(tickUntilIdle());
+    tick();
     EXPECT_EQ(comparisonDialogs.questions.size(), 2u);
     EXPECT_EQ(comparisonDialogs.comparisons.size(), 1u);
 
     // No question when the unit did not answer, nor after a programming run.
-    line.device(kUnitPath).responder = nullptr;
-    w.clicked(id("MenuVerify"));
+    w.clicked(id("MenuProgram"));
     ASSERT_TRUE(tickUntilIdle());
+    line.device(kUnitPath).responder = [](const link::Frame& request,
+                                          link::testing::FakeDevice& device) {
+        link::Frame echo = request;
+        echo[0] |= link::kReplyBit;
+        echo[50] ^= 1;
+        link::Seal(echo);
+        device.push(echo);
+    };
+    w.clicked(id("MenuProgram"));
+    ASSERT_TRUE(tickUntilIdle());
+    line.device(kUnitPath).responder = nullptr;
+    ASSERT_NO_FATAL_FAILURE(verify());
     EXPECT_EQ(comparisonDialogs.questions.size(), 2u);
 }
 
@@ -242,6 +261,7 @@ TEST_F(Comparing, ARestorePointThatCannotBeWrittenIsReportedOnce) {
     for (int i = 0; i < 2; ++i) {
         w.clicked(id("MenuProgram"));
         ASSERT_TRUE(tickUntilIdle());
+        tick();
     }
     EXPECT_EQ(dialogs.errors,
               std::vector<std::string>{"The restore point could not be written in " +
