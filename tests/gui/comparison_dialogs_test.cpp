@@ -13,11 +13,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cstdlib>
 #include <functional>
 
 #include "fake_services.h"
 #include "gui/application.h"
 #include "gui/comparison_dialogs.h"
+#include "params/editor_rules.h"
 #include "platform/atomic_file.h"
 #include "platform/restore_points.h"
 #include "presenter/comparison_model.h"
@@ -166,6 +168,53 @@ TEST_F(QtComparison, ARestorePointIsChosenByButtonOrDoubleClick) {
     EXPECT_EQ(dialogs.chooseRestorePoint(
                   presenter::restorePointListModel({}, {}, "/points", texts::Language::English)),
               std::nullopt);
+}
+
+// Pictures of both dialogs in every language, as the manuals show them;
+// written into TZ_SCREENSHOT_DIR when it is set (scripts/screenshots.sh).
+TEST_F(QtComparison, PicturesOfTheDialogs) {
+    ParamState window = firstStartState();
+    ApplyEditorRules(window.image);
+    window.normalise();
+    Image unit = window.image;
+    unit[field::LIMITER_RPM] = 125;
+    unit[field::BASE_ADV] = 12;
+    unit[advanceCell(9, 3)] = 22;
+    unit[advanceCell(9, 4)] = 27;
+    unit[advanceCell(8, 4)] = 26;
+    unit[field::SERVO_MV + 5] = 180;
+    unit[240] = 77;
+    std::vector<RestorePoint> points(4);
+    points[0] = {{2026, 12, 10, 16, 42, 7}, 1, RestoreOperation::Program, "TZA05", "/a"};
+    points[1] = {{2026, 12, 10, 16, 41, 58}, 1, RestoreOperation::BeforeProgram, "TZA05", "/b"};
+    points[2] = {{2026, 12, 10, 15, 2, 24}, 1, RestoreOperation::Read, "TZA05", "/c"};
+    points[3] = {{2026, 12, 9, 9, 12, 0}, 1, RestoreOperation::Read, "ABC12", "/d"};
+    const char* directory = std::getenv("TZ_SCREENSHOT_DIR");
+    const auto save = [directory](QWidget& dialog, const QString& name) {
+        QTest::qWait(1);
+        const QPixmap picture = dialog.grab();
+        EXPECT_FALSE(picture.isNull());
+        if (directory) {
+            EXPECT_TRUE(picture.save(QString::fromUtf8(directory) + QStringLiteral("/") + name));
+        }
+    };
+    const char* suffixes[] = {"en", "de", "fr", "cz"};
+    for (texts::Language language : texts::kAllLanguages) {
+        const QString suffix = QString::fromLatin1(suffixes[texts::languageIndex(language)]);
+        ComparisonDialog compare(
+            presenter::comparisonModel(window.image, unit, ComparedWith::Unit, language), &parent);
+        child<QTabWidget>(compare, "tabs").setCurrentIndex(1);
+        compare.resize(720, 420);
+        compare.show();
+        save(compare, QStringLiteral("compare_%1.png").arg(suffix));
+        RestorePointDialog list(presenter::restorePointListModel(
+                                    points, {true, false, false, false},
+                                    "/home/rider/.local/share/tz_arko5/restore-points", language),
+                                &parent);
+        list.resize(620, 230);
+        list.show();
+        save(list, QStringLiteral("restore_points_%1.png").arg(suffix));
+    }
 }
 
 // The real window: a verify that fails leads to the difference report, and
