@@ -23,6 +23,7 @@
 #include "platform/atomic_file.h"
 #include "platform/restore_points.h"
 #include "presenter/comparison_model.h"
+#include "quiet_device.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 #include "wait_for.h"
@@ -236,6 +237,22 @@ class WindowComparison : public ::testing::Test {
 
     tz::testing::TempDir dir;
 };
+
+TEST_F(WindowComparison, TheMenuItemsKeepTheirAccessKeysInEveryLanguage) {
+    tz::testing::QuietDevice device;
+    ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1);
+    Application program(paths(), {});
+    const ui::ControlModel& model = program.logic().controls();
+    for (const char* language : {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"}) {
+        program.binding().action(model.id(ui::ControlName{language}))->trigger();
+        // An item whose letter another entry of its menu marks loses its key.
+        for (const char* item :
+             {"MenuCompareFile", "MenuRestorePoints", "MenuCompareUnit", "MenuBackup"}) {
+            const QString text = program.binding().action(model.id(ui::ControlName{item}))->text();
+            EXPECT_TRUE(text.contains('&')) << language << ": " << text.toStdString();
+        }
+    }
+}
 
 TEST_F(WindowComparison, AFailedVerifyLeadsToTheDifferencesAndARestorePointOpensBack) {
     ASSERT_TRUE(writeFileAtomically(dir.file("unit.ign"), "KORVANEX_KEY 91\nLIMITER 100 125 6\n"));
