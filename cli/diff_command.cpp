@@ -20,10 +20,11 @@ constexpr const char* kUsageText =
     "       tz_arko5-cli diff --port DEV FILE.ign [--json]\n";
 
 // The unit's pages as it holds them, read without storing anything and not
-// repaired; nothing when the unit could not be read (the reason went to
-// standard error).
+// repaired; nothing when the unit could not be read or its port is in use by
+// another program (the reason went to standard error).
 std::optional<Image> readUnit(Context& c, const std::string& device) {
     UnitSession unit(c, device, false);
+    if (unit.portBusy()) return std::nullopt;
     if (std::optional<std::string> failure = unit.readForComparison()) {
         if (!failure->empty()) c.err << *failure << '\n';
         return std::nullopt;

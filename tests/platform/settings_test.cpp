@@ -88,6 +88,31 @@ TEST(Settings, SavedFileReadsBackAndKeepsTheKeySpelling) {
     EXPECT_TRUE(back.backupBeforeProgram);
 }
 
+TEST(Settings, TheBackupKeyIsWrittenOnceItWasSwitchedOn) {
+    struct Case {
+        const char* before;  // the file's section before saving
+        bool backup;
+        const char* written;  // the key's line, empty when there is none
+    };
+    const Case cases[] = {
+        {"", false, ""},
+        {"", true, "BackupBeforeProgram=1\n"},
+        {"BackupBeforeProgram=1\n", false, "BackupBeforeProgram=0\n"},
+    };
+    for (const Case& c : cases) {
+        IniFile ini = iniFrom(std::string("[BASIC]\n") + c.before);
+        ShellSettings s = LoadSettings(ini, kDesigned, 0);
+        s.backupBeforeProgram = c.backup;
+        SaveSettings(ini, s);
+        const std::string text = ini.text();
+        const std::size_t at = text.find("BackupBeforeProgram");
+        EXPECT_EQ(at == std::string::npos ? "" : text.substr(at, text.find('\n', at) - at + 1),
+                  c.written)
+            << c.before;
+        EXPECT_EQ(LoadSettings(ini, kDesigned, 0).backupBeforeProgram, c.backup);
+    }
+}
+
 TEST(IniFile, KeepsOtherSectionsAndKeysAndIgnoresJunk) {
     IniFile ini = iniFrom(
         "garbage line\n; "
