@@ -50,7 +50,8 @@ void Comparisons::compareWithFile() {
     request.filters = {{"Ignition Parametrs(*.ign)", "*.ign"}, {"All Files (*.*)", "*"}};
     request.defaultExtension = "ign";
     const std::optional<std::string> path = dialogs_.openFile(request);
-    if (!path) return;
+    if (!path || !takeControls()) return;
+    // What Open would make of the file over the window's image.
     const session::FileImage file = session_.imageOfFile(*path);
     if (file.result.status == session::OpenStatus::CannotRead) {
         dialogs_.showMessage(messages()[texts::Msg::MsgOpenFileError]);
@@ -61,7 +62,6 @@ void Comparisons::compareWithFile() {
             dialogs_.showMessage(messages()[session::noticeMessage(notice)]);
         return;
     }
-    if (!takeControls()) return;
     showComparison(file.image, ComparedWith::File, *path);
 }
 
