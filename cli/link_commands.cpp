@@ -57,14 +57,6 @@ int fail(Context& c, const std::optional<std::string>& text) {
 
 enum class Transfer { Program, Verify };
 
-// Takes the option from the words; true when it was there.
-bool takeFlag(std::vector<std::string>& args, std::string_view flag) {
-    const auto at = std::find(args.begin(), args.end(), flag);
-    if (at == args.end()) return false;
-    args.erase(at);
-    return true;
-}
-
 int transferCommand(Context& c, const char* usage, Transfer transfer) {
     std::optional<std::string> port = takePort(c.args);
     const bool backup = transfer == Transfer::Program && takeFlag(c.args, "--backup");

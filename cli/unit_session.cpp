@@ -29,7 +29,7 @@ UnitSession::UnitSession(Context& context, const std::string& device, bool progr
     : context_(context),
       session_({link::PosixSerialPortFactory(),
                 [device] { return std::vector<std::string>{device}; }, ".",
-                restorePointDirectory()}),
+                session::SteadyMilliseconds, restorePointDirectory()}),
       progressLines_(progressLines) {
     // The settings of a first start: Com 1, the interface language.
     OutsideSettings& outside = session_.params().outside;

@@ -49,8 +49,10 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
                                        paths.testModeMarker,
                                        paths.manualDirectories,
                                        {QtSerialPortFactory(), link::SystemPortTable,
-                                        paths.programDirectory, paths.restorePoints},
+                                        paths.programDirectory, session::SteadyMilliseconds,
+                                        paths.restorePoints},
                                        paths.portIndex,
+                                       logs::OpenLogFile,
                                        comparisonDialogs ? comparisonDialogs : &comparisonDialogs_},
              std::move(arguments)) {
     logic_.FormCreate();

@@ -87,7 +87,7 @@ class SessionWithUnit : public ::testing::Test {
     std::unique_ptr<sim::UnitModel> model;
     std::uint8_t unanswered = 0xFF;
     Session session{{line.factory(), [] { return std::vector<std::string>{kDevice}; }, dir.path(),
-                     points, [] { return kNow; }}};
+                     SteadyMilliseconds, points, [] { return kNow; }}};
 };
 
 template <typename E>
