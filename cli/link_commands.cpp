@@ -59,7 +59,8 @@ enum class Transfer { Program, Verify };
 
 int transferCommand(Context& c, const char* usage, Transfer transfer) {
     std::optional<std::string> port = takePort(c.args);
-    if (!port || c.args.size() != 1) {
+    const bool backup = transfer == Transfer::Program && takeFlag(c.args, "--backup");
+    if (!port || c.args.size() != 1 || c.args[0].starts_with("--")) {
         c.err << usage;
         return kUsage;
     }
@@ -67,9 +68,13 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
     if (unit.portBusy()) return kFileError;
     bool fileError = false;
     if (!unit.open(c.args[0], fileError)) return fileError ? kFileError : kFailure;
+    unit.session().setBackupBeforeProgram(backup);
     const std::optional<std::string> failure =
         transfer == Transfer::Program ? unit.program() : unit.verify();
-    if (failure) return fail(c, failure);
+    if (failure) {
+        fail(c, failure);
+        return unit.restorePointFailed() ? kFileError : kFailure;
+    }
     if (transfer == Transfer::Program) unit.waitForSaving();
     return kSuccess;
 }
@@ -93,7 +98,7 @@ void printLive(Context& c, const link::LiveValues& v) {
 }  // namespace
 
 int programCommand(Context& c) {
-    return transferCommand(c, "usage: tz_arko5-cli program --port DEV FILE.ign\n",
+    return transferCommand(c, "usage: tz_arko5-cli program --port DEV [--backup] FILE.ign\n",
                            Transfer::Program);
 }
 

@@ -15,9 +15,12 @@ constexpr const char* kUsage =
     "                            write it in the current format to OUT\n"
     "  image IN.ign              read and repair IN and print its 300 bytes in\n"
     "                            the saved-image format\n"
-    "  program --port DEV FILE.ign   open FILE as the window does and program the\n"
-    "                            unit on the serial device DEV; returns when the\n"
-    "                            unit has stored the settings\n"
+    "  program --port DEV [--backup] FILE.ign   open FILE as the window does and\n"
+    "                            program the unit on the serial device DEV;\n"
+    "                            returns when the unit has stored the settings;\n"
+    "                            --backup: read the unit first and keep it as a\n"
+    "                            before-program restore point (a failed read\n"
+    "                            ends the run with \"Read error!\")\n"
     "  verify --port DEV FILE.ign    compare the unit with FILE\n"
     "  read --port DEV OUT.ign   read the unit and save its settings to OUT\n"
     "  monitor --port DEV [--csv] [--count N]  print the live values of each\n"
@@ -36,8 +39,12 @@ constexpr const char* kUsage =
     "                            for image bytes that no key holds); --json: one\n"
     "                            {\"key\",\"index\",\"name\",\"a\",\"b\"} object per\n"
     "                            line; exit status 0 equal, 1 different\n"
+    "  diff --port DEV FILE.ign [--json]  the same for the settings the unit\n"
+    "                            holds (A, read without storing anything and\n"
+    "                            not repaired) and FILE (B)\n"
     "  restore-points            list the restore points kept after each read and\n"
-    "                            program, newest first, fields separated by tabs:\n"
+    "                            program (also by read and program here),\n"
+    "                            newest first, fields separated by tabs:\n"
     "                            YYYY-MM-DD HH:MM:SS, OPERATION (read, program,\n"
     "                            before-program), UNIT, PATH\n"
     "  map get IN.ign [--table T] [--range R]\n"
@@ -68,8 +75,9 @@ constexpr const char* kUsage =
     "             failed, map paste text that is not a number: the reason goes\n"
     "             to standard error),\n"
     "             2 a file could not be opened or written (diff: or has no\n"
-    "             usable version key), or the port is in use by another\n"
-    "             program, 64 wrong usage\n";
+    "             usable version key, or the unit could not be read; program\n"
+    "             --backup: the backup could not be written), or the port is in\n"
+    "             use by another program, 64 wrong usage\n";
 
 struct Command {
     std::string_view name;

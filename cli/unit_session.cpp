@@ -4,7 +4,9 @@
 #include <thread>
 
 #include "link/posix_serial_port.h"
+#include "platform/restore_points.h"
 #include "session/reports.h"
+#include "texts/comparison_texts.h"
 
 namespace tz::cli {
 
@@ -23,10 +25,12 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 }  // namespace
 
-UnitSession::UnitSession(Context& context, const std::string& device)
+UnitSession::UnitSession(Context& context, const std::string& device, bool progressLines)
     : context_(context),
       session_({link::PosixSerialPortFactory(),
-                [device] { return std::vector<std::string>{device}; }, "."}) {
+                [device] { return std::vector<std::string>{device}; }, ".",
+                session::SteadyMilliseconds, restorePointDirectory()}),
+      progressLines_(progressLines) {
     // The settings of a first start: Com 1, the interface language.
     OutsideSettings& outside = session_.params().outside;
     outside.portIndex = 0;
@@ -43,7 +47,7 @@ UnitSession::~UnitSession() {
 }
 
 void UnitSession::show(const std::string& line) {
-    if (line == shown_) return;
+    if (line == shown_ || !progressLines_) return;
     context_.out << line << std::endl;
     shown_ = line;
 }
@@ -80,6 +84,18 @@ std::optional<std::string> UnitSession::report(const session::Events& events) {
                 [&](const session::RecordingFailed& e) {
                     context_.err << "writing the log failed after " << e.rows
                                  << " rows: " << e.error.message() << '\n';
+                },
+                [&](const session::RestorePointKept& e) {
+                    if (e.path) return;
+                    restorePointFailed_ = true;
+                    const std::string line =
+                        texts::compareText(texts::CompareText::RestorePointNotWritten,
+                                           context_.language, session_.restorePointDirectory());
+                    // Without its backup the unit is not programmed.
+                    if (e.operation == RestoreOperation::BeforeProgram)
+                        failure = line;
+                    else
+                        context_.err << line << '\n';
                 },
                 [](const auto&) {},
             },
@@ -136,6 +152,10 @@ std::optional<std::string> UnitSession::verify() {
 
 std::optional<std::string> UnitSession::read() {
     return finish(session_.read());
+}
+
+std::optional<std::string> UnitSession::readForComparison() {
+    return finish(session_.readUnitForComparison());
 }
 
 void UnitSession::waitForSaving() {

@@ -1,6 +1,7 @@
 // A session on one serial device for the unit commands, started as the
 // window starts (first repair, empty history, Com 1 opened) and ticked at the
 // window's 55 ms pace. It prints each new report of a transfer as a line.
+// Reads and programs keep their restore points where the window keeps them.
 #pragma once
 
 #include <chrono>
@@ -14,7 +15,9 @@ namespace tz::cli {
 
 class UnitSession {
   public:
-    UnitSession(Context& context, const std::string& device);
+    // Without `progressLines` the reports that are no failure are not
+    // printed (for commands whose standard output is data).
+    UnitSession(Context& context, const std::string& device, bool progressLines = true);
     ~UnitSession();
     UnitSession(const UnitSession&) = delete;
     UnitSession& operator=(const UnitSession&) = delete;
@@ -35,6 +38,13 @@ class UnitSession {
     std::optional<std::string> program();
     std::optional<std::string> verify();
     std::optional<std::string> read();
+    // Reads the unit's pages for a comparison (Session::unitPages()); the
+    // image stays as it is.
+    std::optional<std::string> readForComparison();
+    // A restore point could not be written (the reason went to standard
+    // error); with the backup before programming, the unit was not
+    // programmed.
+    bool restorePointFailed() const { return restorePointFailed_; }
     // After programming: until the unit has stored the settings.
     void waitForSaving();
     // One tick at the window's pace.
@@ -52,6 +62,8 @@ class UnitSession {
     std::chrono::steady_clock::time_point next_;
     std::string shown_;
     bool portBusy_ = false;
+    bool progressLines_ = true;
+    bool restorePointFailed_ = false;
 };
 
 }  // namespace tz::cli

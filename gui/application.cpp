@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "platform/config_paths.h"
+#include "platform/restore_points.h"
 
 namespace tz::gui {
 
@@ -15,6 +16,7 @@ ApplicationPaths defaultPaths() {
     paths.savedImageFile = savedImageFilePath();
     paths.testModeMarker = testModeMarkerPath();
     paths.programDirectory = programDir.toStdString();
+    paths.restorePoints = restorePointDirectory();
     paths.manualDirectories = {QDir::currentPath().toStdString(), programDir.toStdString(),
                                QDir(programDir + QStringLiteral("/../share/tz_arko5/manuals"))
                                    .absolutePath()
@@ -23,9 +25,10 @@ ApplicationPaths defaultPaths() {
 }
 
 Application::Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
-                         Dialogs* dialogs)
+                         Dialogs* dialogs, presenter::ComparisonDialogs* comparisonDialogs)
     : settings_(paths.settingsFile),
       dialogs_(window_),
+      comparisonDialogs_(window_),
       host_(window_),
       desktop_(window_),
       printer_([this]() -> QWidget* {
@@ -49,8 +52,11 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
                                        paths.testModeMarker,
                                        paths.manualDirectories,
                                        {QtSerialPortFactory(), link::SystemPortTable,
-                                        paths.programDirectory},
-                                       paths.portIndex},
+                                        paths.programDirectory, session::SteadyMilliseconds,
+                                        paths.restorePoints},
+                                       paths.portIndex,
+                                       logs::OpenLogFile,
+                                       comparisonDialogs ? comparisonDialogs : &comparisonDialogs_},
              std::move(arguments)) {
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/comparison_dialogs.h"
 #include "gui/control_binding.h"
 #include "gui/desktop_service.h"
 #include "gui/print_service.h"
@@ -29,19 +30,24 @@ struct ApplicationPaths {
     std::vector<std::string> manualDirectories;
     // A port for this run instead of the one the settings name.
     std::optional<std::uint8_t> portIndex = std::nullopt;
+    // Where restore points are kept (empty: none are written).
+    std::string restorePoints = {};
 };
 
-// The files in the user's configuration directory, the manuals next to the
-// program, in the working directory or where the program is installed.
+// The files in the user's configuration directory, the restore points in its
+// data directory, the manuals next to the program, in the working directory
+// or where the program is installed.
 ApplicationPaths defaultPaths();
 
 class Application {
   public:
     // Runs the start-up sequence and builds the widgets; show() shows them.
-    // Message boxes and file dialogs are Qt's unless `dialogs` replaces them
-    // (scripted sessions).
+    // Message boxes and file dialogs are Qt's unless `dialogs` replaces them,
+    // the comparison dialogs unless `comparisonDialogs` does (scripted
+    // sessions).
     Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
-                Dialogs* dialogs = nullptr);
+                Dialogs* dialogs = nullptr,
+                presenter::ComparisonDialogs* comparisonDialogs = nullptr);
 
     void show();
     QMainWindow& window() { return window_; }
@@ -52,6 +58,7 @@ class Application {
     IniFile settings_;
     QMainWindow window_;
     QtDialogs dialogs_;
+    QtComparisonDialogs comparisonDialogs_;
     QtKeyboard keyboard_;
     QtWindowHost host_;
     QtDesktop desktop_;

@@ -7,6 +7,7 @@ export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/data"
 mkdir -p "$XDG_CONFIG_HOME"
 
 build/tz_arko5-sim --engine --link "$work/unit" >/dev/null 2>&1 &

@@ -115,8 +115,11 @@
     X(LabelVerze3)               \
     X(MenuAbout)                 \
     X(MenuAddCells)              \
+    X(MenuBackup)                \
     X(MenuCellTime)              \
     X(MenuCellTimeReset)         \
+    X(MenuCompareFile)           \
+    X(MenuCompareUnit)           \
     X(MenuContens)               \
     X(MenuCzech)                 \
     X(MenuEnglish)               \
@@ -133,6 +136,7 @@
     X(MenuRead)                  \
     X(MenuRecordLive)            \
     X(MenuReplayLive)            \
+    X(MenuRestorePoints)         \
     X(MenuSave)                  \
     X(MenuSaveExeDir)            \
     X(MenuScaleCells)            \

@@ -34,6 +34,9 @@ constexpr auto kFileMenu = std::to_array<MenuEntry>({
     {.name = "MenuSave", .caption = "&Save", .shortcut = "F2"},
     {.name = "MenuSaveExeDir", .caption = "Save to exe dir", .shortcut = "Ctrl+F2"},
     kSeparator,
+    {.name = "MenuCompareFile", .caption = "&Compare with file..."},
+    {.name = "MenuRestorePoints", .caption = "&Restore points..."},
+    kSeparator,
     {.name = "MenuPrint", .caption = "&Print", .shortcut = "Ctrl+P"},
     // The command exists without a visible entry.
     {.name = "MenuPrintAll", .caption = "Print All", .visible = false},
@@ -45,6 +48,9 @@ constexpr auto kDeviceMenu = std::to_array<MenuEntry>({
     {.name = "MenuRead", .caption = "&Read", .shortcut = "F7"},
     {.name = "MenuVerify", .caption = "&Verify", .shortcut = "F8"},
     {.name = "MenuProgram", .caption = "&Program", .shortcut = "F9"},
+    kSeparator,
+    {.name = "MenuCompareUnit", .caption = "&Compare with unit"},
+    {.name = "MenuBackup", .caption = "&Backup before programming", .checkable = true},
 });
 
 // Redo also answers the keys that other programs use for it.

@@ -71,8 +71,11 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
 
         case ReplyOutcome::VersionMismatch:
             unit_ = DecodeInfoPage(payload);
-            params_.normalise();
-            events_.push_back(ImageRepaired{});
+            // A fetch leaves the image alone, whatever the unit answers.
+            if (transfer_.operation != Operation::Fetch) {
+                params_.normalise();
+                events_.push_back(ImageRepaired{});
+            }
             ended(Outcome::VersionMismatch, payload[kInfoProtocolVersionByte]);
             // The box that tells the user replaces the report.
             reportTicks_ = 0;
@@ -101,6 +104,13 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
             SendPageFrame();
             show(Report::Verifying);
             setProgress(progress_.maximum, 0);
+            return;
+
+        case ReplyOutcome::FetchComplete:
+            fetched_ = transfer_.readPages;
+            setProgress(progress_.maximum, progress_.maximum);
+            show(Report::ReadOk);
+            ended(Outcome::Succeeded);
             return;
 
         case ReplyOutcome::VerifyComplete:
@@ -226,7 +236,8 @@ void LinkCycle::started(Report report) {
 }
 
 void LinkCycle::ended(Outcome outcome, int unitVersion) {
-    events_.push_back(TransferEnded{transfer_.operation, outcome, unitVersion});
+    events_.push_back(
+        TransferEnded{transfer_.operation, outcome, unitVersion, transfer_.pageRefused});
 }
 
 void LinkCycle::StartProgramming() {
@@ -244,6 +255,12 @@ void LinkCycle::StartVerify() {
 void LinkCycle::StartRead() {
     events_.clear();
     transfer_.startRead();
+    started(Report::ReadStarted);
+}
+
+void LinkCycle::StartFetch() {
+    events_.clear();
+    transfer_.startFetch();
     started(Report::ReadStarted);
 }
 

@@ -41,6 +41,10 @@ class LinkCycle {
     void StartProgramming();
     void StartVerify();
     void StartRead();
+    // Reads the unit's pages as a read does (info page first, nothing stored)
+    // into fetchedPages() only: the image is neither changed nor repaired,
+    // and no verify follows. It ends with TransferEnded of Operation::Fetch.
+    void StartFetch();
 
     // Item index 0..29 a fixed port, 30 the automatic search. A fixed choice
     // keeps the device it names now for the rest of the run.
@@ -73,6 +77,9 @@ class LinkCycle {
     const LiveValues& live() const { return live_; }
     // How many monitor frames were accepted since the start.
     std::uint64_t monitorFrames() const { return monitorFrames_; }
+    // The unit's three pages as the last successful fetch read them, not
+    // repaired (all 0 before the first).
+    const Image& fetchedPages() const { return fetched_; }
     // Name, build date and time of the unit from its last info page.
     const UnitInfo& unitInfo() const { return unit_; }
     // The device of the last opening of the port (empty when none stood behind
@@ -112,6 +119,7 @@ class LinkCycle {
     std::uint64_t monitorFrames_ = 0;
     bool runningMemory_ = false;
     UnitInfo unit_;
+    Image fetched_{};
     Progress progress_;
     int reportTicks_ = 0;
     LinkEvents events_;

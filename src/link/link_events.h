@@ -21,6 +21,7 @@ enum class Report : std::uint8_t {
     ReadStarted,     // a read begins
     Verifying,       // a programming or read run has reached its verify
     VerifyOk,        // the last page was verified
+    ReadOk,          // a fetch has all three pages
     ProgramFailed,
     VerifyFailed,
     ReadFailed,
@@ -50,6 +51,9 @@ struct TransferEnded {
     Operation operation;
     Outcome outcome;
     int unitVersion = 0;  // the unit's protocol version on a mismatch
+    // The unit answered but refused a page (Transfer::pageRefused): after a
+    // failed verify it holds other settings than the window.
+    bool pageRefused = false;
 };
 
 // The port was opened (or the opening failed). `tried` is the index of the

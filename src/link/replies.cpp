@@ -20,6 +20,11 @@ bool matchesImagePage(FrameView frame, const Image& image, int p, bool skipUnver
     return true;
 }
 
+ReplyOutcome refused(Transfer& t) {
+    t.pageRefused = true;
+    return ReplyOutcome::Refused;
+}
+
 ReplyOutcome nextPage(Transfer& t, ReplyOutcome outcome) {
     ++t.pageByte;
     t.attempts = 1;
@@ -55,17 +60,21 @@ ReplyOutcome HandleReply(FrameView frame, Transfer& t, const Image& image) {
             std::copy(frame.begin() + 1, frame.begin() + 1 + kPayloadSize,
                       t.readPages.begin() + kPageSize * (p - 1));
             if (p < kPageCount) return nextPage(t, ReplyOutcome::NextPage);
+            if (t.operation == Operation::Fetch) {
+                t.state = LinkState::Idle;
+                return ReplyOutcome::FetchComplete;
+            }
             return startVerifyOfTransfer(t, ReplyOutcome::ReadComplete);
 
         case LinkState::Verifying:
-            if (!matchesImagePage(frame, image, p, true)) return ReplyOutcome::Refused;
+            if (!matchesImagePage(frame, image, p, true)) return refused(t);
             if (p < kPageCount) return nextPage(t, ReplyOutcome::NextPage);
             t.state = LinkState::Idle;
             return ReplyOutcome::VerifyComplete;
 
         case LinkState::Programming:
             if (p == 0) return infoPage(frame, t);
-            if (!matchesImagePage(frame, image, p, false)) return ReplyOutcome::Refused;
+            if (!matchesImagePage(frame, image, p, false)) return refused(t);
             if (p < kPageCount) return nextPage(t, ReplyOutcome::NextPage);
             t.programmingCompleted = true;
             return startVerifyOfTransfer(t, ReplyOutcome::ProgramComplete);

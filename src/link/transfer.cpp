@@ -7,6 +7,7 @@ void Transfer::startProgramming() {
     operation = Operation::Program;
     pageByte = kInfoPage;
     attempts = 0;
+    pageRefused = false;
     programmingCompleted = false;
 }
 
@@ -15,6 +16,7 @@ void Transfer::startVerify() {
     operation = Operation::Verify;
     pageByte = kFirstVerifyPage;
     attempts = 0;
+    pageRefused = false;
 }
 
 void Transfer::startRead() {
@@ -22,7 +24,13 @@ void Transfer::startRead() {
     operation = Operation::Read;
     pageByte = kReadInfoPage;
     attempts = 0;
+    pageRefused = false;
     readPages = {};
+}
+
+void Transfer::startFetch() {
+    startRead();
+    operation = Operation::Fetch;
 }
 
 StepResult StepTransfer(Transfer& t) {

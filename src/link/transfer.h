@@ -11,8 +11,10 @@ namespace tz::link {
 enum class LinkState : std::uint8_t { Idle = 0, Programming = 1, Verifying = 2, Reading = 3 };
 
 // What the user started: a programming run (pages stored, then verified), a
-// verify, or a read (pages read, then verified).
-enum class Operation : std::uint8_t { Program, Verify, Read };
+// verify, or a read (pages read, then verified). A fetch reads the pages as a
+// read does but only keeps them: nothing is stored, verified or put into the
+// image (a comparison with the unit, a backup before programming).
+enum class Operation : std::uint8_t { Program, Verify, Read, Fetch };
 
 inline constexpr int kPollTicks = 6;
 inline constexpr int kResendTicks = 4;
@@ -35,6 +37,9 @@ struct Transfer {
     // The unit's pages of a running read. They reach the image only when
     // all three have arrived, so a failed read leaves the image as it was.
     Image readPages{};
+    // The unit refused a page of this transfer: it answered, but its page
+    // differed (a verify) or did not echo what was sent (a programming run).
+    bool pageRefused = false;
 
     // The start commands replace whatever runs; the tick counter goes on
     // from the idle polling, so the first frame leaves one to four ticks
@@ -42,6 +47,8 @@ struct Transfer {
     void startProgramming();
     void startVerify();
     void startRead();
+    // A fetch runs in the reading state, with the frames of a read.
+    void startFetch();
 };
 
 enum class StepAction : std::uint8_t {

@@ -17,7 +17,9 @@ bool within(int byte, int first, int count) {
     return byte >= first && byte < first + count;
 }
 
-GridCell cellOfByte(int byte) {
+}  // namespace
+
+GridCell gridCellOfByte(int byte) {
     if (within(byte, RPM_ADV, kAxisPoints))
         return {Grid::AdvanceMap, kAdvanceMapAxisRow, byte - RPM_ADV};
     if (within(byte, ADVANCE, kMapRows * kMapColumns)) {
@@ -30,6 +32,8 @@ GridCell cellOfByte(int byte) {
         return {Grid::ServoCurve, kServoMvRow, byte - SERVO_MV};
     return {};
 }
+
+namespace {
 
 // The bits of each byte that some number of a .ign file shows.
 std::array<int, kImageSize> shownBitsOfBytes() {
@@ -83,7 +87,7 @@ std::vector<ImageDifference> DiffImages(const Image& a, const Image& b) {
     for (const IgnValue& v : ignValues()) {
         const long va = v.of(a), vb = v.of(b);
         if (va != vb)
-            out.push_back({v.key, v.index, va, vb, pageOfByte(v.byte), cellOfByte(v.byte)});
+            out.push_back({v.key, v.index, va, vb, pageOfByte(v.byte), gridCellOfByte(v.byte)});
     }
     static const std::array<int, kImageSize> shown = shownBitsOfBytes();
     for (int i = 0; i < kImageSize; ++i) {

@@ -56,5 +56,8 @@ std::vector<ImageDifference> DiffImages(const Image& a, const Image& b);
 
 // The page whose controls edit the image byte.
 WindowPage pageOfByte(int byte);
+// The grid cell that shows the image byte; Grid::None for bytes outside the
+// advance map (with its RPM axis) and the servo curve.
+GridCell gridCellOfByte(int byte);
 
 }  // namespace tz

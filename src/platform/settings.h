@@ -32,6 +32,10 @@ struct ShellSettings {
     std::string fileName;      // the current .ign file, empty after New or a read
     std::string lastFileName;  // the last .ign file opened or saved
     int activePage = 0;
+    // Read the unit before each Program command and keep it as a restore
+    // point (an extra key after the ten of the original file; off when
+    // missing).
+    bool backupBeforeProgram = false;
 };
 
 inline constexpr const char* kSettingsSection = "BASIC";
@@ -43,10 +47,11 @@ inline constexpr const char* kSettingsSection = "BASIC";
 ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& designed,
                            int designedPage);
 
-// Writes the ten keys in their fixed order, then the port's device as an
-// extra key that other installations pass over (once there is one), and
-// flushes the store; false when the store could not be written. Keys the
-// program does not know stay.
+// Writes the ten keys in their fixed order, then the extra keys that other
+// installations pass over: the port's device (once there is one) and the
+// backup before programming (once it was switched on); flushes the store;
+// false when the store could not be written. Keys the program does not know
+// stay.
 bool SaveSettings(SettingsStore& store, const ShellSettings& settings);
 
 }  // namespace tz

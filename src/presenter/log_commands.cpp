@@ -19,9 +19,9 @@ using texts::logText;
 // The largest log a replay reads: some sixty hours of frames.
 constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
 
-constexpr ui::ControlName kUnitCommands[] = {ctl::MenuRead,     ctl::MenuVerify,
-                                             ctl::MenuProgram,  ctl::ButtonRead,
-                                             ctl::BitBtnVerify, ctl::BitBtnProgram};
+constexpr ui::ControlName kUnitCommands[] = {
+    ctl::MenuRead,     ctl::MenuVerify,    ctl::MenuProgram,    ctl::ButtonRead,
+    ctl::BitBtnVerify, ctl::BitBtnProgram, ctl::MenuCompareUnit};
 
 // "h:mm:ss" of a recording.
 std::string formatRecordingTime(std::int64_t ms) {

@@ -77,6 +77,9 @@ void SessionView::apply(const session::Event& event) {
                     recordingFailedText(e, texts::languageFromIndex(captions_.language())
                                                .value_or(texts::Language::English)));
             },
+            // The comparisons part shows these.
+            [](const session::UnitPagesRead&) {},
+            [](const session::RestorePointKept&) {},
         },
         event);
 }

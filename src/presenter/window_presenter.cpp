@@ -77,7 +77,10 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
                  services_.manualDirectories},
                 messageLine_, layout_, mode_, captions_),
       tables_(controls_, index_, session_, binding_, edits_, graphs_, messageLine_, captions_,
-              {services_.clipboard, services_.numbers}) {}
+              {services_.clipboard, services_.numbers}),
+
+      comparisons_(controls_, session_, binding_, edits_, files_, unit_, view_, captions_,
+                   services_.dialogs, services_.comparisonDialogs) {}
 
 void WindowPresenter::FormCreate() {
     buildWindow();
@@ -142,6 +145,7 @@ void WindowPresenter::loadSettings() {
     outside.searchIndex = s.searchIndex;
     outside.language = s.language;
     session_.restoreFileNames(s.fileName, s.lastFileName);
+    comparisons_.setBackup(s.backupBeforeProgram);
     files_.setDialogPath(s.lastFileName);
     const int page =
         s.activePage >= 0 && s.activePage < kWindowPages ? s.activePage : kDesignedPage;
@@ -167,6 +171,7 @@ void WindowPresenter::saveSettings() {
     s.fileName = session_.fileName();
     s.lastFileName = session_.lastFileName();
     s.activePage = activePage();
+    s.backupBeforeProgram = comparisons_.backup();
     SaveSettings(services_.settings, s);
     if (!services_.savedImagePath.empty())
         writeFileAtomically(services_.savedImagePath, formatSavedImage(session_.image()));
@@ -268,6 +273,10 @@ void WindowPresenter::clicked(ui::ControlId control) {
     if (either(ctl::MenuRead, ctl::ButtonRead)) return unit_.read();
     if (either(ctl::MenuVerify, ctl::BitBtnVerify)) return unit_.verify();
     if (either(ctl::MenuProgram, ctl::BitBtnProgram)) return unit_.program();
+    if (is(ctl::MenuCompareUnit)) return comparisons_.compareWithUnit();
+    if (is(ctl::MenuCompareFile)) return comparisons_.compareWithFile();
+    if (is(ctl::MenuRestorePoints)) return comparisons_.showRestorePoints();
+    if (is(ctl::MenuBackup)) return comparisons_.toggleBackup();
     for (std::size_t i = 0; i < index_.portItems.size(); ++i)
         if (control == index_.portItems[i]) return unit_.choosePort(static_cast<int>(i));
     if (unit_.testButton(control)) return;
@@ -304,14 +313,20 @@ void WindowPresenter::hintChanged(std::string_view longHint) {
 }
 
 void WindowPresenter::tick() {
+    // Dialogs the last tick called for, now that the window shows its result.
+    comparisons_.showPending();
     graphs_.service(activePage());
-    view_.apply(session_.tick());
+    // A copy: a modal box that an event opens may let the toolkit run
+    // further ticks, which replace the session's events.
+    const session::Events events = session_.tick();
+    view_.apply(events);
     messageLine_.tick();
     monitor_.showConnection(session_.replaying() || session_.link().answeringAtLastTick());
     monitor_.highlightLiveCell();
     monitor_.showUnitLine();
     logs_.tick();
     tables_.updateTools();
+    comparisons_.apply(events);
 }
 
 }  // namespace tz::presenter

@@ -14,6 +14,7 @@
 #include "design/window_index.h"
 #include "platform/settings.h"
 #include "presenter/captions.h"
+#include "presenter/comparisons.h"
 #include "presenter/edit_commands.h"
 #include "presenter/field_binding.h"
 #include "presenter/file_commands.h"
@@ -80,6 +81,7 @@ class WindowPresenter final : public UiEvents {
     UnitCommands& unit() { return unit_; }
     LogCommands& logs() { return logs_; }
     TableCommands& tables() { return tables_; }
+    Comparisons& comparisons() { return comparisons_; }
     const GraphAreaHost& graphs() const { return graphs_; }
     GraphAreaHost& graphs() { return graphs_; }
     MessageLine& messageLine() { return messageLine_; }
@@ -128,6 +130,7 @@ class WindowPresenter final : public UiEvents {
     LogCommands logs_;
     Printing printing_;
     TableCommands tables_;
+    Comparisons comparisons_;
 };
 
 }  // namespace tz::presenter

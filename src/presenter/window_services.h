@@ -12,6 +12,7 @@
 
 #include "logs/log_writer.h"
 #include "platform/settings_store.h"
+#include "presenter/comparison_dialogs.h"
 #include "presenter/services.h"
 #include "presenter/table_services.h"
 #include "session/session.h"
@@ -43,6 +44,9 @@ struct WindowServices {
     // Creates the file of a live-data recording.
     std::function<std::unique_ptr<logs::LogSink>(const std::string&, std::error_code&)>
         openLogFile = logs::OpenLogFile;
+    // The comparison and restore point dialogs (none: those commands do
+    // nothing).
+    ComparisonDialogs* comparisonDialogs = nullptr;
 };
 
 }  // namespace tz::presenter

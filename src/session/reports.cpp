@@ -18,6 +18,8 @@ ReportText reportText(link::Report report) {
             return {Msg::MsgVerifyProgress, ":", false};
         case link::Report::VerifyOk:
             return {Msg::MsgVerifyProgress, ": OK", false};
+        case link::Report::ReadOk:
+            return {Msg::MsgReadProgress, ": OK", false};
         case link::Report::ProgramFailed:
             return {Msg::MsgProgramError, "", true};
         case link::Report::VerifyFailed:

@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include <chrono>
+#include <utility>
 
 #include "params/defaults.h"
 #include "params/editor_rules.h"
@@ -29,7 +30,8 @@ Session::Session(SessionServices services)
       defaultFilePath_(services_.programDirectory.empty()
                            ? std::string("data.ign")
                            : services_.programDirectory + "/data.ign"),
-      link_(params_, services_.serialPorts, services_.portTable) {
+      link_(params_, services_.serialPorts, services_.portTable),
+      restorePoints_(services_.restorePointDirectory, services_.clock) {
     params_.outside.portIndex = kFirstStartPort;
     params_.image[field::BIKE] = 0;
     ApplyDefaults(params_.image, params_.keepSpecial);
@@ -91,6 +93,7 @@ const Events& Session::restore(const std::optional<History::Snapshot>& snapshot)
 }
 
 void Session::startProgramming() {
+    fetchPurpose_ = FetchPurpose::None;
     link_.StartProgramming();
     takeLinkEvents();
 }
@@ -155,21 +158,35 @@ const Events& Session::tick() {
     }
     link_.tick();
     takeLinkEvents();
-    for (const link::LinkEvent& e : link_.events())
+    std::optional<link::TransferEnded> ended;
+    for (const link::LinkEvent& e : link_.events()) {
         if (const auto* frame = std::get_if<link::MonitorFrame>(&e))
             logs_.unitFrame(now, frame->live, params_.image, events_);
+        if (const auto* end = std::get_if<link::TransferEnded>(&e)) ended = *end;
+    }
+    // What follows may start another transfer, which replaces the link's
+    // events: it comes after they were all taken.
+    if (ended) transferEnded(*ended);
     return events_;
 }
 
 const Events& Session::program() {
     events_.clear();
-    if (!logs_.replaying()) startProgramming();
+    if (logs_.replaying()) return events_;
+    if (!backupBeforeProgram_) {
+        startProgramming();
+        return events_;
+    }
+    fetchPurpose_ = FetchPurpose::Backup;
+    link_.StartFetch();
+    takeLinkEvents();
     return events_;
 }
 
 const Events& Session::verify() {
     events_.clear();
     if (logs_.replaying()) return events_;
+    fetchPurpose_ = FetchPurpose::None;
     link_.StartVerify();
     takeLinkEvents();
     return events_;
@@ -178,6 +195,7 @@ const Events& Session::verify() {
 const Events& Session::read() {
     events_.clear();
     if (logs_.replaying()) return events_;
+    fetchPurpose_ = FetchPurpose::None;
     link_.StartRead();
     takeLinkEvents();
     fileName_.clear();
@@ -244,6 +262,83 @@ const Events& Session::seekReplay(std::int64_t positionMs) {
     events_.clear();
     if (logs_.replaying()) logs_.seek(positionMs, params_.image, events_);
     return events_;
+}
+
+// ---- Comparisons, backups and restore points
+
+const Events& Session::readUnitForComparison() {
+    events_.clear();
+    if (logs_.replaying()) return events_;
+    fetchPurpose_ = FetchPurpose::Comparison;
+    link_.StartFetch();
+    takeLinkEvents();
+    return events_;
+}
+
+void Session::takeUnitPages() {
+    params_.image = unitPages_;
+    fileName_.clear();
+}
+
+FileImage Session::imageOfFile(const std::string& path) const {
+    FileImage file;
+    const std::optional<std::string> text = readWholeFile(path);
+    if (!text) return file;
+    ParamState opened = params_;
+    const IgnReadResult read = ReadIgnFile(*text, opened.image);
+    file.result.notices = read.notices;
+    if (read.version == 0) {
+        file.result.status = OpenStatus::NoVersionKey;
+        return file;
+    }
+    file.result.status = OpenStatus::Opened;
+    opened.normalise();
+    file.image = opened.image;
+    return file;
+}
+
+void Session::transferEnded(const link::TransferEnded& ended) {
+    if (ended.outcome != link::Outcome::Succeeded) {
+        if (ended.operation == link::Operation::Fetch) fetchPurpose_ = FetchPurpose::None;
+        return;
+    }
+    switch (ended.operation) {
+        case link::Operation::Read:
+            keepRestorePoint(RestoreOperation::Read, params_.image);
+            break;
+        case link::Operation::Program:
+            keepRestorePoint(RestoreOperation::Program, params_.image);
+            break;
+        case link::Operation::Fetch:
+            fetched();
+            break;
+        case link::Operation::Verify:
+            break;
+    }
+}
+
+void Session::fetched() {
+    switch (std::exchange(fetchPurpose_, FetchPurpose::None)) {
+        case FetchPurpose::Comparison:
+            unitPages_ = link_.fetchedPages();
+            events_.emplace_back(UnitPagesRead{});
+            break;
+        case FetchPurpose::Backup:
+            // The unit is overwritten only when its settings are kept.
+            if (keepRestorePoint(RestoreOperation::BeforeProgram, link_.fetchedPages()))
+                startProgramming();
+            break;
+        case FetchPurpose::None:
+            break;
+    }
+}
+
+bool Session::keepRestorePoint(RestoreOperation operation, const Image& image) {
+    if (!restorePoints_.enabled()) return true;
+    std::optional<std::string> path = restorePoints_.keep(operation, image, link_.unitInfo());
+    const bool written = path.has_value();
+    events_.emplace_back(RestorePointKept{operation, std::move(path)});
+    return written;
 }
 
 }  // namespace tz::session

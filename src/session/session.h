@@ -21,7 +21,9 @@
 #include "link/live_cell.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
+#include "platform/restore_points.h"
 #include "session/live_logs.h"
+#include "session/restore_point_keeper.h"
 #include "session/session_events.h"
 
 namespace tz::session {
@@ -40,6 +42,10 @@ struct SessionServices {
     // Milliseconds of a steady clock: the times of recorded rows, the pace
     // of a replay, the time per map cell.
     std::function<std::int64_t()> steadyMs = SteadyMilliseconds;
+    // Where restore points are kept (empty: none are written), and the clock
+    // that names them (the local time when empty).
+    std::string restorePointDirectory = {};
+    std::function<DateTime()> clock = {};
 };
 
 enum class OpenStatus : std::uint8_t {
@@ -52,6 +58,12 @@ struct OpenResult {
     OpenStatus status = OpenStatus::CannotRead;
     // For the user: an older file version, a version key that does not match.
     std::vector<IgnNotice> notices;
+};
+
+// What opening a file would make of the image, without taking it.
+struct FileImage {
+    OpenResult result;
+    Image image{};  // repaired; valid when the file was opened
 };
 
 class Session {
@@ -182,13 +194,47 @@ class Session {
     const logs::CellTime& cellTime() const { return logs_.cellTime(); }
     void resetCellTime() { logs_.resetCellTime(); }
 
+    // ---- Comparisons, backups and restore points
+    // Reads the unit's pages for a comparison (LinkCycle::StartFetch): the
+    // image stays as it is. When all pages have arrived, a tick's events hold
+    // UnitPagesRead and unitPages() has them; a failed read ends as a read
+    // does ("Read error!"), with no UnitPagesRead. Nothing while replaying.
+    const Events& readUnitForComparison();
+    // The unit's pages of the last comparison read, not repaired.
+    const Image& unitPages() const { return unitPages_; }
+    // Takes the unit's pages of the last comparison read over the image, as
+    // a read would (the current file name goes); repair and record it.
+    void takeUnitPages();
+    // The image that opening the file would give (read over the image and
+    // repaired with the window's repair memory); the image stays as it is.
+    FileImage imageOfFile(const std::string& path) const;
+    // With the backup on, program() first reads the unit's pages and keeps
+    // them as a before-program restore point; a failed read ends the run with
+    // the read error, a backup that cannot be written ends it with
+    // RestorePointKept without a path. Programming after a change does not
+    // read first.
+    void setBackupBeforeProgram(bool on) { backupBeforeProgram_ = on; }
+    bool backupBeforeProgram() const { return backupBeforeProgram_; }
+    // Where restore points are kept; empty when none are.
+    const std::string& restorePointDirectory() const { return restorePoints_.directory(); }
+
   private:
+    // What a running fetch is for.
+    enum class FetchPurpose : std::uint8_t { None, Comparison, Backup };
+
     const Events& restore(const std::optional<History::Snapshot>& snapshot);
     void startProgramming();
     // Programming after a change, or once the replay has ended.
     void programAfterChange();
     // Takes the link's events of its last call into the session's events.
     void takeLinkEvents();
+    // A transfer ended: restore points, the comparison's pages, the
+    // programming after a backup.
+    void transferEnded(const link::TransferEnded& ended);
+    void fetched();
+    // False when a restore point directory is set and the point could not
+    // be written.
+    bool keepRestorePoint(RestoreOperation operation, const Image& image);
 
     SessionServices services_;
     ParamState params_;
@@ -204,6 +250,11 @@ class Session {
     LiveLogs logs_;
     bool programPending_ = false;
     Events events_;
+
+    RestorePointKeeper restorePoints_;
+    bool backupBeforeProgram_ = false;
+    FetchPurpose fetchPurpose_ = FetchPurpose::None;
+    Image unitPages_{};
 };
 
 }  // namespace tz::session

@@ -5,11 +5,14 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <system_error>
 #include <variant>
 #include <vector>
 
 #include "link/link_events.h"
+#include "platform/restore_points.h"
 
 namespace tz::session {
 
@@ -26,11 +29,22 @@ struct RecordingFailed {
     std::size_t rows = 0;
 };
 
+// A read for a comparison has the unit's pages (Session::unitPages()); the
+// image is as it was.
+struct UnitPagesRead {};
+
+// A restore point was written to `path`, or could not be written (no path).
+// A backup before programming that could not be written ends the run.
+struct RestorePointKept {
+    RestoreOperation operation = RestoreOperation::Read;
+    std::optional<std::string> path;
+};
+
 using Event =
     std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
                  link::ProgressChanged, link::ProgressShown, link::TransferEnded, link::PortOpened,
                  link::ImageRepaired, link::ImageRead, link::MonitorFrame, link::ConnectionLost,
-                 HistoryRestored, RecordingFailed>;
+                 HistoryRestored, RecordingFailed, UnitPagesRead, RestorePointKept>;
 using Events = std::vector<Event>;
 
 }  // namespace tz::session

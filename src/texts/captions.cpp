@@ -4,6 +4,7 @@
 #include <span>
 #include <utility>
 
+#include "texts/comparison_texts.h"
 #include "texts/live_log_captions.h"
 #include "texts/messages.h"
 #include "texts/table_texts.h"
@@ -70,6 +71,7 @@ std::vector<CaptionAssignment> fillCaptions(const CaptionInputs& inputs) {
 
     w.add(bannerCaption());
     w.add(menuCaptions());
+    w.add(comparisonCaptions());
     w.add(pageCaptions());
     w.add(comboItems());
 

@@ -78,7 +78,8 @@ TEST_F(CliDiff, FilesThatCannotBeComparedAndWrongUsage) {
         {"diff " + older + " " + older, 0, "Older version of *.ign file!\n\n"},
         {"diff " + a, 64, "usage: tz_arko5-cli diff A.ign B.ign [--json]\n"},
         {"diff " + a + " " + b + " " + a, 64, "usage: tz_arko5-cli diff A.ign B.ign [--json]\n"},
-        {"diff --port /dev/null " + a, 64, "usage: tz_arko5-cli diff A.ign B.ign [--json]\n"},
+        {"diff --port /dev/null " + a + " " + b, 64,
+         "usage: tz_arko5-cli diff A.ign B.ign [--json]\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = run(c.arguments);

@@ -12,10 +12,15 @@
 #include <fstream>
 #include <thread>
 
+#include <fstream>
+#include <sstream>
+
 #include "cli_runner.h"
 #include "link/device_lock.h"
 #include "logs/live_csv.h"
 #include "platform/atomic_file.h"
+#include "platform/restore_points.h"
+#include "scoped_env.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 
@@ -31,8 +36,30 @@ class CliUnit : public ::testing::Test {
     static std::string data(const std::string& name) {
         return std::string(TZ_PARAMS_DATA_DIR) + "/" + name;
     }
+    // The restore points the runs kept, newest first, as "OPERATION UNIT".
+    static std::vector<std::string> restorePoints() {
+        std::vector<std::string> out;
+        for (const RestorePoint& p : RestorePoints(restorePointDirectory()).list())
+            out.push_back(std::string(operationWord(p.operation)) + " " + p.unit);
+        return out;
+    }
+    // The page bytes of the frames the simulator received, from its log.
+    std::vector<int> framesReceived() const {
+        std::ifstream log(dir.file("sim.log"));
+        std::vector<int> kinds;
+        std::string time, direction;
+        int kind = 0;
+        for (std::string line; std::getline(log, line);) {
+            std::istringstream fields(line);
+            if (fields >> time >> direction >> std::hex >> kind && direction == "<")
+                kinds.push_back(kind);
+        }
+        return kinds;
+    }
 
     testing::TempDir dir;
+    // Restore points go to the test's directory, not the user's.
+    testing::ScopedEnv dataHome{"XDG_DATA_HOME", dir.file("data").c_str()};
 };
 
 TEST_F(CliUnit, ProgramVerifyAndReadBack) {
@@ -60,6 +87,61 @@ TEST_F(CliUnit, ProgramVerifyAndReadBack) {
     EXPECT_NE(other.err.find("Verify error!"), std::string::npos);
 }
 
+TEST_F(CliUnit, ReadAndProgramKeepRestorePointsAndTheBackupComesFirst) {
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0", "--saving-ms", "200"});
+    ASSERT_EQ(cli("read --port " + port() + " " + dir.file("held.ign")).exitCode, 0);
+    EXPECT_EQ(restorePoints(), (std::vector<std::string>{"read TZA05"}));
+
+    const CliRun r = cli("program --backup --port " + port() + " " + data("defaults.ign"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 27), "Read:\nRead:: OK\nProgram dev") << r.out;
+    const std::vector<RestorePoint> points = RestorePoints(restorePointDirectory()).list();
+    ASSERT_EQ(restorePoints(),
+              (std::vector<std::string>{"program TZA05", "before-program TZA05", "read TZA05"}));
+    // The backup holds what the read found: the settings the unit had.
+    const CliRun backup = cli("diff " + points[1].path + " " + dir.file("held.ign"));
+    EXPECT_EQ(backup.exitCode, 0) << backup.out;
+    const CliRun programmed = cli("verify --port " + port() + " " + points[0].path);
+    EXPECT_EQ(programmed.exitCode, 0) << programmed.err;
+}
+
+TEST_F(CliUnit, DiffWithTheUnitReadsItWithoutStoringAnything) {
+    testing::Simulator unit(TZ_SIM_PATH, port(),
+                            {"--baud", "0", "--raw-pages", "--log", dir.file("sim.log")});
+    const CliRun r = cli("diff --port " + port() + " " + data("defaults.ign") + " --json");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.substr(0, 8), "{\"key\":\"") << "no progress lines among the data";
+    const std::vector<int> frames = framesReceived();
+    EXPECT_NE(std::find(frames.begin(), frames.end(), 0x43), frames.end());
+    for (int kind : frames) EXPECT_TRUE(kind == 0x30 || kind >= 0x40) << "a store frame: " << kind;
+    EXPECT_EQ(restorePoints(), std::vector<std::string>{});
+}
+
+TEST_F(CliUnit, DiffWithTheUnitListsWhatProgrammingTheFileWouldChange) {
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0", "--saving-ms", "200"});
+    ASSERT_EQ(cli("read --port " + port() + " " + dir.file("held.ign")).exitCode, 0);
+    std::string text = readWholeFile(dir.file("held.ign")).value_or("");
+    const std::size_t limiter = text.find("\nLIMITER ");
+    ASSERT_NE(limiter, std::string::npos);
+    text.replace(limiter + 1, text.find('\n', limiter + 1) - limiter - 1, "LIMITER 100 120 6");
+    ASSERT_TRUE(writeFileAtomically(dir.file("changed.ign"), text));
+
+    const CliRun equal = cli("diff --port " + port() + " " + dir.file("held.ign"));
+    EXPECT_EQ(equal.exitCode, 0) << equal.out << equal.err;
+    EXPECT_EQ(equal.out, "");
+    const CliRun changed = cli("diff --port " + port() + " " + dir.file("changed.ign"));
+    EXPECT_EQ(changed.exitCode, 1) << changed.err;
+    EXPECT_EQ(changed.out, "LIMITER\t2\tLimiter\t110\t120\n");
+}
+
+TEST_F(CliUnit, DiffWithAUnitThatCannotBeRead) {
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--silent"});
+    const CliRun r = cli("diff --port " + port() + " " + data("defaults.ign"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Read error!"), std::string::npos) << r.err;
+}
+
 TEST_F(CliUnit, FailuresAreReportedWithTheirText) {
     struct Case {
         std::vector<std::string> options;
@@ -70,6 +152,7 @@ TEST_F(CliUnit, FailuresAreReportedWithTheirText) {
     const Case cases[] = {
         {{"--silent"}, "program", 1, "Program error!"},
         {{"--silent"}, "verify", 1, "Verify error!"},
+        {{"--silent"}, "program --backup", 1, "Read error!"},
         {{"--wrong-echo", "2"}, "program", 1, "Program error!"},
         {{"--protocol", "85"},
          "program",

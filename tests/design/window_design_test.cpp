@@ -166,10 +166,16 @@ TEST(WindowDesign, MenuBarAndItems) {
     EXPECT_EQ(childNames(m, "MainMenu1"),
               (std::vector<std::string>{"MenuFile", "MenuCom", "MenuDevice", "MenuTools",
                                         "MenuLanguage", "MenuHelp"}));
-    EXPECT_EQ(childNames(m, "MenuFile"),
-              (std::vector<std::string>{"MenuNew", "", "MenuOpen", "MenuOpenExeDir", "", "MenuSave",
-                                        "MenuSaveExeDir", "", "MenuPrint", "MenuPrintAll", "",
-                                        "MenuExit"}));
+    EXPECT_EQ(
+        childNames(m, "MenuFile"),
+        (std::vector<std::string>{"MenuNew", "", "MenuOpen", "MenuOpenExeDir", "", "MenuSave",
+                                  "MenuSaveExeDir", "", "MenuCompareFile", "MenuRestorePoints", "",
+                                  "MenuPrint", "MenuPrintAll", "", "MenuExit"}));
+    EXPECT_EQ(childNames(m, "MenuDevice"),
+              (std::vector<std::string>{"MenuRead", "MenuVerify", "MenuProgram", "",
+                                        "MenuCompareUnit", "MenuBackup"}));
+    EXPECT_TRUE(m["MenuBackup"].checkable);
+    EXPECT_FALSE(m["MenuBackup"].checked);
 
     struct Item {
         const char* name;

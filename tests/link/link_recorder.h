@@ -125,6 +125,10 @@ class RecordedLink {
         cycle_.StartRead();
         take();
     }
+    void Fetch() {
+        cycle_.StartFetch();
+        take();
+    }
     void StartProgramming() {
         cycle_.StartProgramming();
         take();

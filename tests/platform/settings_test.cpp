@@ -33,6 +33,7 @@ TEST(Settings, FirstRunTakesEveryDefault) {
     EXPECT_EQ(s.fileName, "");
     EXPECT_EQ(s.lastFileName, "");
     EXPECT_EQ(s.activePage, 2);
+    EXPECT_FALSE(s.backupBeforeProgram);
 }
 
 TEST(Settings, StoredValuesAndTheirByteRanges) {
@@ -66,6 +67,7 @@ TEST(Settings, SavedFileReadsBackAndKeepsTheKeySpelling) {
     s.fileName = "/home/rider/tunes/my bike.ign";
     s.lastFileName = "/home/rider/tunes/my bike.ign";
     s.activePage = 4;
+    s.backupBeforeProgram = true;
     {
         IniFile ini(path);
         ASSERT_TRUE(SaveSettings(ini, s));
@@ -73,7 +75,8 @@ TEST(Settings, SavedFileReadsBackAndKeepsTheKeySpelling) {
     EXPECT_EQ(readWholeFile(path),
               "[BASIC]\nLeft=-40\nTop=3000\nHeight=700\nWidth=1200\nComPort=31\nComPortAuto=5\n"
               "Language=3\nFile=/home/rider/tunes/my bike.ign\n"
-              "IniDir=/home/rider/tunes/my bike.ign\nPageControl1->ActivePageIndex=4\n");
+              "IniDir=/home/rider/tunes/my bike.ign\nPageControl1->ActivePageIndex=4\n"
+              "BackupBeforeProgram=1\n");
     const ShellSettings back = LoadSettings(IniFile(path), kDesigned, 0);
     EXPECT_EQ(back.placement.left, -40);
     EXPECT_EQ(back.placement.top, 3000);
@@ -82,6 +85,32 @@ TEST(Settings, SavedFileReadsBackAndKeepsTheKeySpelling) {
     EXPECT_EQ(back.language, 3);
     EXPECT_EQ(back.fileName, s.fileName);
     EXPECT_EQ(back.activePage, 4);
+    EXPECT_TRUE(back.backupBeforeProgram);
+}
+
+TEST(Settings, TheBackupKeyIsWrittenOnceItWasSwitchedOn) {
+    struct Case {
+        const char* before;  // the file's section before saving
+        bool backup;
+        const char* written;  // the key's line, empty when there is none
+    };
+    const Case cases[] = {
+        {"", false, ""},
+        {"", true, "BackupBeforeProgram=1\n"},
+        {"BackupBeforeProgram=1\n", false, "BackupBeforeProgram=0\n"},
+    };
+    for (const Case& c : cases) {
+        IniFile ini = iniFrom(std::string("[BASIC]\n") + c.before);
+        ShellSettings s = LoadSettings(ini, kDesigned, 0);
+        s.backupBeforeProgram = c.backup;
+        SaveSettings(ini, s);
+        const std::string text = ini.text();
+        const std::size_t at = text.find("BackupBeforeProgram");
+        EXPECT_EQ(at == std::string::npos ? "" : text.substr(at, text.find('\n', at) - at + 1),
+                  c.written)
+            << c.before;
+        EXPECT_EQ(LoadSettings(ini, kDesigned, 0).backupBeforeProgram, c.backup);
+    }
 }
 
 TEST(IniFile, KeepsOtherSectionsAndKeysAndIgnoresJunk) {

@@ -10,6 +10,7 @@
 #include "canvas/recording_canvas.h"
 #include "platform/memory_settings.h"
 #include "presenter/about_box.h"
+#include "presenter/comparison_dialogs.h"
 #include "presenter/services.h"
 #include "presenter/table_services.h"
 
@@ -59,6 +60,41 @@ class ScriptedDialogs : public Dialogs {
         std::optional<std::string> p = paths.front();
         paths.pop_front();
         return p;
+    }
+};
+
+// The comparison dialogs: what they were shown, and the user's scripted
+// answers (keep the window's values, open nothing, No, when none is left).
+class ScriptedComparisonDialogs : public presenter::ComparisonDialogs {
+  public:
+    presenter::ComparisonChoice showComparison(const presenter::ComparisonModel& model) override {
+        comparisons.push_back(model);
+        return next(choices, presenter::ComparisonChoice::KeepWindow);
+    }
+    std::optional<std::size_t> chooseRestorePoint(
+        const presenter::RestorePointListModel& model) override {
+        restorePointLists.push_back(model);
+        return next(chosenPoints, std::optional<std::size_t>{});
+    }
+    bool askYesNo(std::string_view text) override {
+        questions.emplace_back(text);
+        return next(answers, false);
+    }
+
+    std::vector<presenter::ComparisonModel> comparisons;
+    std::vector<presenter::RestorePointListModel> restorePointLists;
+    std::vector<std::string> questions;
+    std::deque<presenter::ComparisonChoice> choices;
+    std::deque<std::optional<std::size_t>> chosenPoints;
+    std::deque<bool> answers;
+
+  private:
+    template <typename T>
+    static T next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
     }
 };
 

@@ -149,7 +149,8 @@ TEST_F(LogCommandsTest, AReplayShowsTheLogOnTheClockWhileTheLinkStaysSilent) {
     EXPECT_EQ(control("TrackBarReplay").max, 20);
     EXPECT_EQ(control("LabelRpm").caption, "RPM = 2000 ");
     EXPECT_EQ(control("LabelReplayTime").caption, "0:00.0 / 0:02.0");
-    for (std::string_view name : {"MenuRead", "MenuVerify", "MenuProgram", "BitBtnProgram"})
+    for (std::string_view name :
+         {"MenuRead", "MenuVerify", "MenuProgram", "BitBtnProgram", "MenuCompareUnit"})
         EXPECT_FALSE(control(name).enabled) << name;
 
     const std::size_t before = written();

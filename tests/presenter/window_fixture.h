@@ -20,23 +20,25 @@ class WindowTest : public ::testing::Test {
     // Starts a window with the given command-line arguments.
     presenter::WindowPresenter& start(std::vector<std::string> arguments = {}) {
         window = std::make_unique<presenter::WindowPresenter>(
-            presenter::WindowServices{settings,
-                                      dialogs,
-                                      keys,
-                                      host,
-                                      printer,
-                                      desktop,
-                                      clock,
-                                      surfaces,
-                                      clipboard,
-                                      numbers,
-                                      dir.file("_TZ_ARKO5_v91.ini"),
-                                      dir.file("test_kodrum.txt"),
-                                      {dir.path()},
-                                      {line.factory(), [this] { return ports; }, dir.path(),
-                                       [this] { return clockMs(); }},
-                                      portIndexOverride,
-                                      openLogFile},
+            presenter::WindowServices{
+                settings,
+                dialogs,
+                keys,
+                host,
+                printer,
+                desktop,
+                clock,
+                surfaces,
+                clipboard,
+                numbers,
+                dir.file("_TZ_ARKO5_v91.ini"),
+                dir.file("test_kodrum.txt"),
+                {dir.path()},
+                {line.factory(), [this] { return ports; }, dir.path(), [this] { return clockMs(); },
+                 restorePoints, [] { return kNow; }},
+                portIndexOverride,
+                openLogFile,
+                &comparisonDialogs},
             std::move(arguments));
         window->FormCreate();
         return *window;
@@ -57,10 +59,14 @@ class WindowTest : public ::testing::Test {
     std::int64_t clockMs() const {
         return std::int64_t{line.tick} * presenter::WindowPresenter::kTickMs;
     }
+    // The time that names the restore points.
+    static constexpr DateTime kNow{2026, 12, 10, 4, 30, 0};
 
     TempDir dir;
+    std::string restorePoints = dir.file("restore-points");
     MemorySettings settings;
     ScriptedDialogs dialogs;
+    ScriptedComparisonDialogs comparisonDialogs;
     HeldKeys keys;
     FakeHost host;
     RecordingPrinter printer;
