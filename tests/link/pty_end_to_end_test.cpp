@@ -92,7 +92,8 @@ Image settingsToProgram() {
 }
 
 TEST_F(EndToEnd, ProgramVerifyAndReadBack) {
-    SimulatedUnit unit({"--saving-ms", "400", "--name", "Bench unit"});
+    // A saving time of many ticks, so that a loaded machine still sees it.
+    SimulatedUnit unit({"--saving-ms", "1500", "--name", "Bench unit"});
     startOn(unit.path);
     ASSERT_TRUE(connect());
 
@@ -101,8 +102,8 @@ TEST_F(EndToEnd, ProgramVerifyAndReadBack) {
     cycle->Program();
     ASSERT_TRUE(tickUntil([this] { return idle(); }, 60));
     EXPECT_EQ(host.line, "Program device:: OK");
-    ASSERT_TRUE(tickUntil([this] { return host.line == "Saving:"; }, 20));
-    ASSERT_TRUE(tickUntil([this] { return host.line == "Program device:: OK"; }, 40));
+    ASSERT_TRUE(tickUntil([this] { return host.line == "Saving:"; }, 40));
+    ASSERT_TRUE(tickUntil([this] { return host.line == "Program device:: OK"; }, 120));
     EXPECT_EQ(host.progressPosition, 3);
 
     cycle->Verify();
