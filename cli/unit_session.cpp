@@ -16,13 +16,6 @@ namespace {
 constexpr int kSavingStartTicks = 40;
 constexpr int kSavingMaxTicks = 2000;
 
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
 }  // namespace
 
 UnitSession::UnitSession(Context& context, const std::string& device, bool progressLines)
@@ -56,7 +49,7 @@ std::optional<std::string> UnitSession::report(const session::Events& events) {
     std::optional<std::string> failure;
     for (const session::Event& event : events) {
         std::visit(
-            Overloaded{
+            session::EventHandlers{
                 [&](const link::ReportShown& e) {
                     const std::string line = session::reportLine(e.report, context_.messages);
                     show(line);

@@ -6,18 +6,6 @@
 
 namespace tz::presenter {
 
-namespace {
-
-// std::visit over a set of lambdas.
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-}  // namespace
-
 SessionView::SessionView(ui::ControlModel& controls, const design::WindowIndex& index,
                          session::Session& session, WindowMode& mode, MessageLine& messageLine,
                          MonitorView& monitor, FieldBinding& binding, LayoutRules& layout,
@@ -39,7 +27,7 @@ void SessionView::apply(const session::Events& events) {
 
 void SessionView::apply(const session::Event& event) {
     std::visit(
-        Overloaded{
+        session::EventHandlers{
             [this](const link::ReportShown& e) {
                 const session::ReportText t = session::reportText(e.report);
                 messageLine_.show(messages()[t.message] + t.ending,

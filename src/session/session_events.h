@@ -47,4 +47,13 @@ using Event =
                  HistoryRestored, RecordingFailed, UnitPagesRead, RestorePointKept>;
 using Events = std::vector<Event>;
 
+// Visits an event with one lambda per kind:
+// std::visit(EventHandlers{[](const link::ReportShown&) {...}, ...}, event).
+template <class... Handlers>
+struct EventHandlers : Handlers... {
+    using Handlers::operator()...;
+};
+template <class... Handlers>
+EventHandlers(Handlers...) -> EventHandlers<Handlers...>;
+
 }  // namespace tz::session

@@ -1,6 +1,7 @@
 // Runs tz_arko5-cli as a script would and collects what it said.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -26,5 +27,19 @@ inline CliRun runCli(const TempDir& dir, const std::string& arguments) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
             readWholeFile(errPath).value_or("")};
 }
+
+// Runs and files of one test in one temporary folder.
+class CliTest : public ::testing::Test {
+  protected:
+    CliRun run(const std::string& arguments) const { return runCli(dir, arguments); }
+    // Writes the file into the folder and returns its path.
+    std::string write(const std::string& name, const std::string& content) const {
+        const std::string path = dir.file(name);
+        EXPECT_TRUE(writeFileAtomically(path, content));
+        return path;
+    }
+
+    TempDir dir;
+};
 
 }  // namespace tz::testing

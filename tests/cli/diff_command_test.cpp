@@ -14,16 +14,8 @@ namespace {
 
 using testing::CliRun;
 
-class CliDiff : public ::testing::Test {
+class CliDiff : public testing::CliTest {
   protected:
-    CliRun run(const std::string& arguments) { return testing::runCli(dir, arguments); }
-    std::string write(const std::string& name, const std::string& content) {
-        const std::string path = dir.file(name);
-        EXPECT_TRUE(writeFileAtomically(path, content));
-        return path;
-    }
-
-    testing::TempDir dir;
     // The first point of A's RPM axis differs too: map cells are named by A's.
     const std::string a =
         write("a.ign", "KORVANEX_KEY 91\nLIMITER 100 120 6\nRPM_ADV 1500\nADVANCE 20\n");

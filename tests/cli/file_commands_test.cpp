@@ -16,19 +16,11 @@ namespace {
 
 using testing::CliRun;
 
-class CliFiles : public ::testing::Test {
+class CliFiles : public testing::CliTest {
   protected:
-    CliRun run(const std::string& arguments) { return testing::runCli(dir, arguments); }
-    std::string write(const std::string& name, const std::string& content) {
-        const std::string path = dir.file(name);
-        EXPECT_TRUE(writeFileAtomically(path, content));
-        return path;
-    }
     static std::string data(const std::string& name) {
         return std::string(TZ_PARAMS_DATA_DIR) + "/" + name;
     }
-
-    testing::TempDir dir;
 };
 
 TEST_F(CliFiles, NormalizeUpgradesAnOlderFile) {

@@ -19,19 +19,17 @@ std::string mapFile(bool tpsMap) {
     return text + "\n";
 }
 
-class CliMap : public ::testing::Test {
+class CliMap : public testing::CliTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(writeFileAtomically(in, mapFile(true)));
         ASSERT_TRUE(writeFileAtomically(dir.file("flat.ign"), mapFile(false)));
     }
-    CliRun run(const std::string& arguments) { return testing::runCli(dir, arguments); }
     // The cells of OUT.ign.
     std::string cellsOut(const std::string& range) {
         return run("map get " + out + " --range " + range).out;
     }
 
-    testing::TempDir dir;
     std::string in = dir.file("in.ign");
     std::string out = dir.file("out.ign");
 };

@@ -192,7 +192,7 @@ TEST_F(QtComparison, PicturesOfTheDialogs) {
     points[3] = {{2026, 12, 9, 9, 12, 0}, 1, RestoreOperation::Read, "ABC12", "/d"};
     const char* directory = std::getenv("TZ_SCREENSHOT_DIR");
     const auto save = [directory](QWidget& dialog, const QString& name) {
-        QTest::qWait(1);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         const QPixmap picture = dialog.grab();
         EXPECT_FALSE(picture.isNull());
         if (directory) {

@@ -17,6 +17,7 @@
 #include "gui/application.h"
 #include "params/ign_reader.h"
 #include "platform/atomic_file.h"
+#include "shown_window.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 #include "wait_for.h"
@@ -31,13 +32,7 @@ class TunerSession : public ::testing::TestWithParam<const char*> {
     void SetUp() override { ::setenv("TZ_ARKO5_PORTS", dir.file("unit").c_str(), 1); }
     void TearDown() override { ::unsetenv("TZ_ARKO5_PORTS"); }
 
-    ApplicationPaths paths() const {
-        return {dir.file("TZ_ARKO5_v91.ini"),
-                dir.file("_TZ_ARKO5_v91.ini"),
-                dir.file("test_kodrum.txt"),
-                dir.path(),
-                {dir.path()}};
-    }
+    ApplicationPaths paths() const { return tz::testing::applicationPathsIn(dir); }
     static Image settingsOf(const std::string& file) {
         Image image{};
         ReadIgnFile(readWholeFile(file).value_or(""), image);

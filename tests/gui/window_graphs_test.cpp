@@ -11,6 +11,7 @@
 #include "gui/application.h"
 #include "gui/control_widgets.h"
 #include "quiet_device.h"
+#include "shown_window.h"
 #include "temp_dir.h"
 #include "wait_for.h"
 
@@ -21,10 +22,8 @@ class WindowGraphs : public ::testing::Test {
   protected:
     void SetUp() override {
         ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1);
-        program = std::make_unique<Application>(
-            ApplicationPaths{
-                dir.file("s.ini"), dir.file("_s.ini"), dir.file("m.txt"), dir.path(), {dir.path()}},
-            std::vector<std::string>{});
+        program = std::make_unique<Application>(tz::testing::applicationPathsIn(dir),
+                                                std::vector<std::string>{});
         program->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->window()));
         // The user opens the "Advance Map" tab.

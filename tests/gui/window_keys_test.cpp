@@ -19,8 +19,7 @@
 #include "gui/application.h"
 #include "gui_fixture.h"
 #include "params/image.h"
-#include "quiet_device.h"
-#include "temp_dir.h"
+#include "shown_window.h"
 
 namespace tz::gui {
 namespace {
@@ -76,26 +75,13 @@ QStringList menuClashes(QMainWindow& window) {
     return found;
 }
 
-class WindowKeys : public ::testing::Test {
+class WindowKeys : public tz::testing::ShownWindow {
   protected:
     void SetUp() override {
-        ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1);
-        program = std::make_unique<Application>(ApplicationPaths{dir.file("TZ_ARKO5_v91.ini"),
-                                                                 dir.file("_TZ_ARKO5_v91.ini"),
-                                                                 dir.file("test_kodrum.txt"),
-                                                                 dir.path(),
-                                                                 {dir.path()}},
-                                                std::vector<std::string>{});
-        program->show();
-        program->window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&program->window()));
+        ShownWindow::SetUp();
+        if (HasFatalFailure()) return;
         pages = program->window().findChild<QTabWidget*>();
         ASSERT_NE(pages, nullptr);
-    }
-    void TearDown() override {
-        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        program.reset();
-        ::unsetenv("TZ_ARKO5_PORTS");
     }
 
     const ui::ControlModel& model() { return program->logic().controls(); }
@@ -109,9 +95,6 @@ class WindowKeys : public ::testing::Test {
     // The menu that the press opened, or null.
     QMenu* openMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 
-    tz::testing::TempDir dir;
-    tz::testing::QuietDevice device;
-    std::unique_ptr<Application> program;
     QTabWidget* pages = nullptr;
 };
 

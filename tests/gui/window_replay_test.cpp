@@ -19,6 +19,7 @@
 #include "gui/screenshot.h"
 #include "logs/live_csv.h"
 #include "quiet_device.h"
+#include "shown_window.h"
 #include "temp_dir.h"
 #include "texts/language.h"
 #include "texts/live_log_texts.h"
@@ -64,13 +65,7 @@ class WindowReplay : public ::testing::TestWithParam<const char*> {
     void SetUp() override { ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1); }
     void TearDown() override { ::unsetenv("TZ_ARKO5_PORTS"); }
 
-    ApplicationPaths paths() const {
-        return {dir.file("TZ_ARKO5_v91.ini"),
-                dir.file("_TZ_ARKO5_v91.ini"),
-                dir.file("test_kodrum.txt"),
-                dir.path(),
-                {dir.path()}};
-    }
+    ApplicationPaths paths() const { return tz::testing::applicationPathsIn(dir); }
     std::string write(const std::string& name, const std::string& text) {
         std::ofstream(dir.file(name), std::ios::binary) << text;
         return dir.file(name);

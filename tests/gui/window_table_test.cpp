@@ -16,37 +16,22 @@
 #include "gui/application.h"
 #include "gui/table_services.h"
 #include "params/image.h"
-#include "quiet_device.h"
-#include "temp_dir.h"
+#include "shown_window.h"
 
 namespace tz::gui {
 namespace {
 
-class WindowTable : public ::testing::Test {
+class WindowTable : public tz::testing::ShownWindow {
   protected:
     void SetUp() override {
-        ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1);
-        program = std::make_unique<Application>(ApplicationPaths{dir.file("TZ_ARKO5_v91.ini"),
-                                                                 dir.file("_TZ_ARKO5_v91.ini"),
-                                                                 dir.file("test_kodrum.txt"),
-                                                                 dir.path(),
-                                                                 {dir.path()}},
-                                                std::vector<std::string>{});
-        program->show();
-        program->window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&program->window()));
+        ShownWindow::SetUp();
+        if (HasFatalFailure()) return;
         program->window().findChild<QTabWidget*>()->setCurrentIndex(2);
         // All ten throttle rows, as the TPS box shows them.
         program->logic().session().image()[field::TPS_MAPA] = 1;
         program->logic().edits().commitEdit();
         program->binding().sync();
     }
-    void TearDown() override {
-        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        program.reset();
-        ::unsetenv("TZ_ARKO5_PORTS");
-    }
-
     ui::ControlId id(std::string_view name) {
         return program->logic().controls().id(ui::ControlName{name});
     }
@@ -58,10 +43,6 @@ class WindowTable : public ::testing::Test {
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     static void setClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
     static QWidget* focus() { return QApplication::focusWidget(); }
-
-    tz::testing::TempDir dir;
-    tz::testing::QuietDevice device;
-    std::unique_ptr<Application> program;
 };
 
 TEST_F(WindowTable, ABlockFromASpreadsheetPastesAndCopiesBackUnchanged) {

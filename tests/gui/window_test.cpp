@@ -13,6 +13,7 @@
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
 #include "quiet_device.h"
+#include "shown_window.h"
 #include "temp_dir.h"
 
 namespace tz::gui {
@@ -23,13 +24,7 @@ class RealWindow : public ::testing::Test {
     void SetUp() override { ::setenv("TZ_ARKO5_PORTS", device.path().c_str(), 1); }
     void TearDown() override { ::unsetenv("TZ_ARKO5_PORTS"); }
 
-    ApplicationPaths paths() const {
-        return {dir.file("TZ_ARKO5_v91.ini"),
-                dir.file("_TZ_ARKO5_v91.ini"),
-                dir.file("test_kodrum.txt"),
-                dir.path(),
-                {dir.path()}};
-    }
+    ApplicationPaths paths() const { return tz::testing::applicationPathsIn(dir); }
     tz::testing::TempDir dir;
     tz::testing::QuietDevice device;
 };

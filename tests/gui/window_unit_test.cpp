@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "gui/application.h"
+#include "shown_window.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 #include "wait_for.h"
@@ -22,13 +23,7 @@ class WindowAndUnit : public ::testing::Test {
     void SetUp() override { ::setenv("TZ_ARKO5_PORTS", port().c_str(), 1); }
     void TearDown() override { ::unsetenv("TZ_ARKO5_PORTS"); }
 
-    ApplicationPaths paths() const {
-        return {dir.file("TZ_ARKO5_v91.ini"),
-                dir.file("_TZ_ARKO5_v91.ini"),
-                dir.file("test_kodrum.txt"),
-                dir.path(),
-                {dir.path()}};
-    }
+    ApplicationPaths paths() const { return tz::testing::applicationPathsIn(dir); }
     std::string port() const { return dir.file("unit"); }
 
     tz::testing::TempDir dir;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "failing_log_sink.h"
 #include "fake_serial_port.h"
 #include "logs/live_csv.h"
 #include "params/param_state.h"
@@ -16,6 +17,8 @@
 
 namespace tz::session {
 namespace {
+
+using tz::testing::FailingSink;
 
 constexpr int kTick = Session::kTickMs;
 constexpr const char* kUnit = "/dev/ttyUSB0";
@@ -289,26 +292,6 @@ TEST_F(SessionLogs, TheUnitsFramesAreSummedInTheirCellAndTheSumsReset) {
     tick(30);
     EXPECT_EQ(session.cellTime().ms(9, 2), frameTimes.back() - last);
 }
-
-// A sink that keeps what it is given and fails from the n-th write on.
-class FailingSink : public logs::LogSink {
-  public:
-    FailingSink(std::string& text, int failFrom) : text_(text), failFrom_(failFrom) {}
-    std::error_code write(std::string_view bytes) override {
-        if (++writes_ >= failFrom_) {
-            text_.append(bytes.substr(0, bytes.size() / 2));
-            return std::make_error_code(std::errc::no_space_on_device);
-        }
-        text_.append(bytes);
-        return {};
-    }
-    void truncate(std::uint64_t size) override { text_.resize(size); }
-
-  private:
-    std::string& text_;
-    int failFrom_;
-    int writes_ = 0;
-};
 
 TEST_F(SessionLogs, RecordingWritesTheUnitsFramesAndStopsWhenAWriteFails) {
     connectUnit();
