@@ -1,5 +1,4 @@
 // restore-points: the restore points kept by reads and programs.
-#include <cstdio>
 #include <ostream>
 
 #include "cli/cli_context.h"
@@ -13,11 +12,8 @@ int restorePointsCommand(Context& c) {
         return kUsage;
     }
     for (const RestorePoint& p : RestorePoints(restorePointDirectory()).list()) {
-        char when[32];
-        std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d:%02d", p.time.year, p.time.month,
-                      p.time.day, p.time.hour, p.time.minute, p.time.second);
-        c.out << when << '\t' << operationWord(p.operation) << '\t' << p.unit << '\t' << p.path
-              << '\n';
+        c.out << dateTimeText(p.time) << '\t' << operationWord(p.operation) << '\t' << p.unit
+              << '\t' << p.path << '\n';
     }
     return kSuccess;
 }

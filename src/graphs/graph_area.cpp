@@ -116,10 +116,7 @@ void GraphArea::paintGraph(TGraph& graph) {
 
 void GraphArea::GraphService(const TickInput& input) {
     wheelGuard_ = false;
-    if (selection_.state != lastSelectionState_) {
-        lastSelectionState_ = selection_.state;
-        host_.refreshCaptions();
-    }
+    captionsFollowSelection();
 
     TGraph* tracked = nullptr;
     if (active_ == ActiveGraph::Map) tracked = &map_;
@@ -210,6 +207,13 @@ void GraphArea::selectionChanged() {
     selectionCopy_.CopyFrom(selection_);
     pendingFlags_ |= kRedraw;
     drawGridOverlay();
+    captionsFollowSelection();
+}
+
+void GraphArea::captionsFollowSelection() {
+    // Only the selection's state shows in a caption ("Sel" or "All").
+    if (selection_.state == lastSelectionState_) return;
+    lastSelectionState_ = selection_.state;
     host_.refreshCaptions();
 }
 

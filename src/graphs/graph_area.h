@@ -146,6 +146,9 @@ class GraphArea {
   private:
     void overlayMouse(const MouseEvent& event);
     void selectionChanged();
+    // Refills the captions when the selection's state changed since they
+    // were last filled.
+    void captionsFollowSelection();
     void paintGraph(TGraph& graph);
 
     GraphHost& host_;

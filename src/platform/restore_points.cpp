@@ -107,6 +107,13 @@ bool isValidDateTime(const DateTime& t) {
            t.second >= 0 && t.second <= 60;
 }
 
+std::string dateTimeText(const DateTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
 std::string unitNameForFiles(std::string_view unitName) {
     while (!unitName.empty() && unitName.front() == ' ') unitName.remove_prefix(1);
     while (!unitName.empty() && unitName.back() == ' ') unitName.remove_suffix(1);

@@ -37,6 +37,8 @@ DateTime localDateTime(std::time_t when);
 // Years 0..9999 and the usual ranges of the other fields (second 60 for a
 // leap second); the day is not checked against the month.
 bool isValidDateTime(const DateTime& time);
+// "2026-12-10 16:42:07": the form in listings.
+std::string dateTimeText(const DateTime& time);
 
 struct RestorePoint {
     DateTime time;

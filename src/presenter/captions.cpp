@@ -16,6 +16,10 @@ texts::Language languageOf(std::uint8_t index) {
 
 }  // namespace
 
+texts::Language Captions::textLanguage() const {
+    return languageOf(language());
+}
+
 Captions::Captions(ui::ControlModel& controls, session::Session& session, WindowHost& host,
                    std::function<bool()> cellsSelected)
     : controls_(controls),

@@ -8,6 +8,7 @@
 #include "controls/control_model.h"
 #include "presenter/services.h"
 #include "session/session.h"
+#include "texts/language.h"
 #include "texts/messages.h"
 
 namespace tz::presenter {
@@ -23,6 +24,8 @@ class Captions {
     // toolkit's own texts, both fills.
     void setLanguage(std::uint8_t language);
     std::uint8_t language() const { return session_.params().outside.language; }
+    // The same as a language of the texts (English for an index out of range).
+    texts::Language textLanguage() const;
 
     void fillCaptions();
     void fillMessages();

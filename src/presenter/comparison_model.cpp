@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "params/field_table.h"
@@ -97,13 +96,6 @@ std::vector<DifferenceGroup> groups(const Image& window, const Image& other,
     return out;
 }
 
-std::string timeText(const DateTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    return text;
-}
-
 CompareText operationText(RestoreOperation operation) {
     switch (operation) {
         case RestoreOperation::Read:
@@ -161,7 +153,7 @@ RestorePointListModel restorePointListModel(std::span<const RestorePoint> points
     m.close = text(CompareText::Close);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const bool isSame = i < same.size() && same[i];
-        m.rows.push_back({timeText(points[i].time), text(operationText(points[i].operation)),
+        m.rows.push_back({dateTimeText(points[i].time), text(operationText(points[i].operation)),
                           points[i].unit, text(isSame ? CompareText::Yes : CompareText::No),
                           isSame});
     }

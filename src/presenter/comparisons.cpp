@@ -13,13 +13,11 @@ namespace tz::presenter {
 
 using texts::CompareText;
 
-Comparisons::Comparisons(ui::ControlModel& controls, session::Session& session,
-                         FieldBinding& binding, EditCommands& edits, FileCommands& files,
-                         UnitCommands& unit, SessionView& view, Captions& captions,
-                         Dialogs& dialogs, ComparisonDialogs* comparisonDialogs)
+Comparisons::Comparisons(ui::ControlModel& controls, session::Session& session, EditCommands& edits,
+                         FileCommands& files, UnitCommands& unit, SessionView& view,
+                         Captions& captions, Dialogs& dialogs, ComparisonDialogs* comparisonDialogs)
     : controls_(controls),
       session_(session),
-      binding_(binding),
       edits_(edits),
       files_(files),
       unit_(unit),
@@ -28,16 +26,6 @@ Comparisons::Comparisons(ui::ControlModel& controls, session::Session& session,
       dialogs_(dialogs),
       comparisonDialogs_(comparisonDialogs) {}
 
-texts::Language Comparisons::language() const {
-    return texts::languageFromIndex(captions_.language()).value_or(texts::Language::English);
-}
-
-bool Comparisons::takeControls() {
-    if (binding_.busy()) return false;
-    edits_.takeControls();
-    return true;
-}
-
 void Comparisons::compareWithUnit() {
     if (comparisonDialogs_ == nullptr) return;
     view_.apply(session_.readUnitForComparison());
@@ -45,12 +33,9 @@ void Comparisons::compareWithUnit() {
 
 void Comparisons::compareWithFile() {
     if (comparisonDialogs_ == nullptr) return;
-    FileDialogRequest request;
-    request.fileName = session_.lastFileName().empty() ? std::string(" ") : session_.lastFileName();
-    request.filters = {{"Ignition Parametrs(*.ign)", "*.ign"}, {"All Files (*.*)", "*"}};
-    request.defaultExtension = "ign";
-    const std::optional<std::string> path = dialogs_.openFile(request);
-    if (!path || !takeControls()) return;
+    const std::optional<std::string> path =
+        dialogs_.openFile(ignOpenRequest(session_.lastFileName()));
+    if (!path || !edits_.takeControls()) return;
     // What Open would make of the file over the window's image.
     const session::FileImage file = session_.imageOfFile(*path);
     if (file.result.status == session::OpenStatus::CannotRead) {
@@ -67,7 +52,8 @@ void Comparisons::compareWithFile() {
 
 void Comparisons::showComparison(const Image& other, ComparedWith side, const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
-    const ComparisonModel model = comparisonModel(session_.image(), other, side, language(), name);
+    const ComparisonModel model =
+        comparisonModel(session_.image(), other, side, captions_.textLanguage(), name);
     switch (comparisonDialogs_->showComparison(model)) {
         case ComparisonChoice::KeepWindow:
             return;
@@ -95,7 +81,7 @@ void Comparisons::showRestorePoints() {
     const std::string& folder = session_.restorePointDirectory();
     const std::vector<RestorePoint> points =
         folder.empty() ? std::vector<RestorePoint>{} : RestorePoints(folder).list();
-    if (!takeControls()) return;
+    if (!edits_.takeControls()) return;
     std::vector<bool> same;
     same.reserve(points.size());
     for (const RestorePoint& point : points) {
@@ -104,7 +90,7 @@ void Comparisons::showRestorePoints() {
                        DiffImages(session_.image(), file.image).empty());
     }
     const std::optional<std::size_t> chosen = comparisonDialogs_->chooseRestorePoint(
-        restorePointListModel(points, same, folder, language()));
+        restorePointListModel(points, same, folder, captions_.textLanguage()));
     if (chosen && *chosen < points.size()) files_.openFile(points[*chosen].path);
 }
 
@@ -137,13 +123,13 @@ void Comparisons::apply(const session::Events& events) {
 void Comparisons::showPending() {
     for (const session::RestorePointKept& kept : std::exchange(notWritten_, {}))
         restorePointNotWritten(kept);
-    if (std::exchange(unitPagesArrived_, false) && takeControls())
+    if (std::exchange(unitPagesArrived_, false) && edits_.takeControls())
         showComparison(session_.unitPages(), ComparedWith::Unit, std::string());
     // One question, then nothing more.
     if (std::exchange(verifyFoundOtherSettings_, false) &&
         comparisonDialogs_->askYesNo(
             messages()[texts::Msg::MsgVerifyError] + "\n\n" +
-            texts::compareText(CompareText::AskCompareAfterVerify, language())))
+            texts::compareText(CompareText::AskCompareAfterVerify, captions_.textLanguage())))
         compareWithUnit();
 }
 
@@ -151,7 +137,8 @@ void Comparisons::restorePointNotWritten(const session::RestorePointKept& kept) 
     const bool backup = kept.operation == RestoreOperation::BeforeProgram;
     if (!backup && toldNotWritten_) return;
     if (!backup) toldNotWritten_ = true;
-    dialogs_.showError(texts::compareText(CompareText::RestorePointNotWritten, language(),
+    dialogs_.showError(texts::compareText(CompareText::RestorePointNotWritten,
+                                          captions_.textLanguage(),
                                           session_.restorePointDirectory()));
 }
 

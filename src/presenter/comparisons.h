@@ -11,7 +11,6 @@
 #include "presenter/comparison_dialogs.h"
 #include "presenter/comparison_model.h"
 #include "presenter/edit_commands.h"
-#include "presenter/field_binding.h"
 #include "presenter/file_commands.h"
 #include "presenter/services.h"
 #include "presenter/session_view.h"
@@ -23,9 +22,9 @@ namespace tz::presenter {
 class Comparisons {
   public:
     // Without comparison dialogs the commands do nothing.
-    Comparisons(ui::ControlModel& controls, session::Session& session, FieldBinding& binding,
-                EditCommands& edits, FileCommands& files, UnitCommands& unit, SessionView& view,
-                Captions& captions, Dialogs& dialogs, ComparisonDialogs* comparisonDialogs);
+    Comparisons(ui::ControlModel& controls, session::Session& session, EditCommands& edits,
+                FileCommands& files, UnitCommands& unit, SessionView& view, Captions& captions,
+                Dialogs& dialogs, ComparisonDialogs* comparisonDialogs);
 
     // Reads the unit for a comparison; the dialog opens when its pages have
     // arrived (a failed read shows "Read error!" as a read does).
@@ -49,19 +48,14 @@ class Comparisons {
     void showPending();
 
   private:
-    // The window's image as its controls show it; false while the binding
-    // is busy.
-    bool takeControls();
     void showComparison(const Image& other, ComparedWith side, const std::string& path);
     // The unit's pages of the comparison into the window, as one undo step.
     void takeUnitPages();
     void restorePointNotWritten(const session::RestorePointKept& kept);
-    texts::Language language() const;
     const texts::MessageCatalogue& messages() const { return captions_.messages(); }
 
     ui::ControlModel& controls_;
     session::Session& session_;
-    FieldBinding& binding_;
     EditCommands& edits_;
     FileCommands& files_;
     UnitCommands& unit_;

@@ -75,10 +75,12 @@ void EditCommands::redo() {
     view_.apply(session_.redo());
 }
 
-void EditCommands::takeControls() {
+bool EditCommands::takeControls() {
+    if (binding_.busy()) return false;
     binding_.readControls(session_.image());
     session_.normalise();
     binding_.showImage(session_.image());
+    return true;
 }
 
 bool EditCommands::isParameterUpDown(ui::ControlId upDown) const {

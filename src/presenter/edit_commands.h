@@ -32,8 +32,9 @@ class EditCommands {
     void redo();
     // The history starts over with the image as its only step.
     void resetHistory();
-    // The image as the controls show it, repaired and shown, not recorded.
-    void takeControls();
+    // The image as the controls show it, repaired and shown, not recorded;
+    // false, changing nothing, while the binding is busy.
+    bool takeControls();
 
     // Events of the parameter controls.
     void upDownClicked(ui::ControlId upDown);

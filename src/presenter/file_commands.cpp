@@ -15,6 +15,14 @@ FileFilter ignFilter() {
 
 }  // namespace
 
+FileDialogRequest ignOpenRequest(const std::string& startPath) {
+    FileDialogRequest request;
+    request.fileName = startPath.empty() ? std::string(" ") : startPath;
+    request.filters = {ignFilter(), {"All Files (*.*)", "*"}};
+    request.defaultExtension = "ign";
+    return request;
+}
+
 FileCommands::FileCommands(ui::ControlModel& controls, session::Session& session,
                            FieldBinding& binding, EditCommands& edits, Captions& captions,
                            MessageLine& messageLine, Dialogs& dialogs, Keyboard& keyboard)
@@ -62,11 +70,8 @@ void FileCommands::saveToProgramDirectory() {
 
 void FileCommands::open(bool fromToolButton) {
     if (fromToolButton && keyboard_.modifiers().ctrl()) dialogPath_ = session_.defaultFilePath();
-    FileDialogRequest request;
-    request.fileName = dialogPath_.empty() ? std::string(" ") : dialogPath_;
-    request.filters = {ignFilter(), {"All Files (*.*)", "*"}};
-    request.defaultExtension = "ign";
-    if (const std::optional<std::string> path = dialogs_.openFile(request)) openFile(*path);
+    if (const std::optional<std::string> path = dialogs_.openFile(ignOpenRequest(dialogPath_)))
+        openFile(*path);
     messageLine_.hide();
 }
 

@@ -14,6 +14,10 @@
 
 namespace tz::presenter {
 
+// The file dialog that asks for a settings file to read, starting at
+// startPath (a blank when there is none yet).
+FileDialogRequest ignOpenRequest(const std::string& startPath);
+
 class FileCommands {
   public:
     FileCommands(ui::ControlModel& controls, session::Session& session, FieldBinding& binding,

@@ -121,10 +121,6 @@ LogCommands::LogCommands(ui::ControlModel& controls, const design::WindowIndex& 
       timeLabel_(controls.id(ctl::LabelReplayTime)),
       playButton_(controls.id(ctl::ButtonReplayPlay)) {}
 
-texts::Language LogCommands::language() const {
-    return texts::languageFromIndex(captions_.language()).value_or(texts::Language::English);
-}
-
 void LogCommands::tell(std::string_view text) {
     dialogs_.showMessage(text);
 }
@@ -180,7 +176,8 @@ void LogCommands::tick() {
 void LogCommands::record() {
     FileDialogRequest request;
     request.fileName = directory_ + defaultLogFileName(clock_.now());
-    request.filters = {{std::string(logText(LogText::FileFilter, language())), "*.csv"}};
+    request.filters = {
+        {std::string(logText(LogText::FileFilter, captions_.textLanguage())), "*.csv"}};
     request.defaultExtension = "csv";
     request.confirmOverwrite = true;
     const std::optional<std::string> path = dialogs_.saveFile(request);
@@ -189,7 +186,8 @@ void LogCommands::record() {
     std::error_code error;
     std::unique_ptr<logs::LogSink> sink = openLogFile_(*path, error);
     if (sink) error = session_.startRecording(std::move(sink));
-    if (error) tell(fillIn(logText(LogText::CannotCreate, language()), {error.message()}));
+    if (error)
+        tell(fillIn(logText(LogText::CannotCreate, captions_.textLanguage()), {error.message()}));
     showRecording();
 }
 
@@ -211,7 +209,7 @@ void LogCommands::showRecording() {
         return;
     }
     const std::int64_t ms = session_.recordingMs();
-    const Shown now{ms / 1000, session_.recordedRows(), true, language()};
+    const Shown now{ms / 1000, session_.recordedRows(), true, captions_.textLanguage()};
     if (now == recordingStatus_) return;
     recordingStatus_ = now;
     controls_.setPanelText(statusBar_, 5,
@@ -223,13 +221,14 @@ void LogCommands::showRecording() {
 
 void LogCommands::replay() {
     if (!session_.canReplay()) {
-        tell(logText(LogText::TransferRunning, language()));
+        tell(logText(LogText::TransferRunning, captions_.textLanguage()));
         return;
     }
     FileDialogRequest request;
     request.fileName = directory_;
-    request.filters = {{std::string(logText(LogText::FileFilter, language())), "*.csv"},
-                       {"All Files (*.*)", "*"}};
+    request.filters = {
+        {std::string(logText(LogText::FileFilter, captions_.textLanguage())), "*.csv"},
+        {"All Files (*.*)", "*"}};
     request.defaultExtension = "csv";
     if (const std::optional<std::string> path = dialogs_.openFile(request)) replayFile(*path);
 }
@@ -238,20 +237,20 @@ bool LogCommands::replayFile(const std::string& path) {
     directory_ = directoryOf(path);
     const std::optional<std::string> text = readWholeFile(path, kMaxLogBytes);
     if (!text) {
-        tell(fillIn(logText(LogText::CannotOpen, language()), {path}));
+        tell(fillIn(logText(LogText::CannotOpen, captions_.textLanguage()), {path}));
         return false;
     }
     logs::ParsedLiveCsv parsed = logs::ParseLiveCsv(*text);
     if (parsed.error) {
-        tell(describeLogError(*parsed.error, language()));
+        tell(describeLogError(*parsed.error, captions_.textLanguage()));
         return false;
     }
     if (parsed.log.rows.empty()) {
-        tell(logText(LogText::NoRows, language()));
+        tell(logText(LogText::NoRows, captions_.textLanguage()));
         return false;
     }
     if (!session_.canReplay()) {
-        tell(logText(LogText::TransferRunning, language()));
+        tell(logText(LogText::TransferRunning, captions_.textLanguage()));
         return false;
     }
     view_.apply(session_.startReplay(std::move(parsed.log)));
@@ -266,14 +265,7 @@ bool LogCommands::replayFile(const std::string& path) {
 
 void LogCommands::stopReplay() {
     if (!session_.replaying()) return;
-    session::Events events = session_.stopReplay();
-    // The labels show the unit again: its last values at once, or the
-    // not-connected placeholders while it does not answer.
-    if (session_.connected())
-        events.insert(events.begin(), link::MonitorFrame{session_.live(), true});
-    else
-        events.insert(events.begin(), link::ConnectionLost{true});
-    view_.apply(events);
+    view_.apply(session_.stopReplay());
     replayStarted(false);
 }
 
@@ -302,7 +294,7 @@ void LogCommands::replayStarted(bool on) {
 void LogCommands::showReplay() {
     const logs::LogPlayer& player = *session_.replay();
     const std::int64_t tenths = player.positionMs() / 100;
-    const Shown now{tenths, 0, player.playing(), language()};
+    const Shown now{tenths, 0, player.playing(), captions_.textLanguage()};
     if (now == replayStatus_) return;
     replayStatus_ = now;
     controls_.setPosition(positionBar_, static_cast<int>(tenths));
@@ -341,8 +333,8 @@ void LogCommands::shadeCells(bool force) {
     if (!cellTimeOn_) return;
     if (!force && --cellTimeCountdown_ > 0) return;
     cellTimeCountdown_ = kCellTimeTicks;
-    if (force || language() != shadedLanguage_) shadedMs_.fill(-1);
-    shadedLanguage_ = language();
+    if (force || captions_.textLanguage() != shadedLanguage_) shadedMs_.fill(-1);
+    shadedLanguage_ = captions_.textLanguage();
     const logs::CellTime& time = session_.cellTime();
 
     const std::string_view pattern = logText(LogText::CellTime, shadedLanguage_);

@@ -71,7 +71,6 @@ class LogCommands {
     void resetCellTime();
 
   private:
-    texts::Language language() const;
     void tell(std::string_view text);
     void showRecording();
     void showReplay();

@@ -226,7 +226,7 @@ void MonitorView::powerOutputs(const link::LiveValues& v) {
 
 void MonitorView::highlightLiveCell() {
     const bool tpsRows = controls_.checked(controls_.id(ctl::CheckBoxTpsMapa));
-    const link::LiveCell cell = link::HighlightLiveCell(session_.live(), session_.image(), tpsRows);
+    const link::LiveCell cell = session_.liveCell(tpsRows);
     // The colours follow from the cell alone; repaint them only when it moved.
     if (liveCellShown_ && cell == liveCell_) return;
     liveCell_ = cell;
@@ -257,9 +257,7 @@ void MonitorView::setCellColours(const std::array<Colour, kMapRows * kMapColumns
     highlightLiveCell();
 }
 
-void MonitorView::connectionLost(std::uint8_t language) {
-    const texts::Language lang =
-        texts::languageFromIndex(language).value_or(texts::Language::English);
+void MonitorView::connectionLost(texts::Language lang) {
     for (const texts::CaptionAssignment& a : texts::notConnectedPlaceholders(lang)) {
         const ui::ControlId id = controls_.id(ui::ControlName{a.target});
         controls_.setCaption(id, a.text);

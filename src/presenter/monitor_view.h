@@ -13,6 +13,7 @@
 #include "link/monitor.h"
 #include "presenter/window_mode.h"
 #include "session/session.h"
+#include "texts/language.h"
 #include "texts/messages.h"
 
 namespace tz::presenter {
@@ -31,7 +32,7 @@ class MonitorView {
     // The unit was lost: the live labels show the not-connected placeholders
     // on their normal colours, the bars stand at 0, the unit line says "not
     // connected" (the live cell follows from the cleared live values).
-    void connectionLost(std::uint8_t language);
+    void connectionLost(texts::Language lang);
     // The colour of each map cell (10 * row + column) while the live cell is
     // elsewhere: the window's colour, or a shading. Shown at once.
     void setCellColours(const std::array<ui::Colour, kMapRows * kMapColumns>& colours);

@@ -56,14 +56,12 @@ void SessionView::apply(const session::Event& event) {
                 if (e.runningChanged) layout_.refresh();
             },
             [this](const link::ConnectionLost& e) {
-                monitor_.connectionLost(captions_.language());
+                monitor_.connectionLost(captions_.textLanguage());
                 if (e.runningChanged) layout_.refresh();
             },
             [this](const session::HistoryRestored& e) { historyRestored(e.page); },
             [this](const session::RecordingFailed& e) {
-                dialogs_.showMessage(
-                    recordingFailedText(e, texts::languageFromIndex(captions_.language())
-                                               .value_or(texts::Language::English)));
+                dialogs_.showMessage(recordingFailedText(e, captions_.textLanguage()));
             },
             // The comparisons part shows these.
             [](const session::UnitPagesRead&) {},

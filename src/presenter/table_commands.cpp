@@ -16,8 +16,6 @@ using editing::CellRange;
 using texts::TableText;
 using texts::TableTool;
 
-constexpr int kColumns = 10;
-constexpr int kMapRows = 10;
 constexpr int kServoRows = 2;
 // The number dialogs' limits: an advance of 0..60 degrees moves by at most
 // 60, and a percentage beyond 1000 only fills a range with its maximum.
@@ -53,11 +51,12 @@ TableCommands::TableCommands(ui::ControlModel& controls, const design::WindowInd
       messageLine_(messageLine),
       captions_(captions),
       services_(services),
-      cursor_({0, 0, kMapRows - 1, kColumns - 1}) {
-    for (int c = 0; c < kColumns; ++c) {
+      cursor_({0, 0, kMapRows - 1, kMapColumns - 1}) {
+    for (int c = 0; c < kMapColumns; ++c) {
         const auto i = static_cast<std::size_t>(c);
         for (int r = 0; r < kMapRows; ++r)
-            places_[index_.cellEdits[static_cast<std::size_t>(10 * r + c)]] = {Grid::Map, {r, c}};
+            places_[index_.cellEdits[static_cast<std::size_t>(kMapColumns * r + c)]] = {Grid::Map,
+                                                                                        {r, c}};
         places_[index_.rpmEdits[i]] = {Grid::Rpm, {0, c}};
         places_[index_.servoRpmEdits[i]] = {Grid::Servo, {0, c}};
         places_[index_.servoMvEdits[i]] = {Grid::Servo, {1, c}};
@@ -77,7 +76,8 @@ ui::ControlId TableCommands::editAt(const Place& place) const {
     const auto column = static_cast<std::size_t>(place.cell.column);
     switch (place.grid) {
         case Grid::Map:
-            return index_.cellEdits[static_cast<std::size_t>(10 * place.cell.row) + column];
+            return index_
+                .cellEdits[static_cast<std::size_t>(kMapColumns * place.cell.row) + column];
         case Grid::Rpm:
             return index_.rpmEdits[column];
         case Grid::Servo:
@@ -92,7 +92,7 @@ bool TableCommands::tpsRows() const {
 
 CellRange TableCommands::gridArea() const {
     const bool allRows = tpsRows() && graphs_.mode() == graphs::GraphMode::Map;
-    return {allRows ? 0 : kMapRows - 1, 0, kMapRows - 1, kColumns - 1};
+    return {allRows ? 0 : kMapRows - 1, 0, kMapRows - 1, kMapColumns - 1};
 }
 
 std::unique_ptr<editing::CellTable> TableCommands::table(Grid grid) {
@@ -118,10 +118,6 @@ CellRange TableCommands::selectedRange() const {
     if (selectionKind() != SelectionKind::Rectangle) return {};
     const editing::AdvanceMapTable map(session_.image(), tpsRows());
     return graphs_.selection().selectedRange().intersected(map.area());
-}
-
-texts::Language TableCommands::language() const {
-    return texts::languageFromIndex(captions_.language()).value_or(texts::Language::English);
 }
 
 void TableCommands::updateTools() {
@@ -175,7 +171,7 @@ bool TableCommands::arrowKey(const Place& at, int rowStep, int columnStep, bool 
         } else {
             const int rows = at.grid == Grid::Servo ? kServoRows : 1;
             to.cell = {std::clamp(cell.row + rowStep, 0, rows - 1),
-                       std::clamp(cell.column + columnStep, 0, kColumns - 1)};
+                       std::clamp(cell.column + columnStep, 0, kMapColumns - 1)};
         }
         if (to.grid == at.grid && to.cell == cell) return true;
         commitTyping();
@@ -237,7 +233,7 @@ bool TableCommands::copyFrom(const Place& at, bool boxMayCopy) {
     if (at.grid == Grid::Map) {
         switch (selectionKind()) {
             case SelectionKind::Other:
-                refused(texts::tableText(TableText::NotRectangle, language()));
+                refused(texts::tableText(TableText::NotRectangle, captions_.textLanguage()));
                 return true;
             case SelectionKind::Rectangle:
                 range = selectedRange();
@@ -254,9 +250,9 @@ bool TableCommands::copyFrom(const Place& at, bool boxMayCopy) {
     const std::unique_ptr<editing::CellTable> t = table(at.grid);
     const editing::CellBlock block = editing::copyCells(*t, range);
     services_.clipboard.setText(editing::formatCellBlock(block));
-    messageLine_.show(
-        texts::toolResultLine(TableTool::Copy, block.rows * block.columns, 0, language()),
-        ui::Colour::ButtonFace);
+    messageLine_.show(texts::toolResultLine(TableTool::Copy, block.rows * block.columns, 0,
+                                            captions_.textLanguage()),
+                      ui::Colour::ButtonFace);
     return true;
 }
 
@@ -266,12 +262,12 @@ bool TableCommands::pasteAt(const Place& at, bool boxMayPaste) {
     if (const auto* error = std::get_if<editing::CellTextError>(&parsed)) {
         const bool blank = error->kind == editing::CellTextError::Kind::NoValues;
         if (blank && boxMayPaste && selection == SelectionKind::None) return false;
-        refused(session::pasteRefusedLine(*error, language()));
+        refused(session::pasteRefusedLine(*error, captions_.textLanguage()));
         return true;
     }
     const editing::CellBlock& block = std::get<editing::CellBlock>(parsed);
     if (selection == SelectionKind::Other) {
-        refused(texts::tableText(TableText::NotRectangle, language()));
+        refused(texts::tableText(TableText::NotRectangle, captions_.textLanguage()));
         return true;
     }
     CellRange target = selection == SelectionKind::Rectangle ? selectedRange() : CellRange{};
@@ -301,7 +297,7 @@ void TableCommands::pasteCells() {
 
 std::optional<double> TableCommands::ask(TableText title, TableText prompt, double initial,
                                          double minimum, double maximum, int decimals) {
-    const texts::Language l = language();
+    const texts::Language l = captions_.textLanguage();
     return services_.numbers.askNumber(
         {std::string(texts::tableText(title, l)), std::string(texts::tableText(prompt, l)), initial,
          minimum, maximum, decimals, std::string(texts::tableText(TableText::Ok, l)),
@@ -393,9 +389,9 @@ void TableCommands::finish(Grid grid, TableTool tool, const editing::ToolResult&
     if (grid == Grid::Map && selectWritten && !r.empty())
         graphs_.area().selectCells(r.topLeft(), lastCell(r));
     updateTools();
-    messageLine_.show(
-        texts::toolResultLine(tool, r.rowCount() * r.columnCount(), result.clamped, language()),
-        ui::Colour::ButtonFace);
+    messageLine_.show(texts::toolResultLine(tool, r.rowCount() * r.columnCount(), result.clamped,
+                                            captions_.textLanguage()),
+                      ui::Colour::ButtonFace);
 }
 
 void TableCommands::refused(std::string_view line) {

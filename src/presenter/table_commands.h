@@ -78,9 +78,6 @@ class TableCommands {
     void scaleCells();
     void smoothCells();
 
-    // The keyboard's place on the map grid.
-    const editing::GridCursor& cursor() const { return cursor_; }
-
   private:
     enum class Grid { Map, Rpm, Servo };
     struct Place {
@@ -98,7 +95,6 @@ class TableCommands {
     SelectionKind selectionKind() const;
     // The selected rectangle within the rows the map uses; {} for none.
     editing::CellRange selectedRange() const;
-    texts::Language language() const;
 
     bool arrowKey(const Place& at, int rowStep, int columnStep, bool extend);
     void moveTo(const Place& to);

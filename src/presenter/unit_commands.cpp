@@ -3,25 +3,22 @@
 namespace tz::presenter {
 
 UnitCommands::UnitCommands(ui::ControlModel& controls, const design::WindowIndex& index,
-                           session::Session& session, FieldBinding& binding, EditCommands& edits,
-                           SessionView& view, Captions& captions)
+                           session::Session& session, EditCommands& edits, SessionView& view,
+                           Captions& captions)
     : controls_(controls),
       index_(index),
       session_(session),
-      binding_(binding),
       edits_(edits),
       view_(view),
       captions_(captions) {}
 
 void UnitCommands::program() {
-    if (binding_.busy()) return;
-    edits_.takeControls();
+    if (!edits_.takeControls()) return;
     view_.apply(session_.program());
 }
 
 void UnitCommands::verify() {
-    if (binding_.busy()) return;
-    edits_.takeControls();
+    if (!edits_.takeControls()) return;
     view_.apply(session_.verify());
 }
 

@@ -6,7 +6,6 @@
 #include "design/window_index.h"
 #include "presenter/captions.h"
 #include "presenter/edit_commands.h"
-#include "presenter/field_binding.h"
 #include "presenter/session_view.h"
 #include "session/session.h"
 
@@ -15,8 +14,8 @@ namespace tz::presenter {
 class UnitCommands {
   public:
     UnitCommands(ui::ControlModel& controls, const design::WindowIndex& index,
-                 session::Session& session, FieldBinding& binding, EditCommands& edits,
-                 SessionView& view, Captions& captions);
+                 session::Session& session, EditCommands& edits, SessionView& view,
+                 Captions& captions);
 
     // Program and Verify first take the controls into the image (nothing
     // while the binding is busy).
@@ -36,7 +35,6 @@ class UnitCommands {
     ui::ControlModel& controls_;
     const design::WindowIndex& index_;
     session::Session& session_;
-    FieldBinding& binding_;
     EditCommands& edits_;
     SessionView& view_;
     Captions& captions_;

@@ -69,7 +69,7 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
              services_.dialogs),
       files_(controls_, session_, binding_, edits_, captions_, messageLine_, services_.dialogs,
              services_.keyboard),
-      unit_(controls_, index_, session_, binding_, edits_, view_, captions_),
+      unit_(controls_, index_, session_, edits_, view_, captions_),
       logs_(controls_, index_, session_, view_, monitor_, captions_, services_.dialogs,
             services_.clock, services_.openLogFile),
       printing_(controls_,
@@ -79,8 +79,8 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
       tables_(controls_, index_, session_, binding_, edits_, graphs_, messageLine_, captions_,
               {services_.clipboard, services_.numbers}),
 
-      comparisons_(controls_, session_, binding_, edits_, files_, unit_, view_, captions_,
-                   services_.dialogs, services_.comparisonDialogs) {}
+      comparisons_(controls_, session_, edits_, files_, unit_, view_, captions_, services_.dialogs,
+                   services_.comparisonDialogs) {}
 
 void WindowPresenter::FormCreate() {
     buildWindow();

@@ -80,8 +80,6 @@ class WindowPresenter final : public UiEvents {
     FileCommands& files() { return files_; }
     UnitCommands& unit() { return unit_; }
     LogCommands& logs() { return logs_; }
-    TableCommands& tables() { return tables_; }
-    Comparisons& comparisons() { return comparisons_; }
     const GraphAreaHost& graphs() const { return graphs_; }
     GraphAreaHost& graphs() { return graphs_; }
     MessageLine& messageLine() { return messageLine_; }

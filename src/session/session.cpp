@@ -245,6 +245,12 @@ const Events& Session::stopReplay() {
     events_.clear();
     if (!logs_.replaying()) return events_;
     logs_.stopReplay();
+    // The live values are the unit's again: its last ones at once, or none
+    // while it does not answer.
+    if (connected())
+        events_.emplace_back(link::MonitorFrame{live(), true});
+    else
+        events_.emplace_back(link::ConnectionLost{true});
     if (programPending_) {
         programPending_ = false;
         startProgramming();

@@ -178,7 +178,9 @@ class Session {
     // when the link is free (no transfer runs) and the log has rows.
     bool canReplay() const { return link_.state() == link::LinkState::Idle; }
     const Events& startReplay(logs::LiveLog log);
-    // The link takes over again as before; programming that waited starts.
+    // The link takes over again as before: the unit's last live values come
+    // as a monitor frame, or connection lost while it does not answer; then
+    // programming that waited starts.
     const Events& stopReplay();
     bool replaying() const { return logs_.replaying(); }
     // Nothing while not replaying.

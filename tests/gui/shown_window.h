@@ -28,8 +28,8 @@ inline gui::ApplicationPaths applicationPathsIn(const TempDir& dir) {
 class ShownWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        program = std::make_unique<gui::Application>(applicationPathsIn(dir),
-                                                     std::vector<std::string>{});
+        program =
+            std::make_unique<gui::Application>(applicationPathsIn(dir), std::vector<std::string>{});
         program->show();
         program->window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&program->window()));

@@ -194,7 +194,9 @@ TEST_F(SessionLogs, TheLinkStaysSilentWhileReplayingAndTakesOverAfterwards) {
     EXPECT_EQ(session.live().rpm, 4000);
 
     const Events& stopped = session.stopReplay();
-    EXPECT_FALSE(stopped.empty());
+    ASSERT_FALSE(stopped.empty());
+    EXPECT_TRUE(std::holds_alternative<link::MonitorFrame>(stopped.front()))
+        << "the unit's live values come back at once";
     EXPECT_EQ(session.link().state(), link::LinkState::Programming);
     ASSERT_TRUE([&] {
         for (int i = 0; i < 400; ++i) {
