@@ -106,6 +106,15 @@ void QtCanvas::lineTo(int x, int y) {
     position_ = {x, y};
 }
 
+void QtCanvas::polyline(std::span<const graphs::Point> points) {
+    if (points.empty()) return;
+    QPolygon line(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        line.setPoint(static_cast<int>(i), points[i].x, points[i].y);
+    painter_.drawPolyline(line);
+    position_ = {points.back().x, points.back().y};
+}
+
 void QtCanvas::textOut(int x, int y, std::string_view text) {
     const QString s = toText(text);
     const QFontMetrics metrics(painter_.font());

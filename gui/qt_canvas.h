@@ -34,6 +34,7 @@ class QtCanvas final : public graphs::Canvas {
     void polygon(std::span<const graphs::Point> points) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
+    void polyline(std::span<const graphs::Point> points) override;
     void textOut(int x, int y, std::string_view text) override;
     int textWidth(std::string_view text) override;
     int textHeight(std::string_view text) override;

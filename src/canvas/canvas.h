@@ -95,12 +95,26 @@ class Canvas {
     // A line in the pen from the current position, which it then becomes.
     virtual void moveTo(int x, int y) = 0;
     virtual void lineTo(int x, int y) = 0;
+    // Connected lines in the pen through the points, which the last one ends
+    // as the current position. Surfaces that draw a whole trace faster in one
+    // call (or keep it as one element) override it.
+    virtual void polyline(std::span<const Point> points) {
+        if (points.empty()) return;
+        moveTo(points.front().x, points.front().y);
+        for (const Point& p : points.subspan(1)) lineTo(p.x, p.y);
+    }
 
     // Text with its top-left corner at (x, y), on the brush colour when the
     // brush is solid and transparent when it is clear.
     virtual void textOut(int x, int y, std::string_view text) = 0;
     virtual int textWidth(std::string_view text) = 0;
     virtual int textHeight(std::string_view text) = 0;
+
+    // What is drawn until the matching endGroup() forms one named part of the
+    // picture (a lobe, a channel's trace); files keep the name, a screen
+    // ignores it. Groups nest.
+    virtual void beginGroup(std::string_view name) { static_cast<void>(name); }
+    virtual void endGroup() {}
 
     void line(int x1, int y1, int x2, int y2) {
         moveTo(x1, y1);

@@ -68,6 +68,20 @@ void RecordingCanvas::lineTo(int x, int y) {
     position_ = {x, y};
 }
 
+void RecordingCanvas::polyline(std::span<const Point> points) {
+    if (points.empty()) return;
+    record(DrawOp::Polyline).points.assign(points.begin(), points.end());
+    position_ = points.back();
+}
+
+void RecordingCanvas::beginGroup(std::string_view name) {
+    record(DrawOp::BeginGroup).text = name;
+}
+
+void RecordingCanvas::endGroup() {
+    record(DrawOp::EndGroup);
+}
+
 void RecordingCanvas::textOut(int x, int y, std::string_view text) {
     DrawCall& c = record(DrawOp::Text);
     c.points = {{x, y}};

@@ -20,13 +20,16 @@ enum class DrawOp : std::uint8_t {
     Ellipse,
     Polygon,
     Line,
+    Polyline,
     Text,
+    BeginGroup,  // text: the group's name
+    EndGroup,
 };
 
 struct DrawCall {
     DrawOp op = DrawOp::Line;
     IntRect rect;               // rectangles, ellipses and the clip
-    std::vector<Point> points;  // polygons; a line's two ends; a text's corner
+    std::vector<Point> points;  // polygons and polylines; a line's two ends; a text's corner
     int corner = 0;             // rounded rectangles
     std::string text;
     Rgb pen;
@@ -67,6 +70,9 @@ class RecordingCanvas final : public Canvas {
     void textOut(int x, int y, std::string_view text) override;
     int textWidth(std::string_view text) override;
     int textHeight(std::string_view text) override;
+    void polyline(std::span<const Point> points) override;
+    void beginGroup(std::string_view name) override;
+    void endGroup() override;
 
   private:
     DrawCall& record(DrawOp op);
