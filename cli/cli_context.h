@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "texts/language.h"
@@ -20,6 +21,9 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
 };
+
+// "FLAG" among the words: taken out, true.
+bool takeFlag(std::vector<std::string>& args, std::string_view flag);
 
 int normalizeCommand(Context& context);
 int imageCommand(Context& context);

@@ -25,14 +25,6 @@ std::optional<std::string> takePort(std::vector<std::string>& args) {
     return std::nullopt;
 }
 
-// "FLAG" among the words: taken out, true.
-bool takeFlag(std::vector<std::string>& args, std::string_view flag) {
-    const auto at = std::find(args.begin(), args.end(), flag);
-    if (at == args.end()) return false;
-    args.erase(at);
-    return true;
-}
-
 // A live-data log on a stream: each row handed on at once, so that a reader
 // at the other end of a pipe sees it as the frame arrives.
 class StreamSink final : public logs::LogSink {
@@ -75,7 +67,6 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
         fail(c, failure);
         return unit.restorePointFailed() ? kFileError : kFailure;
     }
-    if (transfer == Transfer::Program) unit.waitForSaving();
     return kSuccess;
 }
 
@@ -96,6 +87,13 @@ void printLive(Context& c, const link::LiveValues& v) {
 }
 
 }  // namespace
+
+bool takeFlag(std::vector<std::string>& args, std::string_view flag) {
+    const auto at = std::find(args.begin(), args.end(), flag);
+    if (at == args.end()) return false;
+    args.erase(at);
+    return true;
+}
 
 int programCommand(Context& c) {
     return transferCommand(c, "usage: tz_arko5-cli program --port DEV [--backup] FILE.ign\n",

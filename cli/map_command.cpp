@@ -33,7 +33,8 @@ constexpr const char* kMapUsage =
     "       tz_arko5-cli map set|add|scale IN.ign OUT.ign NUMBER [--table T] [--range R]\n"
     "       tz_arko5-cli map smooth IN.ign OUT.ign [--table T] [--range R]\n"
     "       tz_arko5-cli map paste IN.ign OUT.ign [TEXT|-] [--table T] [--range R]\n"
-    "T: advance (default), rpm, servo; R: ROW:COLUMN or ROW:COLUMN-ROW:COLUMN\n";
+    "T: advance (default), rpm, servo; R: ROW:COLUMN or ROW:COLUMN-ROW:COLUMN\n"
+    "--accept-defaults: write OUT even when values of IN could not be read\n";
 
 enum class Action { Get, Set, Add, Scale, Smooth, Paste };
 
@@ -142,13 +143,10 @@ std::optional<std::string> readText(const std::string& path) {
     return text.str();
 }
 
-int whole(double v) {
-    return static_cast<int>(std::lround(v));
-}
-
 }  // namespace
 
 int mapCommand(Context& c) {
+    const bool accept = takeFlag(c.args, "--accept-defaults");
     const std::optional<Request> request = parseRequest(c.args);
     if (!request) {
         c.err << kMapUsage;
@@ -158,7 +156,11 @@ int mapCommand(Context& c) {
 
     session::Session s({});
     int exitCode = kSuccess;
-    if (!openIgnFile(c, s, request->files[0], exitCode)) return exitCode;
+    // Only a command that writes a file refuses one whose values were lost.
+    const bool writes = action != Action::Get;
+    if (!openIgnFile(c, s, request->files[0], exitCode,
+                     writes && !accept ? LostValues::Refuse : LostValues::Accept))
+        return exitCode;
     // The settings as the window shows them before the user edits them.
     s.applyEditorRules();
     s.normalise();
@@ -186,11 +188,11 @@ int mapCommand(Context& c) {
     switch (action) {
         case Action::Set:
             tool = TableTool::Set;
-            result = editing::setCells(*table, range, whole(request->number));
+            result = editing::setCells(*table, range, request->number);
             break;
         case Action::Add:
             tool = TableTool::Add;
-            result = editing::addToCells(*table, range, whole(request->number));
+            result = editing::addToCells(*table, range, request->number);
             break;
         case Action::Scale:
             tool = TableTool::Scale;

@@ -10,14 +10,6 @@
 
 namespace tz::cli {
 
-namespace {
-
-// Longest wait for the unit's saving report after a programming run.
-constexpr int kSavingStartTicks = 40;
-constexpr int kSavingMaxTicks = 2000;
-
-}  // namespace
-
 UnitSession::UnitSession(Context& context, const std::string& device, bool progressLines)
     : context_(context),
       session_({link::PosixSerialPortFactory(),
@@ -59,6 +51,7 @@ std::optional<std::string> UnitSession::report(const session::Events& events) {
                     show(session::programmingDoneLine(context_.messages));
                 },
                 [&](const link::TransferEnded& e) {
+                    if (e.outcome == link::Outcome::Succeeded) succeeded_ = e.operation;
                     if (e.outcome != link::Outcome::VersionMismatch) return;
                     context_.err << session::versionMismatchLine(context_.messages, e.unitVersion)
                                  << '\n';
@@ -110,8 +103,9 @@ bool UnitSession::open(const std::string& path, bool& fileError) {
         context_.err << context_.messages[texts::Msg::MsgOpenFileError] << '\n';
         return false;
     }
-    for (IgnNotice notice : result.notices)
-        context_.err << context_.messages[session::noticeMessage(notice)] << '\n';
+    for (const std::string& line :
+         session::openLines(result, path, context_.messages, context_.language))
+        context_.err << line << '\n';
     if (result.status != session::OpenStatus::Opened) return false;
     session_.normalise();
     report(session_.record());
@@ -123,44 +117,34 @@ void UnitSession::prepareToSend() {
     session_.normalise();
 }
 
-std::optional<std::string> UnitSession::finish(const session::Events& started) {
+std::optional<std::string> UnitSession::finish(const session::Events& started,
+                                               link::Operation operation) {
+    succeeded_.reset();
     if (std::optional<std::string> failure = report(started)) return failure;
-    do {
+    while (succeeded_ != operation) {
         next_ += std::chrono::milliseconds(session::Session::kTickMs);
         std::this_thread::sleep_until(next_);
         if (std::optional<std::string> failure = report(session_.tick())) return failure;
-    } while (session_.link().state() != link::LinkState::Idle);
+    }
     return std::nullopt;
 }
 
 std::optional<std::string> UnitSession::program() {
     prepareToSend();
-    return finish(session_.program());
+    return finish(session_.program(), link::Operation::Program);
 }
 
 std::optional<std::string> UnitSession::verify() {
     prepareToSend();
-    return finish(session_.verify());
+    return finish(session_.verify(), link::Operation::Verify);
 }
 
 std::optional<std::string> UnitSession::read() {
-    return finish(session_.read());
+    return finish(session_.read(), link::Operation::Read);
 }
 
 std::optional<std::string> UnitSession::readForComparison() {
-    return finish(session_.readUnitForComparison());
-}
-
-void UnitSession::waitForSaving() {
-    bool saving = false;
-    for (int t = 0; t < kSavingMaxTicks; ++t) {
-        tick();
-        const int countdown = session_.live().savingCountdown;
-        if (countdown > 0) saving = true;
-        if (saving && countdown == 0) break;
-        if (!saving && t >= kSavingStartTicks) break;
-    }
-    for (int t = 0; t < 2; ++t) tick();
+    return finish(session_.readUnitForComparison(), link::Operation::Fetch);
 }
 
 }  // namespace tz::cli

@@ -34,7 +34,8 @@ class UnitSession {
 
     // Starts the transfer (taking the image as the window's controls would
     // for program and verify) and ticks until it has ended: the failure's
-    // text, empty when it was already reported, or nothing on success.
+    // text, empty when it was already reported, or nothing on success. A
+    // programming run ends once the unit has stored the settings.
     std::optional<std::string> program();
     std::optional<std::string> verify();
     std::optional<std::string> read();
@@ -45,13 +46,12 @@ class UnitSession {
     // error); with the backup before programming, the unit was not
     // programmed.
     bool restorePointFailed() const { return restorePointFailed_; }
-    // After programming: until the unit has stored the settings.
-    void waitForSaving();
     // One tick at the window's pace.
     void tick();
 
   private:
-    std::optional<std::string> finish(const session::Events& started);
+    // Ticks until the operation succeeded or something failed.
+    std::optional<std::string> finish(const session::Events& started, link::Operation operation);
     // Prints the events' report lines; the failure found among them.
     std::optional<std::string> report(const session::Events& events);
     void show(const std::string& line);
@@ -64,6 +64,7 @@ class UnitSession {
     bool portBusy_ = false;
     bool progressLines_ = true;
     bool restorePointFailed_ = false;
+    std::optional<link::Operation> succeeded_;
 };
 
 }  // namespace tz::cli

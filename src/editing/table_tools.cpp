@@ -50,13 +50,16 @@ CellBlock copyCells(const CellTable& table, CellRange range) {
     return block;
 }
 
-ToolResult setCells(CellTable& table, CellRange range, int value) {
-    return writeCells(table, range, [&](CellPos) { return std::optional<double>(value); });
+ToolResult setCells(CellTable& table, CellRange range, double value) {
+    if (!std::isfinite(value)) return {};
+    return writeCells(table, range,
+                      [&](CellPos) { return std::optional<double>(std::round(value)); });
 }
 
-ToolResult addToCells(CellTable& table, CellRange range, int amount) {
+ToolResult addToCells(CellTable& table, CellRange range, double amount) {
+    if (!std::isfinite(amount)) return {};
     return writeCells(table, range, [&](CellPos cell) {
-        return std::optional<double>(static_cast<double>(table.value(cell)) + amount);
+        return std::optional<double>(table.value(cell) + std::round(amount));
     });
 }
 

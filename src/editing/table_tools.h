@@ -19,10 +19,12 @@ struct ToolResult {
 // The values of the range, inside the table's area, as a full block.
 CellBlock copyCells(const CellTable& table, CellRange range);
 
-// Every cell becomes value.
-ToolResult setCells(CellTable& table, CellRange range, int value);
-// Every cell grows by amount (shrinks when it is negative).
-ToolResult addToCells(CellTable& table, CellRange range, int amount);
+// Every cell becomes value, rounded half away from zero; a value beyond a
+// cell's range is limited as every tool limits. A value or amount that is
+// not a finite number changes nothing.
+ToolResult setCells(CellTable& table, CellRange range, double value);
+// Every cell grows by amount, rounded (shrinks when it is negative).
+ToolResult addToCells(CellTable& table, CellRange range, double amount);
 // Every cell becomes value * percent / 100, rounded half away from zero.
 // A percent that is not a finite number changes nothing.
 ToolResult scaleCells(CellTable& table, CellRange range, double percent);

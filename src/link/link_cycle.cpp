@@ -116,7 +116,11 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
         case ReplyOutcome::VerifyComplete:
             setProgress(progress_.maximum, progress_.maximum);
             show(Report::VerifyOk);
-            ended(Outcome::Succeeded);
+            // A programming run ends once the unit has stored the pages.
+            if (transfer_.operation == Operation::Program)
+                saveWatch_.start();
+            else
+                ended(Outcome::Succeeded);
             return;
     }
 }
@@ -143,17 +147,27 @@ void LinkCycle::stepState() {
 
 void LinkCycle::stepIdle() {
     const int saving = live_.savingCountdown;
+    const SaveWatch::Verdict save = saveWatch_.step(saving, watch_.connected());
+    if (save == SaveWatch::Verdict::Failed) {
+        // Gone while it stored the pages: it may hold none of them.
+        transfer_.programmingCompleted = false;
+        show(Report::ProgramFailed);
+        events_.push_back(TransferEnded{Operation::Program, Outcome::Failed});
+        return;
+    }
     if (saving > 0) {
         show(Report::Saving);
         setProgress(kSavingGaugeMax,
                     std::max(0, kSavingGaugeMax * (kSavingFullScale - saving) / kSavingFullScale));
-        return;
+    } else if (!saveWatch_.unitAway()) {
+        setProgress(kPageCount, progress_.position);
+        if (transfer_.programmingCompleted) {
+            events_.push_back(ProgrammingDone{});
+            setProgress(kPageCount, kPageCount);
+        }
     }
-    setProgress(kPageCount, progress_.position);
-    if (transfer_.programmingCompleted) {
-        events_.push_back(ProgrammingDone{});
-        setProgress(kPageCount, kPageCount);
-    }
+    if (save == SaveWatch::Verdict::Saved)
+        events_.push_back(TransferEnded{Operation::Program, Outcome::Succeeded});
 }
 
 void LinkCycle::stepReport() {

@@ -16,6 +16,7 @@
 #include "link/monitor.h"
 #include "link/port_connection.h"
 #include "link/port_names.h"
+#include "link/save_watch.h"
 #include "link/serial_port.h"
 #include "link/test_requests.h"
 #include "link/transfer.h"
@@ -65,6 +66,9 @@ class LinkCycle {
     const LinkEvents& events() const { return events_; }
 
     LinkState state() const { return transfer_.state; }
+    // A transfer runs, or a programming run waits for the unit to store the
+    // settings: its TransferEnded is still to come.
+    bool busy() const { return transfer_.state != LinkState::Idle || saveWatch_.pending(); }
     const Transfer& transfer() const { return transfer_; }
     // The unit answered within the watchdog's time.
     bool connected() const { return watch_.connected(); }
@@ -112,6 +116,7 @@ class LinkCycle {
     ParamState& params_;
     PortConnection port_;
     Transfer transfer_;
+    SaveWatch saveWatch_;
     ConnectionWatch watch_;
     ConnectionWatch::Step lastWatchStep_ = ConnectionWatch::Step::NotConnected;
     TestRequests tests_;

@@ -179,13 +179,28 @@ const KeyHandler* findHandler(std::string_view token) {
     return nullptr;
 }
 
-Values readValues(TokenReader& tokens, int count) {
+// The word as a message can show it: its first 32 bytes, control
+// characters as '?'.
+std::string shownWord(std::string_view word) {
+    std::string shown(word.substr(0, 32));
+    for (char& ch : shown)
+        if (static_cast<unsigned char>(ch) < 0x20) ch = '?';
+    return shown;
+}
+
+Values readValues(TokenReader& tokens, const KeyHandler& handler, IgnReadResult& result) {
     Values v;
-    while (v.count < count) {
+    while (v.count < handler.valueCount) {
         const std::optional<std::uint32_t> number = tokens.nextNumber();
         if (!number) break;
         v.n[static_cast<std::size_t>(v.count++)] = static_cast<std::uint16_t>(*number & 0xFFFFu);
     }
+    // Fewer values before the end or the next key is how older files are
+    // written; a word in their place is a value that was lost.
+    const std::string_view stop = tokens.peek();
+    if (v.count < handler.valueCount && !stop.empty() && findHandler(stop) == nullptr)
+        result.valueFaults.push_back({std::string(handler.key), tokens.line(), v.count,
+                                      handler.valueCount, shownWord(stop)});
     return v;
 }
 
@@ -209,6 +224,8 @@ void applyOlderVersionDefaults(Image& image, std::uint8_t version) {
 
 IgnReadResult ReadIgnFile(std::string_view text, Image& image) {
     IgnReadResult result;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     TokenReader tokens(text);
 
     while (result.version == 0) {
@@ -231,7 +248,7 @@ IgnReadResult ReadIgnFile(std::string_view text, Image& image) {
         const std::string_view token = tokens.next();
         if (token.size() > TokenReader::kMaxWordLength) continue;
         if (const KeyHandler* handler = findHandler(token))
-            handler->store(image, readValues(tokens, handler->valueCount));
+            handler->store(image, readValues(tokens, *handler, result));
     }
     return result;
 }

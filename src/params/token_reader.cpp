@@ -1,5 +1,7 @@
 #include "params/token_reader.h"
 
+#include <algorithm>
+
 namespace tz {
 
 namespace {
@@ -34,6 +36,11 @@ std::optional<std::uint32_t> TokenReader::nextNumber() {
     const std::optional<std::uint32_t> value = parseNumber(peek());
     if (value) next();
     return value;
+}
+
+int TokenReader::line() {
+    skipBlanks();
+    return 1 + static_cast<int>(std::count(text_.begin(), text_.begin() + pos_, '\n'));
 }
 
 std::optional<std::uint32_t> TokenReader::parseNumber(std::string_view token) {

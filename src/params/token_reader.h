@@ -25,6 +25,8 @@ class TokenReader {
     // Consumes the next token when it is a number and returns its value;
     // otherwise leaves it in place.
     std::optional<std::uint32_t> nextNumber();
+    // The line of the next token, counted from 1.
+    int line();
 
     // The value of a whole token of the form [+-]?[0-9]+, or nothing.
     static std::optional<std::uint32_t> parseNumber(std::string_view token);

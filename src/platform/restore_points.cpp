@@ -196,15 +196,18 @@ std::optional<std::string> RestorePoints::add(const DateTime& time, RestoreOpera
     if (point.sequence > kMaxSequence) return std::nullopt;
     const std::string path = directory_ + "/" + restorePointFileName(point);
     if (!writeFileAtomically(path, ignText)) return std::nullopt;
-    prune();
+    prune(path);
     return path;
 }
 
-void RestorePoints::prune() const {
-    const std::vector<RestorePoint> points = list();
-    for (std::size_t i = keep_; i < points.size(); ++i) {
+void RestorePoints::prune(const std::string& written) const {
+    // The point just written stays even when the others are dated later (a
+    // clock that was set wrong): it takes one of the places.
+    std::size_t others = 0;
+    for (const RestorePoint& point : list()) {
+        if (point.path == written || ++others < keep_) continue;
         std::error_code ec;
-        fs::remove(points[i].path, ec);
+        fs::remove(point.path, ec);
     }
 }
 

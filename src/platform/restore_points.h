@@ -79,14 +79,14 @@ class RestorePoints {
     // Writes the .ign text as a new point atomically, creating the directory
     // when needed; a point of a second that already has points gets the next
     // sequence, so that none is overwritten. Then removes the oldest points
-    // beyond the newest `keep` (at least one is kept; a point older than all
-    // of them goes at once). The path written, or nothing when the time is
-    // not valid or the file cannot be written.
+    // beyond the newest `keep`, the new point counted among them wherever its
+    // time sorts (at least the new one is kept). The path written, or nothing
+    // when the time is not valid or the file cannot be written.
     std::optional<std::string> add(const DateTime& time, RestoreOperation operation,
                                    std::string_view unitName, std::string_view ignText) const;
 
   private:
-    void prune() const;
+    void prune(const std::string& written) const;
 
     std::string directory_;
     std::size_t keep_;

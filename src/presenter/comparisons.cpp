@@ -42,11 +42,10 @@ void Comparisons::compareWithFile() {
         dialogs_.showMessage(messages()[texts::Msg::MsgOpenFileError]);
         return;
     }
-    if (file.result.status != session::OpenStatus::Opened) {
-        for (IgnNotice notice : file.result.notices)
-            dialogs_.showMessage(messages()[session::noticeMessage(notice)]);
-        return;
-    }
+    for (const std::string& line :
+         session::openLines(file.result, *path, messages(), captions_.textLanguage()))
+        dialogs_.showMessage(line);
+    if (file.result.status != session::OpenStatus::Opened) return;
     showComparison(file.image, ComparedWith::File, *path);
 }
 

@@ -86,8 +86,9 @@ bool FileCommands::openFile(const std::string& path) {
         dialogs_.showMessage(captions_.messages()[Msg::MsgOpenFileError]);
         return false;
     }
-    for (IgnNotice notice : result.notices)
-        dialogs_.showMessage(captions_.messages()[session::noticeMessage(notice)]);
+    for (const std::string& line :
+         session::openLines(result, path, captions_.messages(), captions_.textLanguage()))
+        dialogs_.showMessage(line);
     if (result.status != session::OpenStatus::Opened) return false;
     edits_.commitEdit();
     dialogPath_ = path;

@@ -1,6 +1,7 @@
 #include "session/reports.h"
 
 #include "params/image.h"
+#include "texts/file_texts.h"
 
 namespace tz::session {
 
@@ -43,6 +44,21 @@ std::string programmingDoneLine(const texts::MessageCatalogue& messages) {
 
 texts::Msg noticeMessage(IgnNotice notice) {
     return notice == IgnNotice::OlderVersion ? Msg::MsgOlderIgnFile : Msg::MsgIgnVersionMismatch;
+}
+
+std::vector<std::string> openLines(const OpenResult& result, std::string_view path,
+                                   const texts::MessageCatalogue& messages,
+                                   texts::Language language) {
+    using texts::FileText;
+    std::vector<std::string> lines;
+    for (IgnNotice notice : result.notices) lines.push_back(messages[noticeMessage(notice)]);
+    for (const IgnValueFault& fault : result.valueFaults)
+        lines.push_back(texts::fileText(FileText::ValueNotANumber, language,
+                                        {path, std::to_string(fault.line), fault.key, fault.word}));
+    if (result.status == OpenStatus::NoVersionKey)
+        lines.push_back(texts::fileText(result.empty ? FileText::EmptyFile : FileText::NoVersionKey,
+                                        language, {path}));
+    return lines;
 }
 
 std::string versionMismatchLine(const texts::MessageCatalogue& messages, int unitVersion) {

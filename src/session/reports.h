@@ -4,10 +4,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "editing/cell_block_text.h"
 #include "link/link_events.h"
 #include "params/ign_reader.h"
+#include "session/session.h"
 #include "texts/messages.h"
 #include "texts/table_texts.h"
 
@@ -26,6 +29,13 @@ std::string reportLine(link::Report report, const texts::MessageCatalogue& messa
 std::string programmingDoneLine(const texts::MessageCatalogue& messages);
 
 texts::Msg noticeMessage(IgnNotice notice);
+
+// What the user is told after opening the file at `path`: the reader's
+// notices, the values that were not read, and why a file without a usable
+// version key was not taken. One line each, in the catalogue's language.
+std::vector<std::string> openLines(const OpenResult& result, std::string_view path,
+                                   const texts::MessageCatalogue& messages,
+                                   texts::Language language);
 
 // A unit of another protocol version: "Unmatched version ...  PC-91, IGN-85".
 std::string versionMismatchLine(const texts::MessageCatalogue& messages, int unitVersion);

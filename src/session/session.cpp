@@ -107,12 +107,22 @@ void Session::programAfterChange() {
 
 // ---- Files and presets
 
+namespace {
+
+void takeReadResult(std::string_view text, IgnReadResult& read, OpenResult& result) {
+    result.notices = std::move(read.notices);
+    result.valueFaults = std::move(read.valueFaults);
+    result.empty = text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+}
+
+}  // namespace
+
 OpenResult Session::open(const std::string& path) {
     OpenResult result;
     const std::optional<std::string> text = readWholeFile(path);
     if (!text) return result;
-    const IgnReadResult read = ReadIgnFile(*text, params_.image);
-    result.notices = read.notices;
+    IgnReadResult read = ReadIgnFile(*text, params_.image);
+    takeReadResult(*text, read, result);
     if (read.version == 0) {
         result.status = OpenStatus::NoVersionKey;
         return result;
@@ -291,8 +301,8 @@ FileImage Session::imageOfFile(const std::string& path) const {
     const std::optional<std::string> text = readWholeFile(path);
     if (!text) return file;
     ParamState opened = params_;
-    const IgnReadResult read = ReadIgnFile(*text, opened.image);
-    file.result.notices = read.notices;
+    IgnReadResult read = ReadIgnFile(*text, opened.image);
+    takeReadResult(*text, read, file.result);
     if (read.version == 0) {
         file.result.status = OpenStatus::NoVersionKey;
         return file;

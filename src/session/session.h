@@ -58,6 +58,9 @@ struct OpenResult {
     OpenStatus status = OpenStatus::CannotRead;
     // For the user: an older file version, a version key that does not match.
     std::vector<IgnNotice> notices;
+    // Keys whose values stopped at a word that is not a number.
+    std::vector<IgnValueFault> valueFaults;
+    bool empty = false;  // the file holds nothing but blanks
 };
 
 // What opening a file would make of the image, without taking it.

@@ -1,6 +1,8 @@
 // The file subcommands of tz_arko5-cli, run as a user's script would run them.
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include <algorithm>
 
 #include <cstdlib>
 
@@ -45,21 +47,46 @@ TEST_F(CliFiles, ExitCodesAndMessages) {
         const char* what;
         std::string content;
         int exitCode;
-        std::string err;
+        std::string err;  // IN stands for the file's path
+        bool written;
     };
+    const std::string notSettings =
+        "IN is not a settings file: it has no usable KORVANEX_KEY line\n";
     const Case cases[] = {
-        {"no key", "BIKE 1 2 3\n", 1, ""},
+        {"no key", "BIKE 1 2 3\n", 1, notSettings, false},
         {"unknown version", "KORVANEX_KEY 90\nBASE_ADV 3\n", 1,
-         "Unmatched version of *.ign file!\n"},
-        {"binary junk", std::string("\0\xff\x01KORVANEX_KEY\x02", 17), 1, ""},
-        {"current", "KORVANEX_KEY 91\nBASE_ADV 3\n", 0, ""},
+         "Unmatched version of *.ign file!\n" + notSettings, false},
+        {"binary junk", std::string("\0\xff\x01KORVANEX_KEY\x02", 17), 1, notSettings, false},
+        {"empty", " \r\n", 1, "IN is empty: it holds no settings\n", false},
+        {"current", "KORVANEX_KEY 91\nBASE_ADV 3\n", 0, "", true},
+        {"byte order mark", "\xEF\xBB\xBFKORVANEX_KEY 91\r\nBASE_ADV 3\r\n", 0, "", true},
+        {"not a number", "KORVANEX_KEY 91\nLIMITER 100 abc 6\n", 1,
+         "IN, line 2: LIMITER stops at \"abc\", which is not a number; its remaining values "
+         "were not read\nNothing written: values of the file were not read (--accept-defaults "
+         "writes it anyway)\n",
+         false},
     };
     for (const Case& c : cases) {
         const std::string in = write("in.ign", c.content);
-        const CliRun r = run("normalize " + in + " " + dir.file("out.ign"));
+        std::string name = c.what;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        const std::string out = dir.file(name + ".ign");
+        const CliRun r = run("normalize " + in + " " + out);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.what;
-        EXPECT_EQ(r.err, c.err) << c.what;
+        std::string err = c.err;
+        for (std::size_t at = err.find("IN"); at != std::string::npos;
+             at = err.find("IN", at + in.size()))
+            err.replace(at, 2, in);
+        EXPECT_EQ(r.err, err) << c.what;
+        EXPECT_EQ(readWholeFile(out).has_value(), c.written) << c.what;
     }
+    const std::string lost = write("lost.ign", "KORVANEX_KEY 91\nLIMITER 100 abc 6\n");
+    const CliRun accepted =
+        run("--lang DEUTSCH normalize --accept-defaults " + lost + " " + dir.file("accepted.ign"));
+    EXPECT_EQ(accepted.exitCode, 0);
+    EXPECT_EQ(accepted.err, lost +
+                                ", Zeile 2: LIMITER endet bei „abc“, das keine Zahl ist; die "
+                                "übrigen Werte wurden nicht gelesen\n");
 
     const CliRun missing = run("normalize " + dir.file("missing.ign") + " " + dir.file("o.ign"));
     EXPECT_EQ(missing.exitCode, 2);

@@ -10,10 +10,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
-
-#include <fstream>
+#include <memory>
 #include <sstream>
+#include <thread>
 
 #include "cli_runner.h"
 #include "link/device_lock.h"
@@ -72,6 +71,10 @@ TEST_F(CliUnit, ProgramVerifyAndReadBack) {
     const CliRun verify = cli("verify --port " + port() + " " + data("defaults.ign"));
     EXPECT_EQ(verify.exitCode, 0) << verify.err;
     EXPECT_NE(verify.out.find("Verify:: OK"), std::string::npos);
+    // The file's side is what programming it stored.
+    const CliRun diff = cli("diff --port " + port() + " " + data("defaults.ign"));
+    EXPECT_EQ(diff.exitCode, 0) << diff.err;
+    EXPECT_EQ(diff.out, "");
 
     const CliRun read = cli("read --port " + port() + " " + dir.file("back.ign"));
     ASSERT_EQ(read.exitCode, 0) << read.err;
@@ -103,6 +106,24 @@ TEST_F(CliUnit, ReadAndProgramKeepRestorePointsAndTheBackupComesFirst) {
     EXPECT_EQ(backup.exitCode, 0) << backup.out;
     const CliRun programmed = cli("verify --port " + port() + " " + points[0].path);
     EXPECT_EQ(programmed.exitCode, 0) << programmed.err;
+}
+
+// A unit unplugged while it stores the settings may hold none of them: the
+// run fails and keeps no restore point of what it programmed.
+TEST_F(CliUnit, AUnitLostWhileSavingFailsTheProgrammingRun) {
+    auto unit = std::make_unique<testing::Simulator>(
+        TZ_SIM_PATH, port(), std::vector<std::string>{"--baud", "0", "--saving-ms", "5000"});
+    CliRun r{};
+    std::thread program([&] { r = cli("program --port " + port() + " " + data("defaults.ign")); });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (readWholeFile(dir.file("stdout")).value_or("").find("Saving:") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    unit.reset();
+    program.join();
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_EQ(r.err, "Program error!\n");
+    EXPECT_EQ(restorePoints(), std::vector<std::string>{});
 }
 
 TEST_F(CliUnit, DiffWithTheUnitReadsItWithoutStoringAnything) {

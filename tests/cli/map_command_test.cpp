@@ -71,6 +71,13 @@ TEST_F(CliMap, ToolsWriteTheChangedSettingsAndSayWhatTheyDid) {
         {"scale " + in + " " + out + " 600 --range 3:2-3:3", "Scaled 2 cells, 2 limited\n",
          "6\t7\n60\t60\n"},
         {"smooth " + in + " " + out + " --range 2:2-3:3", "Smoothed 4 cells\n", "8\t8\n10\t10\n"},
+        // Numbers far beyond any cell are limited, not wrapped around.
+        {"set " + in + " " + out + " 4294967301 --range 2:2", "Set 1 cell, 1 limited\n",
+         "60\t7\n11\t12\n"},
+        {"add " + in + " " + out + " 99999999999999999999 --range 2:2",
+         "Added to 1 cell, 1 limited\n", "60\t7\n11\t12\n"},
+        {"add " + in + " " + out + " -4294967296 --range 2:2", "Added to 1 cell, 1 limited\n",
+         "0\t7\n11\t12\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = run("map " + c.arguments);
@@ -112,6 +119,21 @@ TEST_F(CliMap, ExitCodesAndMessages) {
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "Keine Zahl in Zeile 2, Spalte 2: \"abc\"\n");
     EXPECT_FALSE(readWholeFile(out).has_value()) << "nothing written";
+
+    // A value of IN that is not a number: named, and OUT only when accepted.
+    const std::string lost = write("lost.ign", "KORVANEX_KEY 91\nADVANCE 4 7.9 9\n");
+    const CliRun lostRefused = run("map set " + lost + " " + out + " 3");
+    EXPECT_EQ(lostRefused.exitCode, 1);
+    EXPECT_EQ(lostRefused.err, lost +
+                                   ", line 2: ADVANCE stops at \"7.9\", which is not a number; "
+                                   "its remaining values were not read\n"
+                                   "Nothing written: values of the file were not read "
+                                   "(--accept-defaults writes it anyway)\n");
+    EXPECT_FALSE(readWholeFile(out).has_value()) << "nothing written";
+    const CliRun lostAccepted = run("map set " + lost + " " + out + " 3 --accept-defaults");
+    EXPECT_EQ(lostAccepted.exitCode, 0) << lostAccepted.err;
+    EXPECT_TRUE(readWholeFile(out).has_value());
+    EXPECT_EQ(run("map get " + lost).exitCode, 0) << "reading writes nothing, so it goes on";
 
     struct Case {
         std::string arguments;

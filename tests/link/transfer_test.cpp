@@ -161,6 +161,51 @@ TEST_F(Transfers, TheSavingCountdownFillsTheGaugeThenTheSuccessTextReturns) {
     EXPECT_EQ(host.progressPosition, 3);
 }
 
+// A programming run succeeds once the unit has stored the pages: after its
+// countdown ran out, or when none showed; a unit that goes away while it
+// saves fails it, unless it answers again soon.
+TEST_F(Transfers, ProgrammingEndsWhenTheUnitHasSavedAndFailsWhenItStaysAway) {
+    struct Case {
+        const char* name;
+        int countdown;    // in the monitor frame after the verify, 0 for none
+        int silentTicks;  // then without an answer
+        Outcome outcome;
+    };
+    const int lost = kWatchdogTicks + kSaveAwayTicks;
+    for (const Case& c : {Case{"saves", 300, 0, Outcome::Succeeded},
+                          Case{"shows no countdown", 0, 0, Outcome::Succeeded},
+                          Case{"away for a moment", 300, kWatchdogTicks + 5, Outcome::Succeeded},
+                          Case{"stays away", 300, lost, Outcome::Failed}}) {
+        SCOPED_TRACE(c.name);
+        sim::UnitConfig config;
+        config.savingMs = 0;
+        attachUnit(config);
+        cycle.Program();
+        ASSERT_TRUE(tickUntilIdle());
+        unit().responder = nullptr;
+        host.endings.clear();
+
+        unit().push(MonitorFrame().set16(95, c.countdown).frame());
+        tick();
+        for (int i = 0; i < c.silentTicks; ++i) tick();
+        if (c.outcome == Outcome::Succeeded) {
+            EXPECT_TRUE(host.endings.empty());
+            for (int i = 0; i < kSaveStartTicks && host.endings.empty(); ++i) {
+                if (i % 5 == 0) unit().push(MonitorFrame().frame());
+                tick();
+            }
+        }
+        ASSERT_EQ(host.endings.size(), 1u);
+        EXPECT_EQ(host.endings[0].operation, Operation::Program);
+        EXPECT_EQ(host.endings[0].outcome, c.outcome);
+        // A failed run is not reported done afterwards.
+        for (int i = 0; i < 5; ++i) tick();
+        EXPECT_EQ(host.line,
+                  c.outcome == Outcome::Failed ? "Program error!" : "Program device:: OK");
+        EXPECT_EQ(host.endings.size(), 1u);
+    }
+}
+
 TEST_F(Transfers, TheSuccessTextEndsWithTheMessageLine) {
     cycle.Program();
     ASSERT_TRUE(tickUntilIdle());

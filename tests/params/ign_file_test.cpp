@@ -232,6 +232,47 @@ TEST(IgnReader, MissingOrNonNumericValuesLeaveTheRestOfTheKeyUnchanged) {
     EXPECT_EQ(truncated[powerOutMap(0, 1)], 0);
 }
 
+// A word where a value belongs is told with its line; fewer values before
+// another key or the end are how older files are written, and are not.
+TEST(IgnReader, NamesTheWordsThatStoppedAKeysValues) {
+    struct Case {
+        std::string body;                 // after "KORVANEX_KEY 91\n"
+        std::vector<std::string> faults;  // "KEY line read/count word"
+    };
+    const auto shown = [](const IgnValueFault& f) {
+        return f.key + ' ' + std::to_string(f.line) + ' ' + std::to_string(f.valuesRead) + '/' +
+               std::to_string(f.valueCount) + ' ' + f.word;
+    };
+    const Case cases[] = {
+        {"LIMITER 90 abc 7", {"LIMITER 2 1/3 abc"}},
+        {"BASE_ADV 10\nADVANCE 4 13\n 7.9 25", {"ADVANCE 4 2/100 7.9"}},
+        {"SERVO_RPM nan\nTPS 700 x", {"SERVO_RPM 2 0/10 nan", "TPS 3 1/2 x"}},
+        {std::string("BASE_ADV 1") + '\0' + " LIMITER 1 2 3", {"BASE_ADV 2 0/1 1?"}},
+        {"LIMITER 90 BASE_ADV 12", {}},
+        {"TEST 5000", {}},
+        {"LIMITER 90 110 6 words after", {}},
+    };
+    for (const Case& c : cases) {
+        IgnReadResult result;
+        readCurrent(c.body, &result);
+        std::vector<std::string> faults;
+        for (const IgnValueFault& f : result.valueFaults) faults.push_back(shown(f));
+        EXPECT_EQ(faults, c.faults) << c.body;
+    }
+    for (const char* file : {"defaults.ign", "older_v76.ign"}) {
+        Image image = startupImage();
+        EXPECT_TRUE(ReadIgnFile(readTestFile(file), image).valueFaults.empty()) << file;
+    }
+}
+
+TEST(IgnReader, PassesOverAByteOrderMark) {
+    Image image = startupImage();
+    const IgnReadResult result =
+        ReadIgnFile("\xEF\xBB\xBFKORVANEX_KEY 91\r\nBASE_ADV 20\r\n", image);
+    EXPECT_EQ(result.version, 91);
+    EXPECT_EQ(image[BASE_ADV], 20);
+}
+
 TEST(IgnReader, OverlongTokensAreSkipped) {
     const std::string longKey = "BASE_ADV" + std::string(400, 'X');
     const Image image = readCurrent(longKey + " 33 " + std::string(100000, '7') + " BASE_ADV 12");

@@ -161,6 +161,23 @@ TEST_F(RestorePointsTest, OnlyTheNewestAreKeptAndOtherFilesAreLeftAlone) {
     EXPECT_EQ(files().size(), 3u + 4u);
 }
 
+// Points dated later than the clock (it was set wrong once) never cost the
+// point just written its place.
+TEST_F(RestorePointsTest, TheNewPointStaysWhenOthersAreDatedLater) {
+    const RestorePoints points(directory, 3);
+    for (int second : {5, 4, 3})
+        ASSERT_TRUE(points.add(at(second), RestoreOperation::Read, "U", "x"));
+    const std::optional<std::string> path =
+        points.add(at(1), RestoreOperation::Program, "U", "new");
+    ASSERT_TRUE(path);
+    EXPECT_EQ(readWholeFile(*path), "new");
+    EXPECT_EQ(names(points.list()), (std::vector<std::string>{
+                                        "20240309-120005-read-U.ign",
+                                        "20240309-120004-read-U.ign",
+                                        "20240309-120001-program-U.ign",
+                                    }));
+}
+
 TEST_F(RestorePointsTest, NothingIsWrittenWhereItCannotBe) {
     ASSERT_TRUE(writeFileAtomically(temp.file("share"), "a file in the way"));
     EXPECT_FALSE(RestorePoints(directory).add(kNoon, RestoreOperation::Read, "U", "x"));

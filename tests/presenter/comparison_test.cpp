@@ -243,9 +243,11 @@ TEST_F(Comparing, TheBackupItemIsKeptInTheSettings) {
     w.clicked(id("MenuProgram"));
     ASSERT_TRUE(tickUntilIdle());
     const auto kinds = line.device(kUnitPath).kinds();
-    EXPECT_EQ(std::vector<std::uint8_t>(kinds.begin() + static_cast<long>(sentBefore), kinds.end()),
-              (std::vector<std::uint8_t>{0x40, 0x41, 0x42, 0x43, 0x00, 0x01, 0x02, 0x03, 0x41, 0x42,
-                                         0x43}));
+    // The polls that follow while the unit saves aside.
+    std::vector<std::uint8_t> pages(kinds.begin() + static_cast<long>(sentBefore), kinds.end());
+    std::erase(pages, link::kPollKind);
+    EXPECT_EQ(pages, (std::vector<std::uint8_t>{0x40, 0x41, 0x42, 0x43, 0x00, 0x01, 0x02, 0x03,
+                                                0x41, 0x42, 0x43}));
     EXPECT_EQ(RestorePoints(restorePoints).list().size(), 2u);
 
     w.FormClose();

@@ -220,9 +220,22 @@ TEST_F(WindowTest, OpeningOlderAndForeignFiles) {
     ASSERT_TRUE(writeFileAtomically(dir.file("odd.ign"), "KORVANEX_KEY 70\nLIMITER 100 99 6\n"));
     dialogs.paths = {dir.file("odd.ign")};
     w.clicked(id("MenuOpen"));
-    EXPECT_EQ(dialogs.messages.back(), "Unmatched version of *.ign file!");
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[1], "Unmatched version of *.ign file!");
+    EXPECT_EQ(dialogs.messages[2],
+              dir.file("odd.ign") + " is not a settings file: it has no usable KORVANEX_KEY line");
     EXPECT_EQ(w.session().image()[LIMITER_RPM], 125);
     EXPECT_EQ(w.session().fileName(), dir.file("old.ign"));
+
+    // A word where a value belongs: opened, with the place named.
+    ASSERT_TRUE(writeFileAtomically(dir.file("typo.ign"), "KORVANEX_KEY 91\nLIMITER 100 1l0 6\n"));
+    dialogs.paths = {dir.file("typo.ign")};
+    w.clicked(id("MenuOpen"));
+    EXPECT_EQ(dialogs.messages.back(),
+              dir.file("typo.ign") +
+                  ", line 2: LIMITER stops at \"1l0\", which is not a number; its remaining "
+                  "values were not read");
+    EXPECT_EQ(w.session().fileName(), dir.file("typo.ign"));
 }
 
 }  // namespace

@@ -41,10 +41,9 @@ class WindowWithUnit : public WindowTest {
         }
         return false;
     }
-    // Ticks until the link is idle again; false after the limit.
+    // Ticks until the link's transfer has ended; false after the limit.
     bool tickUntilIdle(int limit = 200) {
-        return tickUntil(
-            [this] { return window->session().link().state() == link::LinkState::Idle; }, limit);
+        return tickUntil([this] { return !window->session().link().busy(); }, limit);
     }
 
     std::unique_ptr<sim::UnitModel> model;
