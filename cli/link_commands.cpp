@@ -1,14 +1,17 @@
 // Subcommands that talk to the unit, on a session ticked at the window's
 // 55 ms pace.
 #include <algorithm>
-#include <cstdlib>
+#include <cerrno>
+#include <charconv>
 #include <iostream>
 #include <memory>
 #include <optional>
 
 #include "cli/cli_context.h"
 #include "cli/unit_session.h"
+#include "link/connection_watch.h"
 #include "logs/log_writer.h"
+#include "texts/live_log_texts.h"
 
 namespace tz::cli {
 
@@ -25,15 +28,23 @@ std::optional<std::string> takePort(std::vector<std::string>& args) {
     return std::nullopt;
 }
 
+// Why a write to a stream and its flush failed: the stream keeps no reason,
+// the system's last one is that of the write (e.g. no space left on the
+// device). Clear errno before the write.
+std::error_code streamWriteError() {
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
 // A live-data log on a stream: each row handed on at once, so that a reader
 // at the other end of a pipe sees it as the frame arrives.
 class StreamSink final : public logs::LogSink {
   public:
     explicit StreamSink(std::ostream& out) : out_(out) {}
     std::error_code write(std::string_view bytes) override {
+        errno = 0;
         out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out_.flush();
-        return out_ ? std::error_code() : std::make_error_code(std::errc::io_error);
+        return out_ ? std::error_code() : streamWriteError();
     }
     // What a stream has passed on cannot be taken back.
     void truncate(std::uint64_t) override {}
@@ -126,15 +137,61 @@ int readCommand(Context& c) {
 
 namespace {
 
+// "--count N" with N a positive whole number, as the only words left: N.
+// Without the words, no count; anything else is wrong usage (0).
+std::optional<long> takeCount(std::vector<std::string>& args) {
+    if (args.size() != 2 || args[0] != "--count") return std::nullopt;
+    const std::string& text = args[1];
+    long count = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), count);
+    args.clear();
+    return ec == std::errc() && end == text.data() + text.size() && count > 0 ? count : 0;
+}
+
+// One tick of the monitor; false, with the reason on standard error, once
+// the unit has not answered for the watchdog's time (also from the start:
+// a unit that never answered, or a device that went away).
+bool tickWhileAnswering(Context& c, UnitSession& unit, int& ticks) {
+    unit.tick();
+    const link::LinkCycle& link = unit.session().link();
+    if (++ticks < link::kWatchdogTicks || link.connected()) return true;
+    c.err << texts::fillIn(texts::logText(texts::LogText::UnitNotAnswering, c.language),
+                           {link.device()})
+          << '\n';
+    return false;
+}
+
 // The session's recording on standard output: the rows of `count` frames
-// (all of them while count is negative).
-int monitorCsv(Context& c, UnitSession& unit, long count) {
+// (all of them without a count).
+int monitorCsv(Context& c, UnitSession& unit, std::optional<long> count) {
     session::Session& s = unit.session();
-    if (s.startRecording(std::make_unique<StreamSink>(c.out))) return kFailure;
-    while (count < 0 || static_cast<long>(s.recordedRows()) < count) {
-        unit.tick();
+    if (const std::error_code error = s.startRecording(std::make_unique<StreamSink>(c.out))) {
+        c.err << "writing the log failed after 0 rows: " << error.message() << '\n';
+        return kFailure;
+    }
+    int ticks = 0;
+    while (!count || static_cast<long>(s.recordedRows()) < *count) {
+        if (!tickWhileAnswering(c, unit, ticks)) return kFailure;
         // A write that failed stopped the recording; the tick said why.
         if (!s.recording()) return kFailure;
+    }
+    return kSuccess;
+}
+
+int monitorJson(Context& c, UnitSession& unit, std::optional<long> count) {
+    std::uint64_t seen = 0;
+    int ticks = 0;
+    while (!count || static_cast<long>(seen) < *count) {
+        if (!tickWhileAnswering(c, unit, ticks)) return kFailure;
+        const std::uint64_t frames = unit.session().link().monitorFrames();
+        if (frames == seen) continue;
+        seen = frames;
+        errno = 0;
+        printLive(c, unit.session().live());
+        if (!c.out) {
+            c.err << "writing the output failed: " << streamWriteError().message() << '\n';
+            return kFailure;
+        }
     }
     return kSuccess;
 }
@@ -144,27 +201,16 @@ int monitorCsv(Context& c, UnitSession& unit, long count) {
 int monitorCommand(Context& c) {
     std::optional<std::string> port = takePort(c.args);
     const bool csv = takeFlag(c.args, "--csv");
-    long count = -1;
-    if (c.args.size() == 2 && c.args[0] == "--count") {
-        count = std::strtol(c.args[1].c_str(), nullptr, 10);
-        c.args.clear();
-    }
-    if (!port || !c.args.empty() || count == 0) {
+    const std::optional<long> count = takeCount(c.args);
+    if (!port || !c.args.empty() || count == 0L) {
         c.err << "usage: tz_arko5-cli monitor --port DEV [--csv] [--count N]\n";
         return kUsage;
     }
     UnitSession unit(c, *port);
     if (unit.portBusy()) return kFileError;
-    if (csv) return monitorCsv(c, unit, count);
-    std::uint64_t seen = 0;
-    while (count < 0 || static_cast<long>(seen) < count) {
-        unit.tick();
-        const std::uint64_t frames = unit.session().link().monitorFrames();
-        if (frames == seen) continue;
-        seen = frames;
-        printLive(c, unit.session().live());
-    }
-    return kSuccess;
+    // The port could not be opened: the session said so.
+    if (!unit.session().link().portOpen()) return kFailure;
+    return csv ? monitorCsv(c, unit, count) : monitorJson(c, unit, count);
 }
 
 }  // namespace tz::cli

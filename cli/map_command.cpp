@@ -227,9 +227,7 @@ int mapCommand(Context& c) {
         c.err << c.messages[texts::Msg::MsgOpenFileError] << '\n';
         return kFileError;
     }
-    c.out << texts::toolResultLine(tool, result.range.rowCount() * result.range.columnCount(),
-                                   result.clamped, c.language)
-          << '\n';
+    c.out << texts::toolResultLine(tool, result.written, result.clamped, c.language) << '\n';
     return kSuccess;
 }
 

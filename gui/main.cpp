@@ -6,7 +6,8 @@
 // --port uses the serial device DEVICE as "Com 1" for this run, whatever
 // port the settings chose. With --screenshot the program saves a picture of
 // its window MS milliseconds after it is shown (300 by default) and closes
-// as usual (0 when the file was written). --notify-ready prints "ready" on
+// as usual (0 when the file was written); a message box it would show
+// instead goes to standard error and ends the run with 1. --notify-ready prints "ready" on
 // standard output once the window is shown and answers to SIGTERM, for
 // scripts and tests that end it from outside.
 #include <QApplication>
@@ -72,7 +73,12 @@ int main(int argc, char** argv) {
         ::setenv("TZ_ARKO5_PORTS", options.port.toLocal8Bit().constData(), 1);
         paths.portIndex = 0;
     }
-    tz::gui::Application program(paths, options.programArguments);
+    // A picture is taken without anybody to answer a message box.
+    const bool unattended = !options.screenshot.isEmpty();
+    tz::gui::UnattendedDialogs unattendedDialogs;
+    tz::gui::Application program(paths, options.programArguments,
+                                 unattended ? &unattendedDialogs : nullptr);
+    if (unattendedDialogs.failed()) return 1;
     tz::gui::closeOnTerminationSignals(program.window());
     // A session that ends without closing the window still saves the state.
     QObject::connect(&app, &QGuiApplication::aboutToQuit, &app,
@@ -87,13 +93,14 @@ int main(int argc, char** argv) {
         });
     }
 
-    if (!options.screenshot.isEmpty()) {
+    if (unattended) {
         QMainWindow& window = program.window();
         const QString path = options.screenshot;
-        QTimer::singleShot(options.screenshotDelayMs, &window, [&window, path] {
+        QTimer::singleShot(options.screenshotDelayMs, &window, [&window, path, &unattendedDialogs] {
+            if (unattendedDialogs.failed()) return;
             const bool saved = tz::gui::saveScreenshot(window, path);
             window.close();
-            QApplication::exit(saved ? 0 : 1);
+            QApplication::exit(saved && !unattendedDialogs.failed() ? 0 : 1);
         });
     }
     return QApplication::exec();

@@ -14,7 +14,7 @@ namespace {
 // doubles: every sum of two ints is exact in one.
 template <typename Wanted>
 ToolResult writeCells(CellTable& table, CellRange range, Wanted wanted) {
-    ToolResult result{range.intersected(table.area()), 0};
+    ToolResult result{range.intersected(table.area()), 0, 0};
     const CellRange& r = result.range;
     for (int row = r.firstRow; row <= r.lastRow; ++row) {
         for (int column = r.firstColumn; column <= r.lastColumn; ++column) {
@@ -26,6 +26,7 @@ ToolResult writeCells(CellTable& table, CellRange range, Wanted wanted) {
                 std::clamp(*value, static_cast<double>(lim.min), static_cast<double>(lim.max));
             if (limited != *value) ++result.clamped;
             table.store(cell, static_cast<int>(limited));
+            ++result.written;
         }
     }
     return result;

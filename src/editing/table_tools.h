@@ -12,6 +12,7 @@ namespace tz::editing {
 struct ToolResult {
     CellRange range;  // the cells written, inside the table's area; {} when none
     int clamped = 0;  // results that lay outside their cell's range
+    int written = 0;  // cells given a value (a pasted block's blank cells are not)
 
     bool operator==(const ToolResult&) const = default;
 };

@@ -171,13 +171,15 @@ class Parser {
         while (!text_.empty()) {
             const std::string_view line = nextLine();
             if (cell(line).empty()) continue;
+            // Every row is written with its line end: without one the row
+            // was cut off, perhaps inside a value, and is left out.
+            if (!endedWithNewline_) {
+                result.log.lastRowCutOff = true;
+                break;
+            }
             const auto count =
                 static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
             if (count != fields_.size()) {
-                if (text_.empty() && !endedWithNewline_ && count < fields_.size()) {
-                    result.log.lastRowCutOff = true;
-                    break;
-                }
                 error_ = {LiveCsvProblem::ValueCount, lineNumber_, {}};
                 return fail();
             }

@@ -68,8 +68,8 @@ struct LiveLog {
     std::vector<LiveRow> rows;
     // The value columns the header names.
     std::array<bool, kLiveColumnCount> present{};
-    // The last line had no line end and too few values: a row cut off when
-    // the recording stopped, left out.
+    // The last line had no line end: a row cut off when the recording
+    // stopped (perhaps inside a value), left out.
     bool lastRowCutOff = false;
 
     bool has(LiveColumn column) const { return present[static_cast<std::size_t>(column)]; }
@@ -99,7 +99,7 @@ struct ParsedLiveCsv {
 
 // A whole log. The header's columns may come in any order; unknown ones are
 // ignored; "\r\n" line ends, blank lines and a leading byte order mark are
-// accepted. When the log names
+// accepted; a last row without its line end is left out. When the log names
 // the protocol, versionState is set from it as when decoding a frame.
 ParsedLiveCsv ParseLiveCsv(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "design/control_names.h"
 #include "platform/atomic_file.h"
@@ -15,9 +16,6 @@ namespace {
 using texts::fillIn;
 using texts::LogText;
 using texts::logText;
-
-// The largest log a replay reads: some sixty hours of frames.
-constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
 
 constexpr ui::ControlName kUnitCommands[] = {
     ctl::MenuRead,     ctl::MenuVerify,    ctl::MenuProgram,    ctl::ButtonRead,
@@ -235,11 +233,22 @@ void LogCommands::replay() {
 
 bool LogCommands::replayFile(const std::string& path) {
     directory_ = directoryOf(path);
-    const std::optional<std::string> text = readWholeFile(path, kMaxLogBytes);
+    // A log over the limit is refused whole, never cut: by its size before
+    // reading it, and by what was read when it grew meanwhile.
+    const auto tooLarge = [&] {
+        tell(fillIn(logText(LogText::TooLarge, captions_.textLanguage()),
+                    {std::to_string(kMaxReplayLogBytes >> 20)}));
+        return false;
+    };
+    std::error_code noSize;
+    const std::uintmax_t size = std::filesystem::file_size(path, noSize);
+    if (!noSize && size > kMaxReplayLogBytes) return tooLarge();
+    const std::optional<std::string> text = readWholeFile(path, kMaxReplayLogBytes + 1);
     if (!text) {
         tell(fillIn(logText(LogText::CannotOpen, captions_.textLanguage()), {path}));
         return false;
     }
+    if (text->size() > kMaxReplayLogBytes) return tooLarge();
     logs::ParsedLiveCsv parsed = logs::ParseLiveCsv(*text);
     if (parsed.error) {
         tell(describeLogError(*parsed.error, captions_.textLanguage()));

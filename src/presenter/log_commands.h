@@ -25,6 +25,11 @@
 
 namespace tz::presenter {
 
+// The largest log a replay reads (512 MiB): over a hundred hours of frames.
+// Its rows take about as much memory as the file, and reading it takes about
+// 2.7 times the file at its peak.
+inline constexpr std::size_t kMaxReplayLogBytes = std::size_t{512} << 20;
+
 using OpenLogFileFunction =
     std::function<std::unique_ptr<logs::LogSink>(const std::string&, std::error_code&)>;
 

@@ -389,9 +389,9 @@ void TableCommands::finish(Grid grid, TableTool tool, const editing::ToolResult&
     if (grid == Grid::Map && selectWritten && !r.empty())
         graphs_.area().selectCells(r.topLeft(), lastCell(r));
     updateTools();
-    messageLine_.show(texts::toolResultLine(tool, r.rowCount() * r.columnCount(), result.clamped,
-                                            captions_.textLanguage()),
-                      ui::Colour::ButtonFace);
+    messageLine_.show(
+        texts::toolResultLine(tool, result.written, result.clamped, captions_.textLanguage()),
+        ui::Colour::ButtonFace);
 }
 
 void TableCommands::refused(std::string_view line) {

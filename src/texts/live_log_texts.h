@@ -21,6 +21,8 @@ enum class LogText : std::uint8_t {
     CannotReplay,           // {} the line, {} the problem (one of the Problem texts)
     NoRows,                 //
     TransferRunning,        //
+    TooLarge,               // {} the largest size in MiB
+    UnitNotAnswering,       // {} the device
     Play,                   // the replay bar's button while paused
     Pause,                  // and while playing
     CellTime,               // {} the seconds, one decimal

@@ -18,11 +18,12 @@ struct CliRun {
     std::string err;
 };
 
-// The program with the arguments; its output goes through files in dir.
+// The program with the arguments; its output goes through files in dir. A run
+// that hangs is ended after two minutes with exit status 124.
 inline CliRun runCli(const TempDir& dir, const std::string& arguments) {
     const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
-    const std::string command =
-        std::string(TZ_CLI_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
+    const std::string command = "timeout 120 " + std::string(TZ_CLI_PATH) + " " + arguments + " >" +
+                                outPath + " 2>" + errPath;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
             readWholeFile(errPath).value_or("")};

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -282,12 +283,59 @@ TEST_F(CliUnit, ALogRecordedFromTheEngineReplaysInTheSimulator) {
     EXPECT_NE(again.front(), again.back());
 }
 
-TEST_F(CliUnit, MonitorCsvUsage) {
+TEST_F(CliUnit, MonitorUsage) {
     for (const char* arguments :
-         {"monitor --csv", "monitor --port X --csv --count 0", "monitor --port X --csv --rows 3"}) {
+         {"monitor --csv", "monitor --port X --csv --count 0", "monitor --port X --csv --rows 3",
+          "monitor --port X --count -3", "monitor --port X --count 1x", "monitor --port X --count",
+          "monitor --port X --count ''", "monitor --port X --csv --count 99999999999999999999"}) {
         const CliRun r = cli(arguments);
         EXPECT_EQ(r.exitCode, 64) << arguments;
         EXPECT_NE(r.err.find("[--csv]"), std::string::npos) << arguments;
+    }
+}
+
+TEST_F(CliUnit, MonitorEndsWhenThePortOrTheUnitIsMissing) {
+    struct Case {
+        std::vector<std::string> simulator;  // none: no device at all
+        std::string arguments;
+        std::string err;
+        std::string firstFrame = {};  // what a unit that went away gave before
+    };
+    const std::string away = "The unit does not answer on " + port() + ".";
+    const Case cases[] = {
+        {{}, "monitor --count 3", "Com opening error!"},
+        {{}, "monitor --csv --count 3", "Com opening error!"},
+        {{"--silent"},
+         "--lang DEUTSCH monitor --count 3",
+         "Die Zündung antwortet nicht an " + port() + "."},
+        {{"--silent"}, "monitor --csv", away},
+        {{"--away", "2000:600000"}, "monitor --count 100000", away, "{\"rpm\":"},
+        {{"--away", "2000:600000"}, "monitor --csv --count 100000", away, "\n0.000,"},
+    };
+    for (const Case& c : cases) {
+        std::optional<testing::Simulator> unit;
+        if (!c.simulator.empty()) {
+            std::vector<std::string> options = {"--baud", "0"};
+            options.insert(options.end(), c.simulator.begin(), c.simulator.end());
+            unit.emplace(TZ_SIM_PATH, port(), options);
+        }
+        const CliRun r = cli(c.arguments + " --port " + port());
+        EXPECT_EQ(r.exitCode, 1) << c.arguments << r.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << c.arguments << r.err;
+        EXPECT_NE(r.out.find(c.firstFrame), std::string::npos) << c.arguments << r.out;
+    }
+}
+
+// A full disk, a closed pipe: the monitor ends with the system's reason.
+TEST_F(CliUnit, MonitorOutputThatCannotBeWrittenEndsItWithTheReason) {
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0"});
+    for (const char* csv : {" --csv", ""}) {
+        const std::string command = "timeout 120 " + std::string(TZ_CLI_PATH) + " monitor --port " +
+                                    port() + csv + " --count 3 >/dev/full 2>" + dir.file("err");
+        const int status = std::system(command.c_str());
+        EXPECT_EQ(WEXITSTATUS(status), 1) << csv;
+        const std::string err = readWholeFile(dir.file("err")).value_or("");
+        EXPECT_NE(err.find("No space left on device"), std::string::npos) << csv << err;
     }
 }
 

@@ -89,11 +89,12 @@ TEST_F(CliMap, ToolsWriteTheChangedSettingsAndSayWhatTheyDid) {
 
 TEST_F(CliMap, PasteTakesASpreadsheetBlockFromAFileOrStandardInput) {
     const std::string text = dir.file("block.txt");
-    ASSERT_TRUE(writeFileAtomically(text, "70\t1\r\n2\t-3\r\n"));
+    // A blank cell leaves its cell alone and is not counted.
+    ASSERT_TRUE(writeFileAtomically(text, "70\t\r\n2\t-3\r\n"));
     const CliRun fromFile = run("map paste " + in + " " + out + " " + text + " --range 9:9");
     EXPECT_EQ(fromFile.exitCode, 0) << fromFile.err;
-    EXPECT_EQ(fromFile.out, "Pasted 4 cells, 2 limited\n");
-    EXPECT_EQ(cellsOut("9:9-10:10"), "60\t1\n2\t0\n");
+    EXPECT_EQ(fromFile.out, "Pasted 3 cells, 2 limited\n");
+    EXPECT_EQ(cellsOut("9:9-10:10"), "60\t49\n2\t0\n");
 
     // One value fills the range; the text may come on standard input.
     ASSERT_TRUE(writeFileAtomically(text, "7\n"));

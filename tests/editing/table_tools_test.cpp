@@ -63,61 +63,61 @@ TEST(TableTools, EachToolOnASmallTable) {
              return setCells(t, {0, 1, 1, 2}, 25);
          },
          {{10, 25, 25, 40}, {50, 25, 25, 5}, {1, 2, 3, 4}},
-         {{0, 1, 1, 2}, 0}},
+         {{0, 1, 1, 2}, 0, 4}},
         {"set above the range",
          [](CellTable& t) {
              return setCells(t, {0, 0, 0, 1}, 70);
          },
          {{60, 60, 30, 40}, {50, 60, 0, 5}, {1, 2, 3, 4}},
-         {{0, 0, 0, 1}, 2}},
+         {{0, 0, 0, 1}, 2, 2}},
         {"set below the range",
          [](CellTable& t) {
              return setCells(t, {2, 3, 2, 3}, -5);
          },
          {{10, 20, 30, 40}, {50, 60, 0, 5}, {1, 2, 3, 0}},
-         {{2, 3, 2, 3}, 1}},
+         {{2, 3, 2, 3}, 1, 1}},
         {"add",
          [](CellTable& t) {
              return addToCells(t, {1, 0, 1, 3}, 5);
          },
          {{10, 20, 30, 40}, {55, 60, 5, 10}, {1, 2, 3, 4}},
-         {{1, 0, 1, 3}, 1}},
+         {{1, 0, 1, 3}, 1, 4}},
         {"subtract",
          [](CellTable& t) {
              return addToCells(t, {1, 2, 2, 3}, -3);
          },
          {{10, 20, 30, 40}, {50, 60, 0, 2}, {1, 2, 0, 1}},
-         {{1, 2, 2, 3}, 1}},
+         {{1, 2, 2, 3}, 1, 4}},
         {"scale up",
          [](CellTable& t) {
              return scaleCells(t, {0, 0, 0, 3}, 150);
          },
          {{15, 30, 45, 60}, {50, 60, 0, 5}, {1, 2, 3, 4}},
-         {{0, 0, 0, 3}, 0}},
+         {{0, 0, 0, 3}, 0, 4}},
         {"scale rounds half away from zero",
          [](CellTable& t) {
              return scaleCells(t, {2, 0, 2, 3}, 125);
          },
          {{10, 20, 30, 40}, {50, 60, 0, 5}, {1, 3, 4, 5}},
-         {{2, 0, 2, 3}, 0}},
+         {{2, 0, 2, 3}, 0, 4}},
         {"scale by a decimal percent",
          [](CellTable& t) {
              return scaleCells(t, {0, 1, 0, 1}, 102.5);
          },
          {{10, 21, 30, 40}, {50, 60, 0, 5}, {1, 2, 3, 4}},
-         {{0, 1, 0, 1}, 0}},
+         {{0, 1, 0, 1}, 0, 1}},
         {"scale past the limits",
          [](CellTable& t) {
              return scaleCells(t, {1, 0, 1, 1}, 200);
          },
          {{10, 20, 30, 40}, {60, 60, 0, 5}, {1, 2, 3, 4}},
-         {{1, 0, 1, 1}, 2}},
+         {{1, 0, 1, 1}, 2, 2}},
         {"negative scale",
          [](CellTable& t) {
              return scaleCells(t, {0, 3, 0, 3}, -10);
          },
          {{10, 20, 30, 0}, {50, 60, 0, 5}, {1, 2, 3, 4}},
-         {{0, 3, 0, 3}, 1}},
+         {{0, 3, 0, 3}, 1, 1}},
         {"scale by no number",
          [](CellTable& t) {
              return scaleCells(t, {0, 0, 2, 3}, std::nan(""));
@@ -129,7 +129,7 @@ TEST(TableTools, EachToolOnASmallTable) {
              return setCells(t, {1, 2, 5, 9}, 9);
          },
          {{10, 20, 30, 40}, {50, 60, 9, 9}, {1, 2, 9, 9}},
-         {{1, 2, 2, 3}, 0}},
+         {{1, 2, 2, 3}, 0, 4}},
         {"range outside the table",
          [](CellTable& t) {
              return addToCells(t, {3, 0, 4, 3}, 1);
@@ -158,7 +158,7 @@ TEST(TableTools, SmoothingWeighsSidesTwiceAsMuchAsCorners) {
     // A lone peak of 9: a corner cell sees it diagonally (9 / 9), an edge
     // cell beside it (18 / 12 = 1.5, rounded up), the centre itself (36 / 16).
     GridTable table({{0, 0, 0}, {0, 9, 0}, {0, 0, 0}});
-    EXPECT_EQ(smoothCells(table, table.area()), (ToolResult{{0, 0, 2, 2}, 0}));
+    EXPECT_EQ(smoothCells(table, table.area()), (ToolResult{{0, 0, 2, 2}, 0, 9}));
     EXPECT_EQ(table.rows(), (Rows{{1, 2, 1}, {2, 2, 2}, {1, 2, 1}}));
 }
 
@@ -210,37 +210,37 @@ TEST(TableTools, PasteAtTheTopLeftCutAtTheEdges) {
          {0, 1, 0, 1},
          "1\t2\n3\t4\n",
          {{10, 1, 2, 40}, {50, 3, 4, 5}, {1, 2, 3, 4}},
-         {{0, 1, 1, 2}, 0}},
+         {{0, 1, 1, 2}, 0, 4}},
         {"block larger than the selection",
          {1, 0, 1, 0},
          "7\t8\t9\n",
          {{10, 20, 30, 40}, {7, 8, 9, 5}, {1, 2, 3, 4}},
-         {{1, 0, 1, 2}, 0}},
+         {{1, 0, 1, 2}, 0, 3}},
         {"cut at the right and bottom edges",
          {1, 2, 2, 3},
          "1\t2\t3\n4\t5\t6\n7\t8\t9\n",
          {{10, 20, 30, 40}, {50, 60, 1, 2}, {1, 2, 4, 5}},
-         {{1, 2, 2, 3}, 0}},
+         {{1, 2, 2, 3}, 0, 4}},
         {"one value fills the selection",
          {0, 0, 1, 1},
          "33\r\n",
          {{33, 33, 30, 40}, {33, 33, 0, 5}, {1, 2, 3, 4}},
-         {{0, 0, 1, 1}, 0}},
+         {{0, 0, 1, 1}, 0, 4}},
         {"one value at the focused cell",
          {2, 3, 2, 3},
          "33",
          {{10, 20, 30, 40}, {50, 60, 0, 5}, {1, 2, 3, 33}},
-         {{2, 3, 2, 3}, 0}},
+         {{2, 3, 2, 3}, 0, 1}},
         {"blank cells keep theirs",
          {0, 0, 0, 0},
          "\t9\n8\n",
          {{10, 9, 30, 40}, {8, 60, 0, 5}, {1, 2, 3, 4}},
-         {{0, 0, 1, 1}, 0}},
+         {{0, 0, 1, 1}, 0, 2}},
         {"values out of range are clamped",
          {2, 0, 2, 0},
          "99\t-1\t61\t60\n",
          {{10, 20, 30, 40}, {50, 60, 0, 5}, {60, 0, 60, 60}},
-         {{2, 0, 2, 3}, 3}},
+         {{2, 0, 2, 3}, 3, 4}},
     };
     for (const PasteCase& k : cases) {
         SCOPED_TRACE(k.name);
@@ -254,7 +254,7 @@ TEST(TableTools, PasteIntoTheSingleRowOfTheMapLeavesTheHiddenRows) {
     Image image{};
     AdvanceMapTable table(image, false);
     const ToolResult r = pasteCells(table, {9, 8, 9, 8}, parsed("1\t2\t3\n4\t5\t6\n"));
-    EXPECT_EQ(r, (ToolResult{{9, 8, 9, 9}, 0}));
+    EXPECT_EQ(r, (ToolResult{{9, 8, 9, 9}, 0, 2}));
     Image expected{};
     expected[advanceCell(9, 8)] = 1;
     expected[advanceCell(9, 9)] = 2;
@@ -278,7 +278,7 @@ TEST(TableTools, AMapBlockCopiedAsTextPastesElsewhereAndCopiesBackUnchanged) {
 
     Image to{};
     AdvanceMapTable target(to, true);
-    EXPECT_EQ(pasteCells(target, {0, 0, 0, 0}, parsed(text)), (ToolResult{{0, 0, 3, 5}, 0}));
+    EXPECT_EQ(pasteCells(target, {0, 0, 0, 0}, parsed(text)), (ToolResult{{0, 0, 3, 5}, 0, 24}));
     EXPECT_EQ(formatCellBlock(copyCells(target, {0, 0, 3, 5})), text);
 }
 

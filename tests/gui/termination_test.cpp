@@ -1,5 +1,6 @@
 // The program closes cleanly, saving its state, when the system asks it to
-// end with SIGTERM.
+// end with SIGTERM, and a run for a picture ends instead of waiting for an
+// answer nobody gives.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "link/device_lock.h"
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
 #include "quiet_device.h"
@@ -54,6 +56,29 @@ TEST(Termination, SigtermClosesTheWindowAndSavesTheSettings) {
     EXPECT_EQ(
         parseSavedImage(readWholeFile(config + "/tz_arko5/_TZ_ARKO5_v91.ini").value_or(""), saved),
         300);
+}
+
+TEST(Termination, AScreenshotRunEndsWithTheMessageABoxWouldShow) {
+    testing::TempDir dir;
+    testing::QuietDevice device;
+    link::OpenFailure failure = link::OpenFailure::None;
+    const int held = link::openLockedDevice(device.path(), failure);
+    ASSERT_GE(held, 0);
+    const std::string config = dir.file("config");
+    std::filesystem::create_directories(config + "/tz_arko5");
+    // A hang is ended after two minutes (exit status 124).
+    const std::string command = "XDG_CONFIG_HOME=" + config +
+                                " QT_QPA_PLATFORM=offscreen timeout 120 " + TZ_WINDOW_PATH +
+                                " --port " + device.path() + " --screenshot " +
+                                dir.file("shot.png") + " >/dev/null 2>" + dir.file("err");
+    const int status = std::system(command.c_str());
+    ::close(held);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const std::string err = readWholeFile(dir.file("err")).value_or("");
+    EXPECT_NE(err.find("The port is in use by another program: " + device.path()),
+              std::string::npos)
+        << err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("shot.png")));
 }
 
 }  // namespace

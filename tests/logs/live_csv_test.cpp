@@ -105,17 +105,18 @@ TEST(LiveCsvParse, AHeaderAloneIsAnEmptyLog) {
 }
 
 TEST(LiveCsvParse, RowCutOffWithoutLineEndIsLeftOut) {
+    // Every row is written with its line end: a last line without one was
+    // cut off, wherever the cut fell, even inside the last value.
     const std::string whole = "time_s,rpm,tps\n0.000,1000,5\n0.055,1100,6\n";
-    const ParsedLiveCsv cut = ParseLiveCsv(whole + "0.110,12");
-    ASSERT_FALSE(cut.error);
-    EXPECT_EQ(cut.log.rows.size(), 2u);
-    EXPECT_TRUE(cut.log.lastRowCutOff);
-
-    // The same row with its line end, or with too many values, is broken.
+    for (const char* cut : {"0.110,12", "0.110,1200,7", "0.110,1200,7,1", "0.1"}) {
+        const ParsedLiveCsv parsed = ParseLiveCsv(whole + cut);
+        ASSERT_FALSE(parsed.error) << cut;
+        EXPECT_EQ(parsed.log.rows.size(), 2u) << cut;
+        EXPECT_TRUE(parsed.log.lastRowCutOff) << cut;
+    }
+    // With its line end the short row is broken; blanks at the end are no row.
     EXPECT_TRUE(ParseLiveCsv(whole + "0.110,12\n").error);
-    EXPECT_TRUE(ParseLiveCsv(whole + "0.110,12,1,1").error);
-    // A complete last row without a line end is a row.
-    EXPECT_EQ(ParseLiveCsv(whole + "0.110,1200,7").log.rows.size(), 3u);
+    EXPECT_FALSE(ParseLiveCsv(whole + " ").log.lastRowCutOff);
 }
 
 TEST(LiveCsvParse, ErrorsNameTheLineAndColumn) {

@@ -2,6 +2,7 @@
 // clock of the line's ticks: recording with its status and a write that
 // fails, replay with its bar and a silent link, and the time per map cell as
 // shading and tool tips.
+#include <filesystem>
 #include <fstream>
 #include <regex>
 
@@ -158,6 +159,17 @@ TEST_F(LogCommandsTest, AReplayShowsTheLogOnTheClockWhileTheLinkStaysSilent) {
     tick(20);
     EXPECT_GT(written(), before) << "the link polls again";
     EXPECT_EQ(window->session().live().rpm, 5432);
+}
+
+TEST_F(LogCommandsTest, ALogOverTheLimitIsRefusedWholeNamingTheLimit) {
+    startAt(3000);
+    // A sparse file: over the limit without its bytes on the disk.
+    const std::string path = write("huge.csv", "time_s,rpm\n0.000,1000\n");
+    std::filesystem::resize_file(path, presenter::kMaxReplayLogBytes + 1);
+    EXPECT_FALSE(window->logs().replayFile(path));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"The live-data log is larger than 512 "
+                                                         "MiB and cannot be replayed."});
+    EXPECT_FALSE(window->session().replaying());
 }
 
 TEST_F(LogCommandsTest, TimePerCellShadesTheCellsWithTheSecondsInTheirToolTips) {

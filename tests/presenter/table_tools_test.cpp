@@ -178,12 +178,13 @@ TEST_F(TableTools, ABlockPastesAndCopiesBackUnchanged) {
 }
 
 TEST_F(TableTools, OutOfRangeValuesAreLimitedAndCounted) {
-    clipboard.content = "70\t-5\t30\n";
+    clipboard.content = "70\t-5\t\t30\n";  // a blank cell is left alone, not counted
     click(0, 0);
     key(cell(0, 0), withCtrl('v'));
     EXPECT_EQ(value(0, 0), 60);
     EXPECT_EQ(value(0, 1), 0);
-    EXPECT_EQ(value(0, 2), 30);
+    EXPECT_EQ(value(0, 2), 2);
+    EXPECT_EQ(value(0, 3), 30);
     EXPECT_EQ(w().messageLine().text(), "Pasted 3 cells, 2 limited");
     EXPECT_FALSE(w().messageLine().isError());
 }
