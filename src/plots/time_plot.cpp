@@ -122,16 +122,23 @@ void drawLaneFrame(Canvas& canvas, const Lane& lane, std::string_view name, bool
     }
 }
 
-// The trace through the rows in view and one on either side, one pixel
-// column at a time: the first, lowest, highest and last value of the rows
-// that fall into it, so that an hour's rows cost a few points per column.
-void tracePoints(const LogSeries& series, const Lane& lane, const TimeAxis& axis,
-                 std::vector<Point>& points) {
+// The rows drawn: those in view and one on either side.
+struct RowSpan {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
+RowSpan rowsInView(const LogSeries& series, const TimeAxis& axis) {
+    return {series.rowAt(axis.fromMs), std::min(series.rowAt(axis.toMs) + 1, series.rows() - 1)};
+}
+
+// The trace one pixel column at a time: the first, lowest, highest and last
+// value of the rows that fall into it, so that an hour's rows cost a few
+// points per column. `xs` holds the rows' x, from the span's first row.
+void tracePoints(const LogSeries& series, const Lane& lane, RowSpan rows,
+                 const std::vector<int>& xs, std::vector<Point>& points) {
     points.clear();
-    const std::span<const std::int64_t> times = series.times();
     const std::span<const int> values = series.values(lane.column);
-    const std::size_t first = series.rowAt(axis.fromMs);
-    const std::size_t last = std::min(series.rowAt(axis.toMs) + 1, series.rows() - 1);
     int column = std::numeric_limits<int>::min();
     int firstY = 0;
     int lowY = 0;
@@ -146,8 +153,8 @@ void tracePoints(const LogSeries& series, const Lane& lane, const TimeAxis& axis
         add({column, highY});
         add({column, lastY});
     };
-    for (std::size_t i = first; i <= last; ++i) {
-        const int x = axis.x(times[i]);
+    for (std::size_t i = rows.first; i <= rows.last; ++i) {
+        const int x = xs[i - rows.first];
         const int y = lane.y(values[i]);
         if (x != column) {
             if (column != std::numeric_limits<int>::min()) flush();
@@ -203,9 +210,12 @@ std::int64_t TimeAxis::time(int px) const {
 int Lane::y(int value) const {
     const int top = rect.top + kPadding;
     const int bottom = rect.bottom - 1 - kPadding;
-    const double share =
-        static_cast<double>(value - range.low) / static_cast<double>(range.high - range.low);
-    return bottom - static_cast<int>(std::llround(share * (bottom - top)));
+    // Rounded to the nearest pixel in integers: exact, and cheap for every row.
+    const std::int64_t span = range.high - range.low;
+    const std::int64_t scaled = 2 * std::int64_t{value - range.low} * (bottom - top);
+    const std::int64_t rounded =
+        scaled >= 0 ? (scaled + span) / (2 * span) : -((-scaled + span) / (2 * span));
+    return bottom - static_cast<int>(rounded);
 }
 
 std::string formatPlotTime(std::int64_t ms, bool tenths) {
@@ -265,12 +275,18 @@ PlotGeometry drawTimePlot(Canvas& canvas, const TimePlot& plot) {
         drawLaneFrame(canvas, lane, plot.names[static_cast<std::size_t>(lane.column)],
                       lane.rect.bottom - lane.rect.top >= 3 * textHeight);
 
+    // Each row's x once for all lanes.
+    const RowSpan rows = rowsInView(*plot.series, g.axis);
+    std::vector<int> xs;
+    xs.reserve(rows.last - rows.first + 1);
+    for (std::size_t i = rows.first; i <= rows.last; ++i)
+        xs.push_back(g.axis.x(plot.series->times()[i]));
     std::vector<Point> points;
     points.reserve(static_cast<std::size_t>(4 * (g.axis.right - g.axis.left) + 8));
     for (const Lane& lane : g.lanes) {
         canvas.setClip(
             {lane.rect.left + 1, lane.rect.top + 1, lane.rect.right - 1, lane.rect.bottom - 1});
-        tracePoints(*plot.series, lane, g.axis, points);
+        tracePoints(*plot.series, lane, rows, xs, points);
         canvas.beginGroup(logs::LiveColumnName(lane.column));
         canvas.setPen(channelStyle(lane.column).colour, 1);
         canvas.polyline(points);
