@@ -17,6 +17,7 @@
 
 #include "fake_services.h"
 #include "gui/application.h"
+#include "gui/control_widgets.h"
 #include "gui/screenshot.h"
 #include "logs/live_csv.h"
 #include "plots/time_plot.h"
