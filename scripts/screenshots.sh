@@ -10,9 +10,9 @@ mkdir -p "$out"
 
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
-pages=(inputs bike advance servo powerout test)
+pages=(inputs bike advance servo powerout test log)
 for language in ENGLISH DEUTSCH FRANCE CESKY; do
-  for page in 0 1 2 3 4 5; do
+  for page in 0 1 2 3 4 5 6; do
     mkdir -p "$config/tz_arko5"
     printf '[BASIC]\nPageControl1->ActivePageIndex=%d\n' "$page" > "$config/tz_arko5/TZ_ARKO5_v91.ini"
     rm -f "$config/tz_arko5/_TZ_ARKO5_v91.ini"
