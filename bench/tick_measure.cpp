@@ -3,7 +3,9 @@
 // model with its engine running through the map. Prints the median and the
 // 99th percentile over many ticks, twice: as the window starts, and while it
 // records a live-data log (into /dev/null, each row written through) and
-// shows the time per map cell.
+// shows the time per map cell; then while a one-hour log replays, on the
+// advance map page and on the Log page, whose plot and histogram are drawn
+// into a recording canvas of their size.
 //
 //     build/bench/tz_tick_measure [TICKS]
 #include <algorithm>
@@ -13,7 +15,10 @@
 #include <deque>
 #include <vector>
 
+#include "canvas/recording_canvas.h"
+#include "logs/live_csv.h"
 #include "params/param_state.h"
+#include "platform/atomic_file.h"
 #include "platform/memory_settings.h"
 #include "presenter/window_presenter.h"
 #include "sim/unit_model.h"
@@ -88,6 +93,14 @@ struct NoSurfaces : tz::Surfaces {
     void paint(tz::ui::ControlId, const std::function<void(tz::graphs::Canvas&)>&) override {}
     void movePointer(tz::ui::ControlId, int, int) override {}
 };
+// Surfaces drawn on as the window draws them, kept as calls.
+struct RecordedSurfaces : tz::Surfaces {
+    void paint(tz::ui::ControlId, const std::function<void(tz::graphs::Canvas&)>& draw) override {
+        tz::graphs::RecordingCanvas canvas(637, 290);
+        draw(canvas);
+    }
+    void movePointer(tz::ui::ControlId, int, int) override {}
+};
 struct NoClipboard : tz::Clipboard {
     std::string text() const override { return ""; }
     void setText(std::string_view) override {}
@@ -96,7 +109,28 @@ struct NoNumbers : tz::NumberDialog {
     std::optional<double> askNumber(const tz::NumberRequest&) override { return {}; }
 };
 
-void measure(int ticks, bool logs) {
+enum class Mode { Started, Recording, ReplayMapPage, ReplayLogPage };
+
+// An hour's ride, a row every 330 ms, as a file to replay.
+std::string hourLogFile() {
+    const std::string path = "/tmp/tz_tick_measure_hour.csv";
+    std::string text(tz::logs::LiveCsvHeader());
+    tz::logs::LiveRowBuffer buffer;
+    for (int i = 0; i < 11000; ++i) {
+        tz::link::LiveValues v;
+        v.rpm = static_cast<std::uint16_t>(1500 + (i * 37) % 9000);
+        v.throttlePercent = static_cast<std::uint8_t>(i * 7 % 101);
+        v.advance = {10 + i % 20, 12 + i % 20};
+        v.running = true;
+        text += tz::logs::FormatLiveRow(330 * std::int64_t{i}, v, buffer);
+    }
+    tz::writeFileAtomically(path, text);
+    return path;
+}
+
+void measure(int ticks, Mode mode) {
+    const bool logs = mode == Mode::Recording;
+    const bool replay = mode == Mode::ReplayMapPage || mode == Mode::ReplayLogPage;
     tz::sim::UnitConfig config;
     config.stored = tz::firstStartState().image;
     config.engine = true;
@@ -110,7 +144,11 @@ void measure(int ticks, bool logs) {
     NoPrinter printer;
     NoDesktop desktop;
     NoClock clock;
-    NoSurfaces surfaces;
+    NoSurfaces noSurfaces;
+    RecordedSurfaces recordedSurfaces;
+    tz::Surfaces& surfaces = mode == Mode::ReplayLogPage
+                                 ? static_cast<tz::Surfaces&>(recordedSurfaces)
+                                 : static_cast<tz::Surfaces&>(noSurfaces);
     NoClipboard clipboard;
     NoNumbers numbers;
     tz::presenter::WindowPresenter window(
@@ -142,6 +180,12 @@ void measure(int ticks, bool logs) {
         window.clicked(id("MenuRecordLive"));
         window.clicked(id("MenuCellTime"));
     }
+    if (replay) {
+        window.logs().replayFile(hourLogFile());
+        window.logs().playOrPause();
+        if (mode == Mode::ReplayLogPage)
+            window.pageChanged(id("PageControl1"), tz::presenter::LogView::kPage);
+    }
 
     std::vector<double> micros;
     micros.reserve(static_cast<std::size_t>(ticks));
@@ -157,8 +201,11 @@ void measure(int ticks, bool logs) {
         return micros[static_cast<std::size_t>(q * static_cast<double>(micros.size() - 1))];
     };
     std::printf("%-32s ticks %d  rows %zu  median %.1f us  p99 %.1f us  max %.1f us\n",
-                logs ? "recording, time per cell shown:" : "as started:", ticks,
-                window.session().recordedRows(), at(0.5), at(0.99), micros.back());
+                mode == Mode::Started         ? "as started:"
+                : mode == Mode::Recording     ? "recording, time per cell shown:"
+                : mode == Mode::ReplayMapPage ? "replay playing, advance map:"
+                                              : "replay playing, Log page:",
+                ticks, window.session().recordedRows(), at(0.5), at(0.99), micros.back());
     window.FormClose();
 }
 
@@ -166,7 +213,8 @@ void measure(int ticks, bool logs) {
 
 int main(int argc, char** argv) {
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 20000;
-    measure(ticks, false);
-    measure(ticks, true);
+    for (const Mode mode :
+         {Mode::Started, Mode::Recording, Mode::ReplayMapPage, Mode::ReplayLogPage})
+        measure(ticks, mode);
     return 0;
 }

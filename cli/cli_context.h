@@ -34,5 +34,6 @@ int monitorCommand(Context& context);
 int diffCommand(Context& context);
 int restorePointsCommand(Context& context);
 int mapCommand(Context& context);
+int logCommand(Context& context);
 
 }  // namespace tz::cli

@@ -74,6 +74,20 @@ constexpr const char* kUsage =
     "  normalize and the changing map commands write nothing when a value of IN\n"
     "  is not a number (it and the key's later values would keep their first-\n"
     "  start settings) unless --accept-defaults is given\n"
+    "  log stats LOG.csv [--json] [--ign FILE.ign]\n"
+    "                            a live-data log's duration in seconds, its rows,\n"
+    "                            each column's min, max and mean (of the rows)\n"
+    "                            and the seconds per advance-map cell (the map\n"
+    "                            of FILE, else of the default settings); --json:\n"
+    "                            one {\"duration_s\",\"rows\",\"channels\":{NAME:\n"
+    "                            {\"min\",\"max\",\"mean\"}},\"cell_time_s\"} object\n"
+    "  log plot LOG.csv --out FILE.svg [--channels NAME,...] [--from S] [--to S]\n"
+    "                    [--size WxH]\n"
+    "                            the log's time plot as the window's Log page\n"
+    "                            draws it, as an SVG picture (by default rpm,\n"
+    "                            tps, advance1, advance2 at 1200x600); a log\n"
+    "                            that cannot be read: status 2, a bad row or no\n"
+    "                            rows: status 1, nothing written\n"
     "\n"
     "exit status: 0 success, 1 failure (no usable version key, a transfer that\n"
     "             failed, map paste text that is not a number, values of IN\n"
@@ -98,6 +112,7 @@ constexpr Command kCommands[] = {
     {"diff", tz::cli::diffCommand},
     {"restore-points", tz::cli::restorePointsCommand},
     {"map", tz::cli::mapCommand},
+    {"log", tz::cli::logCommand},
 };
 
 }  // namespace

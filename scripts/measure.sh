@@ -40,6 +40,9 @@ kill -TERM $window; wait $window 2>/dev/null || true
 echo "== one tick with the engine running"
 build/bench/tz_tick_measure 20000
 
+echo "== the Log page's plot of a one-hour log"
+build/bench/tz_plots_bench 2>/dev/null | grep BM_
+
 echo "== graph drawing"
 if [ -x build/bench/tz_qt_graphs_bench ]; then
   build/bench/tz_qt_graphs_bench --benchmark_filter=QPainter 2>/dev/null | grep BM_

@@ -10,9 +10,9 @@ mkdir -p "$out"
 
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
-pages=(inputs bike advance servo powerout test)
+pages=(inputs bike advance servo powerout test log)
 for language in ENGLISH DEUTSCH FRANCE CESKY; do
-  for page in 0 1 2 3 4 5; do
+  for page in 0 1 2 3 4 5 6; do
     mkdir -p "$config/tz_arko5"
     printf '[BASIC]\nPageControl1->ActivePageIndex=%d\n' "$page" > "$config/tz_arko5/TZ_ARKO5_v91.ini"
     rm -f "$config/tz_arko5/_TZ_ARKO5_v91.ini"
@@ -24,12 +24,13 @@ for language in ENGLISH DEUTSCH FRANCE CESKY; do
 done
 
 # The advance map in its three graph modes, with and without the TPS map, a
-# replayed live-data log with the time per map cell in every language, and
-# the comparison and restore point dialogs in every language (the replay and
-# dialog pictures are the manuals' pictures in manual/).
+# replayed live-data log with the time per map cell and on the Log page in
+# every language, and the comparison and restore point dialogs in every
+# language (the replay, Log page and dialog pictures are the manuals'
+# pictures in manual/).
 if [ -x build/tests/gui/tz_gui_tests ]; then
   TZ_SCREENSHOT_DIR="$(realpath "$out")" QT_QPA_PLATFORM=offscreen \
     build/tests/gui/tz_gui_tests \
     --gtest_filter='WindowGraphs.PicturesOfTheGraphModes:EveryLanguage/WindowReplay.*:QtComparison.PicturesOfTheDialogs' >/dev/null
-  ls "$out"/graph_mode*.png "$out"/replay_*.png "$out"/compare_*.png "$out"/restore_points_*.png
+  ls "$out"/graph_mode*.png "$out"/replay_*.png "$out"/log_view_*.png "$out"/compare_*.png "$out"/restore_points_*.png
 fi

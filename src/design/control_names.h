@@ -15,6 +15,7 @@
     X(BitBtnTps0)                \
     X(BitBtnTps100)              \
     X(BitBtnVerify)              \
+    X(ButtonLogWhole)            \
     X(ButtonRead)                \
     X(ButtonReplayPlay)          \
     X(ButtonReplayStop)          \
@@ -43,6 +44,7 @@
     X(CheckBoxTpsMapa)           \
     X(CheckBoxZamenaPickup)      \
     X(ComboBoxBike)              \
+    X(ComboBoxLogHistogram)      \
     X(ComboBoxNasobekPalcu)      \
     X(ComboBoxReplaySpeed)       \
     X(ComboBoxSynchro)           \
@@ -81,6 +83,7 @@
     X(LabelKillSwitch)           \
     X(LabelKompenz)              \
     X(LabelLobe)                 \
+    X(LabelLogHelp)              \
     X(LabelMonInput1In)          \
     X(LabelMonInput2In)          \
     X(LabelMonRetard)            \
@@ -113,6 +116,8 @@
     X(LabelVerze1)               \
     X(LabelVerze2)               \
     X(LabelVerze3)               \
+    X(LogHistogram)              \
+    X(LogPlot)                   \
     X(MenuAbout)                 \
     X(MenuAddCells)              \
     X(MenuBackup)                \
@@ -169,6 +174,7 @@
     X(TFormHlav)                 \
     X(TabSheetAdvance)           \
     X(TabSheetBike)              \
+    X(TabSheetLog)               \
     X(TabSheetServo)             \
     X(TabSheet_Inputs)           \
     X(TrackBarReplay)            \

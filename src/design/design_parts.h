@@ -23,6 +23,11 @@ void buildBikePage(const Builder& page);
 void buildAdvancePage(const Builder& page);
 void buildServoPage(const Builder& page);
 void buildTestPage(const Builder& page);
+// The Log page: the replayed log's time plot, one check box per channel of
+// a live-data log ("CheckBoxLogChannel1".."22", in the log's column order)
+// and the histogram.
+inline constexpr int kLogChannelBoxes = 22;
+void buildLogPage(const Builder& page);
 // The banner, the live values around the pages, the message line and the
 // test row, on the window.
 void buildLiveValues(const Builder& window);

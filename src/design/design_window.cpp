@@ -19,13 +19,14 @@ struct Page {
 };
 
 // The pages in tab order; the Power Out page is filled at run time.
-constexpr std::array<Page, 6> kPages{{
+constexpr std::array<Page, 7> kPages{{
     {"TabSheet_Inputs", "Inputs", buildInputsPage},
     {"TabSheetBike", "Bike", buildBikePage},
     {"TabSheetAdvance", "Advance Map", buildAdvancePage},
     {"TabSheetServo", "Servo", buildServoPage},
     {"TabSheetPowerOut", "Power Out", nullptr},
     {"TabSheet_Ladeni", "Test", buildTestPage},
+    {"TabSheetLog", "Log", buildLogPage},
 }};
 
 void buildPages(const Builder& window) {

@@ -269,6 +269,16 @@ std::string_view LiveColumnName(LiveColumn column) {
     return kColumns[static_cast<std::size_t>(column)].name;
 }
 
+std::optional<LiveColumn> LiveColumnNamed(std::string_view name) {
+    const int field = fieldOf(name);
+    if (field < 0) return std::nullopt;
+    return static_cast<LiveColumn>(field);
+}
+
+int LiveColumnValue(LiveColumn column, const link::LiveValues& values) {
+    return kColumns[static_cast<std::size_t>(column)].get(values);
+}
+
 std::string_view LiveCsvHeader() {
     static const std::string header = buildHeader();
     return header;

@@ -46,6 +46,10 @@ inline constexpr std::size_t kLiveColumnCount = 22;
 inline constexpr std::string_view kTimeColumn = "time_s";
 // "rpm", "tps", ..., the names of the monitor's JSON output.
 std::string_view LiveColumnName(LiveColumn column);
+// The column of that name; nothing for time_s and unknown names.
+std::optional<LiveColumn> LiveColumnNamed(std::string_view name);
+// The column's value in the live values, as the log writes it.
+int LiveColumnValue(LiveColumn column, const link::LiveValues& values);
 
 // The header line with its line end.
 std::string_view LiveCsvHeader();

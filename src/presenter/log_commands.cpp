@@ -104,7 +104,7 @@ ui::Colour cellShade(std::int64_t ms, std::int64_t longestMs) {
 LogCommands::LogCommands(ui::ControlModel& controls, const design::WindowIndex& index,
                          session::Session& session, SessionView& view, MonitorView& monitor,
                          Captions& captions, Dialogs& dialogs, Clock& clock,
-                         OpenLogFileFunction openLogFile)
+                         OpenLogFileFunction openLogFile, std::function<void()> replayChanged)
     : controls_(controls),
       index_(index),
       session_(session),
@@ -114,6 +114,7 @@ LogCommands::LogCommands(ui::ControlModel& controls, const design::WindowIndex& 
       dialogs_(dialogs),
       clock_(clock),
       openLogFile_(std::move(openLogFile)),
+      replayChanged_(std::move(replayChanged)),
       statusBar_(controls.id(ctl::StatusBar1)),
       positionBar_(controls.id(ctl::TrackBarReplay)),
       timeLabel_(controls.id(ctl::LabelReplayTime)),
@@ -291,6 +292,7 @@ void LogCommands::playOrPause() {
 void LogCommands::replayStarted(bool on) {
     controls_.setVisible(controls_.id(ctl::GroupBoxReplay), on);
     for (ui::ControlName name : kUnitCommands) controls_.setEnabled(controls_.id(name), !on);
+    replayChanged_();
     if (!on) return;
     // The log speaks for the unit: no banner while it plays.
     monitor_.showConnection(true);

@@ -52,8 +52,8 @@ class LogCommands {
 
     LogCommands(ui::ControlModel& controls, const design::WindowIndex& index,
                 session::Session& session, SessionView& view, MonitorView& monitor,
-                Captions& captions, Dialogs& dialogs, Clock& clock,
-                OpenLogFileFunction openLogFile);
+                Captions& captions, Dialogs& dialogs, Clock& clock, OpenLogFileFunction openLogFile,
+                std::function<void()> replayChanged);
 
     // The part's menu items and replay controls; false for other controls.
     bool clicked(ui::ControlId control);
@@ -91,6 +91,8 @@ class LogCommands {
     Dialogs& dialogs_;
     Clock& clock_;
     OpenLogFileFunction openLogFile_;
+    // A replay started or stopped.
+    std::function<void()> replayChanged_;
 
     // The controls written at every tick.
     ui::ControlId statusBar_;

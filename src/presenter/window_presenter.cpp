@@ -18,7 +18,7 @@ namespace {
 
 // The page shown when the settings name none.
 constexpr int kDesignedPage = 0;
-constexpr int kWindowPages = 6;
+constexpr int kWindowPages = 7;
 
 ui::ControlModel designedControls() {
     ui::ControlModel controls;
@@ -70,8 +70,9 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
       files_(controls_, session_, binding_, edits_, captions_, messageLine_, services_.dialogs,
              services_.keyboard),
       unit_(controls_, index_, session_, edits_, view_, captions_),
+      logView_(controls_, session_, view_, services_.surfaces, captions_),
       logs_(controls_, index_, session_, view_, monitor_, captions_, services_.dialogs,
-            services_.clock, services_.openLogFile),
+            services_.clock, services_.openLogFile, [this] { logView_.replayChanged(); }),
       printing_(controls_,
                 {services_.printer, services_.dialogs, services_.clock, services_.desktop,
                  services_.manualDirectories},
@@ -221,6 +222,7 @@ void WindowPresenter::contextMenuOpening(ui::ControlId control) {
 void WindowPresenter::checkBoxReleased(ui::ControlId checkBox) {
     if (graphs_.viewEvent(checkBox)) return;
     if (logs_.checkBoxReleased(checkBox)) return;
+    if (logView_.checkBoxReleased(checkBox)) return;
     edits_.checkBoxReleased(checkBox);
 }
 
@@ -240,6 +242,7 @@ void WindowPresenter::radioClicked(ui::ControlId radioGroup, int index) {
 
 void WindowPresenter::comboChanged(ui::ControlId comboBox, int index) {
     if (logs_.comboChanged(comboBox, index)) return;
+    if (logView_.comboChanged(comboBox, index)) return;
     if (comboBox == controls_.id(ctl::ComboBoxNasobekPalcu)) edits_.editExited(comboBox);
     if (comboBox == controls_.id(ctl::ComboBoxBike) ||
         comboBox == controls_.id(ctl::ComboBoxSynchro))
@@ -249,6 +252,7 @@ void WindowPresenter::comboChanged(ui::ControlId comboBox, int index) {
 void WindowPresenter::clicked(ui::ControlId control) {
     if (graphs_.viewEvent(control)) return;
     if (logs_.clicked(control)) return;
+    if (logView_.clicked(control)) return;
     if (tables_.clicked(control)) return;
     const auto is = [&](ui::ControlName name) { return control == controls_.id(name); };
     const auto either = [&](ui::ControlName a, ui::ControlName b) { return is(a) || is(b); };
@@ -301,10 +305,12 @@ void WindowPresenter::trackBarChanged(ui::ControlId trackBar, int position) {
 }
 
 void WindowPresenter::mouseWheel(int delta, Modifiers) {
+    if (logView_.wheel(delta)) return;
     graphs_.wheel(delta);
 }
 
 void WindowPresenter::canvasMouse(ui::ControlId surface, const PointerEvent& event) {
+    if (logView_.mouse(surface, event)) return;
     graphs_.mouse(surface, event);
 }
 
@@ -325,6 +331,7 @@ void WindowPresenter::tick() {
     monitor_.highlightLiveCell();
     monitor_.showUnitLine();
     logs_.tick();
+    logView_.tick(activePage());
     tables_.updateTools();
     comparisons_.apply(events);
 }

@@ -21,6 +21,7 @@
 #include "presenter/graph_area_host.h"
 #include "presenter/layout_rules.h"
 #include "presenter/log_commands.h"
+#include "presenter/log_view.h"
 #include "presenter/message_line.h"
 #include "presenter/monitor_view.h"
 #include "presenter/printing.h"
@@ -80,6 +81,7 @@ class WindowPresenter final : public UiEvents {
     FileCommands& files() { return files_; }
     UnitCommands& unit() { return unit_; }
     LogCommands& logs() { return logs_; }
+    const LogView& logView() const { return logView_; }
     const GraphAreaHost& graphs() const { return graphs_; }
     GraphAreaHost& graphs() { return graphs_; }
     MessageLine& messageLine() { return messageLine_; }
@@ -125,6 +127,7 @@ class WindowPresenter final : public UiEvents {
     EditCommands edits_;
     FileCommands files_;
     UnitCommands unit_;
+    LogView logView_;
     LogCommands logs_;
     Printing printing_;
     TableCommands tables_;

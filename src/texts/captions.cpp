@@ -6,6 +6,7 @@
 
 #include "texts/comparison_texts.h"
 #include "texts/live_log_captions.h"
+#include "texts/log_view_texts.h"
 #include "texts/messages.h"
 #include "texts/table_texts.h"
 
@@ -88,6 +89,7 @@ std::vector<CaptionAssignment> fillCaptions(const CaptionInputs& inputs) {
     w.add(hints());
     w.add(tableToolCaptions());
     w.add(liveLogCaptions());
+    w.add(logViewCaptions());
 
     if (!inputs.connected) {
         w.add(notConnectedEntryCaptions());

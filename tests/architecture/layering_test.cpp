@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 
 // Low pieces: the parameter image and its files, platform services and
 // files, the control model, the drawing canvas, the texts. Above them the
-// link, editing and graphs; above those the session; at the top the window's
-// design and presenter. The command-line program and the simulated unit use
-// the session or lower layers, never the window's.
+// link, logs, editing, graphs and the plots of logs; above those the session; at the top the
+// window's design and presenter. The command-line program and the simulated unit use the session or
+// lower layers, never the window's.
 const std::map<std::string, std::set<std::string>>& allowedIncludes() {
     static const std::map<std::string, std::set<std::string>> table = {
         {"src/params", {}},
@@ -34,12 +34,14 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
         {"src/logs", {"params", "link"}},
         {"src/editing", {"params", "canvas"}},
         {"src/graphs", {"params", "canvas", "editing", "controls"}},
+        {"src/plots", {"params", "canvas", "link", "logs"}},
         {"src/session", {"params", "platform", "texts", "link", "logs", "editing"}},
         {"src/design", {"params", "controls"}},
         {"src/presenter",
          {"params", "platform", "controls", "canvas", "texts", "print", "link", "logs", "editing",
-          "graphs", "session", "design"}},
-        {"cli", {"params", "platform", "texts", "link", "logs", "editing", "session"}},
+          "graphs", "plots", "session", "design"}},
+        {"cli",
+         {"params", "platform", "canvas", "texts", "link", "logs", "editing", "plots", "session"}},
         {"sim", {"params", "link", "logs"}},
     };
     return table;

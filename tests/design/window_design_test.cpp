@@ -146,7 +146,8 @@ TEST(WindowDesign, WindowPagesAndStatusBar) {
 
     EXPECT_EQ(childNames(m, "PageControl1"),
               (std::vector<std::string>{"TabSheet_Inputs", "TabSheetBike", "TabSheetAdvance",
-                                        "TabSheetServo", "TabSheetPowerOut", "TabSheet_Ladeni"}));
+                                        "TabSheetServo", "TabSheetPowerOut", "TabSheet_Ladeni",
+                                        "TabSheetLog"}));
     EXPECT_EQ(m["TabSheetPowerOut"].caption, "Power Out");
     EXPECT_EQ(m["PageControl1"].bounds, (ui::Rect{4, 48, 653, 497}));
 

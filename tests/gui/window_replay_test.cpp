@@ -1,7 +1,8 @@
 // Replaying a live-data log in the real window under the offscreen platform,
 // in every language: the replay bar, the live labels, the shading of the map
-// cells, the silent port and a log that cannot be read. With
-// TZ_SCREENSHOT_DIR set, pictures of the replay go there.
+// cells, the Log page's cursor and seek, the silent port and a log that
+// cannot be read. With TZ_SCREENSHOT_DIR set, pictures of the replay go
+// there.
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QComboBox>
@@ -16,8 +17,11 @@
 
 #include "fake_services.h"
 #include "gui/application.h"
+#include "gui/control_widgets.h"
 #include "gui/screenshot.h"
 #include "logs/live_csv.h"
+#include "plots/time_plot.h"
+#include "presenter/log_view.h"
 #include "quiet_device.h"
 #include "shown_window.h"
 #include "temp_dir.h"
@@ -154,7 +158,34 @@ TEST_P(WindowReplay, ALogPlaysInTheWindowWithTheCellsShadedAndThePortSilent) {
     EXPECT_EQ(corner.hint,
               texts::fillIn(texts::logText(texts::LogText::CellTime, language), {"0.0"}));
 
+    // The Log page: the plot's cursor stands at the replay's position, and a
+    // click on the plot seeks there.
+    program.window().findChild<QTabWidget*>()->setCurrentIndex(presenter::LogView::kPage);
+    tz::testing::tickWindow(program);
+    const plots::PlotGeometry& plot = logic.logView().geometry();
+    ASSERT_EQ(plot.lanes.size(), 4u);
+    QWidget* canvas = program.binding().canvas(model.id(ui::ControlName{"LogPlot"}));
+    const auto cursorAt = [&](int x) {
+        const QColor c = canvas->grab().toImage().pixelColor(x, plot.traces.top + 3);
+        return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+    };
+    EXPECT_TRUE(cursorAt(plot.axis.x(8000)));
+    const int x = plot.axis.x(2000);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(x, plot.traces.top + 20));
+    EXPECT_NEAR(static_cast<double>(logic.session().replay()->positionMs()), 2000, 20);
+    tz::testing::tickWindow(program);
+    EXPECT_TRUE(cursorAt(x));
+    EXPECT_FALSE(cursorAt(plot.axis.x(8000)));
+    EXPECT_EQ(model["LabelReplayTime"].caption.substr(0, 6), "0:02.0");
+
     if (const char* directory = std::getenv("TZ_SCREENSHOT_DIR")) {
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(plot.axis.x(5300), plot.traces.top));
+        tz::testing::tickWindow(program);
+        EXPECT_TRUE(
+            saveScreenshot(program.window(), QStringLiteral("%1/log_view_%2.png")
+                                                 .arg(QString::fromUtf8(directory))
+                                                 .arg(QString::fromUtf8(GetParam()).toLower())));
+        program.window().findChild<QTabWidget*>()->setCurrentIndex(2);
         logic.trackBarChanged(model.id(ui::ControlName{"TrackBarReplay"}), 37);
         tz::testing::tickWindow(program);
         EXPECT_TRUE(

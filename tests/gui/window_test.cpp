@@ -29,7 +29,7 @@ class RealWindow : public ::testing::Test {
     tz::testing::QuietDevice device;
 };
 
-TEST_F(RealWindow, StartsShowsSixPagesSwitchesLanguageAndSavesOnClose) {
+TEST_F(RealWindow, StartsShowsSevenPagesSwitchesLanguageAndSavesOnClose) {
     {
         Application program(paths(), {});
         program.show();
@@ -37,7 +37,7 @@ TEST_F(RealWindow, StartsShowsSixPagesSwitchesLanguageAndSavesOnClose) {
 
         auto* pages = program.window().findChild<QTabWidget*>();
         ASSERT_NE(pages, nullptr);
-        ASSERT_EQ(pages->count(), 6);
+        ASSERT_EQ(pages->count(), 7);
         EXPECT_EQ(pages->tabText(2), QStringLiteral("Advance Map"));
 
         const ui::ControlModel& model = program.logic().controls();
@@ -46,6 +46,7 @@ TEST_F(RealWindow, StartsShowsSixPagesSwitchesLanguageAndSavesOnClose) {
         german->trigger();
         EXPECT_EQ(program.logic().captions().language(), 1);
         EXPECT_EQ(pages->tabText(2), QStringLiteral("Vorzündung Karte"));
+        EXPECT_EQ(pages->tabText(6), QStringLiteral("Protokoll"));
         EXPECT_TRUE(german->isChecked());
 
         program.window().close();

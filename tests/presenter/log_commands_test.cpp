@@ -253,5 +253,47 @@ TEST(LogErrors, NameTheLineAndTheColumnInEveryLanguage) {
         EXPECT_EQ(presenter::describeLogError(error, language), text);
 }
 
+TEST_F(LogCommandsTest, TheLogPageZoomsAndPansWithThePointerAndDrawsOnlyWhatChanged) {
+    startAt(3000);
+    std::string ride = "time_s,rpm\n";
+    for (int i = 0; i < 100; ++i)
+        ride += std::to_string(i / 10) + "." + std::to_string(i % 10) + ",3000\n";
+    ASSERT_TRUE(window->logs().replayFile(write("ride.csv", ride)));
+    window->pageChanged(id("PageControl1"), presenter::LogView::kPage);
+    window->tick();
+    const ui::ControlId plot = id("LogPlot");
+    const int paints = surfaces.paints[plot];
+    window->tick();
+    EXPECT_EQ(surfaces.paints[plot], paints) << "nothing changed";
+
+    const plots::TimeView& view = window->logView().timeView();
+    const plots::PlotGeometry& g = window->logView().geometry();
+    const auto pointer = [&](PointerEvent::Type type, int x, bool right = false) {
+        window->canvasMouse(
+            plot, {type, right ? PointerEvent::Button::Right : PointerEvent::Button::Left, false,
+                   false, x, 50});
+    };
+    // The wheel over the plot narrows the time around the pointer.
+    const int x = g.axis.x(5000);
+    pointer(PointerEvent::Type::Move, x);
+    window->mouseWheel(120, {});
+    EXPECT_EQ(view.spanMs(), 7920);
+    EXPECT_NEAR(static_cast<double>(view.fromMs()), 5000 - 0.8 * 5000, 20);
+    window->tick();
+    EXPECT_EQ(surfaces.paints[plot], paints + 1);
+    // A right drag moves it; "Whole ride" shows all again.
+    const std::int64_t from = view.fromMs();
+    pointer(PointerEvent::Type::Press, x, true);
+    pointer(PointerEvent::Type::Move, x + 100, true);
+    pointer(PointerEvent::Type::Release, x + 100, true);
+    EXPECT_LT(view.fromMs(), from);
+    click("ButtonLogWhole");
+    EXPECT_TRUE(view.whole());
+    // Away from the plot the wheel is the graphs'.
+    pointer(PointerEvent::Type::Leave, 0);
+    window->mouseWheel(120, {});
+    EXPECT_TRUE(view.whole());
+}
+
 }  // namespace
 }  // namespace tz::testing
