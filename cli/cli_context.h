@@ -30,5 +30,7 @@ int monitorCommand(Context& context);
 int diffCommand(Context& context);
 int restorePointsCommand(Context& context);
 int mapCommand(Context& context);
+int checkCommand(Context& context);
+int wheelCommand(Context& context);
 
 }  // namespace tz::cli

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/cli_context.h"
+#include "cli/finding_output.h"
 #include "cli/unit_session.h"
 #include "logs/log_writer.h"
 
@@ -57,10 +58,26 @@ int fail(Context& c, const std::optional<std::string>& text) {
 
 enum class Transfer { Program, Verify };
 
+// The settings as they would be sent have findings: they go to standard
+// error and nothing is sent.
+bool refusedByCheck(Context& c, UnitSession& unit, const editing::CheckLimits& limits) {
+    // As programming will send them.
+    session::Session& s = unit.session();
+    s.applyEditorRules();
+    s.normalise();
+    const Image& image = s.image();
+    const std::vector<editing::SettingsFinding> findings = editing::checkSettings(image, limits);
+    writeFindings(c.err, findings, limits, c.language, image, FindingFormat::Lines);
+    return !findings.empty();
+}
+
 int transferCommand(Context& c, const char* usage, Transfer transfer) {
     std::optional<std::string> port = takePort(c.args);
     const bool backup = transfer == Transfer::Program && takeFlag(c.args, "--backup");
-    if (!port || c.args.size() != 1 || c.args[0].starts_with("--")) {
+    const bool check = transfer == Transfer::Program && takeFlag(c.args, "--check");
+    editing::CheckLimits limits;
+    const bool limitsUsable = !check || takeMaxStep(c.args, limits);
+    if (!port || !limitsUsable || c.args.size() != 1 || c.args[0].starts_with("--")) {
         c.err << usage;
         return kUsage;
     }
@@ -69,6 +86,7 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
     bool fileError = false;
     if (!unit.open(c.args[0], fileError)) return fileError ? kFileError : kFailure;
     unit.session().setBackupBeforeProgram(backup);
+    if (check && refusedByCheck(c, unit, limits)) return kFailure;
     const std::optional<std::string> failure =
         transfer == Transfer::Program ? unit.program() : unit.verify();
     if (failure) {
@@ -98,7 +116,9 @@ void printLive(Context& c, const link::LiveValues& v) {
 }  // namespace
 
 int programCommand(Context& c) {
-    return transferCommand(c, "usage: tz_arko5-cli program --port DEV [--backup] FILE.ign\n",
+    return transferCommand(c,
+                           "usage: tz_arko5-cli program --port DEV [--backup] [--check [--max-step "
+                           "DEG]] FILE.ign\n",
                            Transfer::Program);
 }
 

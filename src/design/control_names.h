@@ -147,6 +147,7 @@
     X(MenuZnovu)                 \
     X(MenuZpet)                  \
     X(PageControl1)              \
+    X(PaintBoxWheel)             \
     X(PopupAddCells)             \
     X(PopupCopyCells)            \
     X(PopupMapCells)             \

@@ -39,7 +39,8 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
         {"src/presenter",
          {"params", "platform", "controls", "canvas", "texts", "print", "link", "logs", "editing",
           "graphs", "session", "design"}},
-        {"cli", {"params", "platform", "texts", "link", "logs", "editing", "session"}},
+        {"cli",
+         {"params", "platform", "canvas", "texts", "link", "logs", "editing", "graphs", "session"}},
         {"sim", {"params", "link", "logs"}},
     };
     return table;
