@@ -19,14 +19,11 @@ namespace {
 constexpr int kWheelWidth = 360;
 constexpr int kWheelHeight = 420;
 
-// The file as the window shows it after Open; false with the exit status
-// kFileError when it cannot be read or holds no usable version key.
-bool openAsWindow(Context& c, session::Session& s, const std::string& path) {
+// The file as the window shows it after Open; false when it cannot be read
+// or holds no usable version key (the command then ends with kFileError).
+bool openAsShown(Context& c, session::Session& s, const std::string& path) {
     int exitCode = kSuccess;
-    if (!openIgnFile(c, s, path, exitCode)) return false;
-    s.applyEditorRules();
-    s.normalise();
-    return true;
+    return openIgnFileAsShown(c, s, path, exitCode);
 }
 
 }  // namespace
@@ -51,7 +48,7 @@ int checkCommand(Context& c) {
         return kUsage;
     }
     session::Session s({});
-    if (!openAsWindow(c, s, files[0])) return kFileError;
+    if (!openAsShown(c, s, files[0])) return kFileError;
     const std::vector<editing::SettingsFinding> findings =
         editing::checkSettings(s.image(), limits);
     writeFindings(c.out, findings, limits, c.language, s.image(), format);
@@ -65,7 +62,7 @@ int wheelCommand(Context& c) {
         return kUsage;
     }
     session::Session s({});
-    if (!openAsWindow(c, s, c.args[0])) return kFileError;
+    if (!openAsShown(c, s, c.args[0])) return kFileError;
     const graphs::WheelLayout layout = graphs::triggerWheelLayout(s.image());
     const std::string tdc = texts::checkText(texts::CheckText::WheelTdc, c.language);
     const std::vector<std::string> caption = texts::wheelCaption(c.language, layout.largestAdvance);

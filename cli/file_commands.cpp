@@ -30,6 +30,13 @@ bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& 
     return true;
 }
 
+bool openIgnFileAsShown(Context& c, session::Session& s, const std::string& path, int& exitCode) {
+    if (!openIgnFile(c, s, path, exitCode)) return false;
+    s.applyEditorRules();
+    s.normalise();
+    return true;
+}
+
 int normalizeCommand(Context& c) {
     if (c.args.size() != 2) {
         c.err << "usage: tz_arko5-cli normalize IN.ign OUT.ign\n";

@@ -8,6 +8,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/finding_output.h"
+#include "cli/load_ign_file.h"
 #include "cli/unit_session.h"
 #include "logs/log_writer.h"
 
@@ -58,16 +59,17 @@ int fail(Context& c, const std::optional<std::string>& text) {
 
 enum class Transfer { Program, Verify };
 
-// The settings as they would be sent have findings: they go to standard
-// error and nothing is sent.
-bool refusedByCheck(Context& c, UnitSession& unit, const editing::CheckLimits& limits) {
-    // As programming will send them.
-    session::Session& s = unit.session();
-    s.applyEditorRules();
-    s.normalise();
-    const Image& image = s.image();
-    const std::vector<editing::SettingsFinding> findings = editing::checkSettings(image, limits);
-    writeFindings(c.err, findings, limits, c.language, image, FindingFormat::Lines);
+// The check of the file's settings as programming would send them; they go
+// to standard error when it finds anything. Kept in `exitCode`: kFailure for
+// findings, the open's status for a file that cannot be opened.
+bool refusedByCheck(Context& c, const std::string& path, const editing::CheckLimits& limits,
+                    int& exitCode) {
+    session::Session s({});
+    if (!openIgnFileAsShown(c, s, path, exitCode)) return true;
+    const std::vector<editing::SettingsFinding> findings =
+        editing::checkSettings(s.image(), limits);
+    writeFindings(c.err, findings, limits, c.language, s.image(), FindingFormat::Lines);
+    exitCode = kFailure;
     return !findings.empty();
 }
 
@@ -81,12 +83,14 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
         c.err << usage;
         return kUsage;
     }
+    // Nothing reaches the unit when the check finds anything.
+    int refusal = kSuccess;
+    if (check && refusedByCheck(c, c.args[0], limits, refusal)) return refusal;
     UnitSession unit(c, *port);
     if (unit.portBusy()) return kFileError;
     bool fileError = false;
     if (!unit.open(c.args[0], fileError)) return fileError ? kFileError : kFailure;
     unit.session().setBackupBeforeProgram(backup);
-    if (check && refusedByCheck(c, unit, limits)) return kFailure;
     const std::optional<std::string> failure =
         transfer == Transfer::Program ? unit.program() : unit.verify();
     if (failure) {

@@ -14,5 +14,8 @@ namespace tz::cli {
 // error. False when the file cannot be read (exitCode kFileError, "Open file
 // error!") or has no usable version key (exitCode kFailure).
 bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& exitCode);
+// The same, then what the window's editors show of it, repaired: the
+// settings as the window holds them after Open.
+bool openIgnFileAsShown(Context& c, session::Session& s, const std::string& path, int& exitCode);
 
 }  // namespace tz::cli

@@ -158,10 +158,8 @@ int mapCommand(Context& c) {
 
     session::Session s({});
     int exitCode = kSuccess;
-    if (!openIgnFile(c, s, request->files[0], exitCode)) return exitCode;
     // The settings as the window shows them before the user edits them.
-    s.applyEditorRules();
-    s.normalise();
+    if (!openIgnFileAsShown(c, s, request->files[0], exitCode)) return exitCode;
 
     const std::unique_ptr<editing::CellTable> table = tableOf(request->table, s.image());
     const CellRange area = table->area();

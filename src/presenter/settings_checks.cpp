@@ -9,6 +9,21 @@ namespace tz::presenter {
 
 using texts::CheckText;
 
+CheckModel checkModel(const std::vector<editing::SettingsFinding>& findings,
+                      const editing::CheckLimits& limits, texts::Language language,
+                      const Image& image) {
+    CheckModel model;
+    model.title = texts::checkText(CheckText::DialogTitle, language);
+    model.note =
+        texts::checkText(CheckText::DialogNote, language, {std::to_string(findings.size())});
+    for (const editing::SettingsFinding& f : findings)
+        model.findings.push_back(session::findingText(f, limits, language, image));
+    model.programAnyway = texts::checkText(CheckText::ProgramAnyway, language);
+    model.cancel = texts::checkText(CheckText::Cancel, language);
+    model.goToCell = texts::checkText(CheckText::GoToCell, language);
+    return model;
+}
+
 SettingsChecks::SettingsChecks(ui::ControlModel& controls, const design::WindowIndex& index,
                                session::Session& session, const FieldBinding& binding,
                                LayoutRules& layout, EditCommands& edits, UnitCommands& unit,
@@ -52,17 +67,8 @@ void SettingsChecks::showPending() {
 }
 
 bool SettingsChecks::ask(const std::vector<editing::SettingsFinding>& findings) {
-    const texts::Language language = captions_.textLanguage();
-    CheckModel model;
-    model.title = texts::checkText(CheckText::DialogTitle, language);
-    model.note =
-        texts::checkText(CheckText::DialogNote, language, {std::to_string(findings.size())});
-    for (const editing::SettingsFinding& f : findings)
-        model.findings.push_back(session::findingText(f, limits_, language, session_.image()));
-    model.programAnyway = texts::checkText(CheckText::ProgramAnyway, language);
-    model.cancel = texts::checkText(CheckText::Cancel, language);
-    model.goToCell = texts::checkText(CheckText::GoToCell, language);
-    const CheckChoice choice = dialogs_->showCheck(model);
+    const CheckChoice choice = dialogs_->showCheck(
+        checkModel(findings, limits_, captions_.textLanguage(), session_.image()));
     switch (choice.action) {
         case CheckChoice::Action::ProgramAnyway:
             return true;

@@ -21,6 +21,11 @@
 
 namespace tz::presenter {
 
+// The dialog's contents for the findings in the language.
+CheckModel checkModel(const std::vector<editing::SettingsFinding>& findings,
+                      const editing::CheckLimits& limits, texts::Language language,
+                      const Image& image);
+
 class SettingsChecks {
   public:
     // Without check dialogs the Program command programs unasked, as does
