@@ -130,8 +130,8 @@ class WheelPainter {
         size_ = captionBeside_ ? h : std::min(w, h - lines * kLineHeight - 4);
         size_ = std::max(size_, 40);
         centre_ = captionBeside_ ? Point{size_ / 2, h / 2} : Point{w / 2, size_ / 2};
-        tip_ = size_ / 2 - 14;
-        rim_ = tip_ - std::max(5, size_ / 14);
+        tip_ = size_ / 2 - 10;
+        rim_ = tip_ - std::max(5, size_ / 12);
     }
 
     void draw() {
@@ -144,7 +144,7 @@ class WheelPainter {
         drawAdvanceArc();
         for (const WheelLobe& l : layout_.lobes) drawLobe(l);
         for (const WheelPickup& p : layout_.pickups) drawPickup(p);
-        for (const WheelPoint& p : layout_.points) drawPoint(p);
+        for (std::size_t i = 0; i < layout_.points.size(); ++i) drawPoint(i);
         drawTdc();
         drawCaption();
     }
@@ -202,24 +202,38 @@ class WheelPainter {
         c_.setBrushStyle(BrushStyle::Clear);
         c_.setFont({10, true, kPickup});
         const std::string name = "P" + std::to_string(p.number);
-        const Point beside = at(p.angle + 3 * half, tip_ + 8);
+        const Point beside = at(p.angle + 3 * half, tip_ + 5);
         const bool right = std::sin(p.angle * std::numbers::pi / 180.0) > -0.01;
         c_.textOut(right ? beside.x + 2 : beside.x - c_.textWidth(name) - 2,
                    beside.y - c_.textHeight(name) / 2, name);
         c_.endGroup();
     }
 
-    void drawPoint(const WheelPoint& p) {
+    // The point's mark on its edge; its name inside the wheel, shared with
+    // the other channel's point of the same kind on the same edge ("M1,2").
+    void drawPoint(std::size_t i) {
+        const WheelPoint& p = layout_.points[i];
         const Rgb colour = kChannelColours[static_cast<std::size_t>(p.channel - 1)];
         c_.beginGroup("point");
         c_.setPen(colour, 3);
         const Point outer = at(p.angle, tip_ + 1);
-        const Point inner = at(p.angle, rim_ - 3);
+        const Point inner = at(p.angle, rim_ - 2);
         c_.line(outer.x, outer.y, inner.x, inner.y);
-        c_.setBrushStyle(BrushStyle::Clear);
-        c_.setFont({10, true, colour});
-        const std::string name = (p.start ? "S" : "M") + std::to_string(p.channel);
-        centredText(at(p.angle, rim_ - 10 - 12 * (p.channel - 1)), name);
+        const auto sameMark = [&](const WheelPoint& q) {
+            return q.start == p.start && std::abs(q.angle - p.angle) < 0.5;
+        };
+        const auto first = std::find_if(layout_.points.begin(), layout_.points.end(), sameMark);
+        if (first == layout_.points.begin() + static_cast<long>(i)) {
+            std::string name = p.start ? "S" : "M";
+            for (auto q = first; q != layout_.points.end(); ++q) {
+                if (!sameMark(*q)) continue;
+                if (q != first) name += ",";
+                name += std::to_string(q->channel);
+            }
+            c_.setBrushStyle(BrushStyle::Clear);
+            c_.setFont({10, true, colour});
+            centredText(at(p.angle, rim_ - 11), name);
+        }
         c_.endGroup();
     }
 

@@ -72,6 +72,7 @@ TEST(TriggerWheel, MissingLobeLeavesASlotAndTheWheelTurnsToItsPoint) {
         im[lobeByte(field::MAX_ADV_LOBE, 0)] = 2;
         im[lobeByte(field::MAX_ADV_EDGE2, 0)] = 1;
         im[lobeByte(field::START_ADV_LOBE, 0)] = 3;
+        im[lobeByte(field::START_ADV_EDGE2, 0)] = 0;
     }));
     // Six slots of 60°, lobes 27° wide; lobe 2's trailing edge at the pick-up.
     EXPECT_EQ(firstEdges(w), (std::vector<double>{87, 27, 327, 267, 207}));

@@ -63,6 +63,7 @@ TEST_F(SettingsCheckWindow, GoToShowsTheCellsPageAndFocusesIt) {
 TEST_F(SettingsCheckWindow, ProgrammingAfterChangeAsksOncePerRound) {
     controls().userSetChecked(id("CheckBoxProgHned"), true);
     window->checkBoxReleased(id("CheckBoxProgHned"));
+    ASSERT_TRUE(tickUntilIdle());
     checkDialogs.choices = {{CheckChoice::Action::Cancel}};
     typeInto(cell(3), 45);
     EXPECT_FALSE(programming()) << "held until the user answers";
@@ -86,6 +87,7 @@ TEST_F(SettingsCheckWindow, ProgrammingAfterChangeAsksOncePerRound) {
     window->checkBoxReleased(id("CheckBoxProgHned"));
     controls().userSetChecked(id("CheckBoxProgHned"), true);
     window->checkBoxReleased(id("CheckBoxProgHned"));
+    ASSERT_TRUE(tickUntilIdle());
     typeInto(cell(3), 48);
     EXPECT_FALSE(programming());
 }
