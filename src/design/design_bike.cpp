@@ -122,9 +122,9 @@ void buildSpecialGroup(const Builder& page) {
     // The trigger wheel as the settings above describe it, drawn by the
     // logic; the counter and the compensation values below the channels.
     special.add(control(Kind::Canvas, "PaintBoxWheel", {8, 128, 282, 128}));
-    special.add(liveLabel("LabelPocetProgramovani", {kChannelLeft, 236, 170, 14},
+    special.add(liveLabel("LabelPocetProgramovani", {kChannelLeft, 236, 156, 14},
                           "Number of Programing= ---"));
-    special.labelledEdit("LabelKompenz", "Compensation ", 470, "Kompenz1",
+    special.labelledEdit("LabelKompenz", "Compensation ", 456, "Kompenz1",
                          {536, 232, 30, kEditHeight}, {0, 255, 1, 11});
     special.editWithUpDown("Kompenz2", {586, 232, 30, kEditHeight}, {0, 255, 1, 11});
 

@@ -130,7 +130,7 @@ class WheelPainter {
         size_ = captionBeside_ ? h : std::min(w, h - lines * kLineHeight - 4);
         size_ = std::max(size_, 40);
         centre_ = captionBeside_ ? Point{size_ / 2, h / 2} : Point{w / 2, size_ / 2};
-        tip_ = size_ / 2 - 10;
+        tip_ = size_ / 2 - 11;
         rim_ = tip_ - std::max(5, size_ / 12);
     }
 
@@ -170,7 +170,13 @@ class WheelPainter {
     }
 
     void centredText(Point p, std::string_view text) {
-        c_.textOut(p.x - c_.textWidth(text) / 2, p.y - c_.textHeight(text) / 2, text);
+        textWithin(p.x - c_.textWidth(text) / 2, p.y - c_.textHeight(text) / 2, text);
+    }
+
+    // Text kept inside the canvas, for the labels at the wheel's edge.
+    void textWithin(int x, int y, std::string_view text) {
+        c_.textOut(std::clamp(x, 0, std::max(0, c_.width() - c_.textWidth(text))),
+                   std::clamp(y, 0, std::max(0, c_.height() - c_.textHeight(text))), text);
     }
 
     void drawLobe(const WheelLobe& l) {
@@ -193,8 +199,8 @@ class WheelPainter {
     void drawPickup(const WheelPickup& p) {
         const double half = 400.0 / std::max(tip_, 1);  // about 4 pixels either side
         const std::array<Point, 4> body = {
-            at(p.angle - half, tip_ + 4), at(p.angle + half, tip_ + 4),
-            at(p.angle + half, tip_ + 12), at(p.angle - half, tip_ + 12)};
+            at(p.angle - half, tip_ + 2), at(p.angle + half, tip_ + 2),
+            at(p.angle + half, tip_ + 9), at(p.angle - half, tip_ + 9)};
         c_.beginGroup("pickup");
         c_.setPen(kPickup);
         c_.setBrush(kPickup);
@@ -204,7 +210,7 @@ class WheelPainter {
         const std::string name = "P" + std::to_string(p.number);
         const Point beside = at(p.angle + 3 * half, tip_ + 5);
         const bool right = std::sin(p.angle * std::numbers::pi / 180.0) > -0.01;
-        c_.textOut(right ? beside.x + 2 : beside.x - c_.textWidth(name) - 2,
+        textWithin(right ? beside.x + 2 : beside.x - c_.textWidth(name) - 2,
                    beside.y - c_.textHeight(name) / 2, name);
         c_.endGroup();
     }
@@ -258,7 +264,7 @@ class WheelPainter {
         const int y = std::cos(layout_.tdc * std::numbers::pi / 180.0) > 0
                           ? label.y - c_.textHeight(labels_.tdc)
                           : label.y;
-        c_.textOut(left ? label.x - c_.textWidth(labels_.tdc) : label.x, y, labels_.tdc);
+        textWithin(left ? label.x - c_.textWidth(labels_.tdc) : label.x, y, labels_.tdc);
         c_.endGroup();
     }
 
