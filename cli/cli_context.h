@@ -35,5 +35,7 @@ int diffCommand(Context& context);
 int restorePointsCommand(Context& context);
 int mapCommand(Context& context);
 int logCommand(Context& context);
+int checkCommand(Context& context);
+int wheelCommand(Context& context);
 
 }  // namespace tz::cli

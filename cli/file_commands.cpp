@@ -37,6 +37,14 @@ bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& 
     return true;
 }
 
+bool openIgnFileAsShown(Context& c, session::Session& s, const std::string& path, int& exitCode,
+                        LostValues lost) {
+    if (!openIgnFile(c, s, path, exitCode, lost)) return false;
+    s.applyEditorRules();
+    s.normalise();
+    return true;
+}
+
 int normalizeCommand(Context& c) {
     const bool accept = takeFlag(c.args, "--accept-defaults");
     if (c.args.size() != 2) {

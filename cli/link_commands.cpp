@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "cli/cli_context.h"
+#include "cli/finding_output.h"
+#include "cli/load_ign_file.h"
 #include "cli/unit_session.h"
 #include "link/connection_watch.h"
 #include "logs/log_writer.h"
@@ -60,13 +62,33 @@ int fail(Context& c, const std::optional<std::string>& text) {
 
 enum class Transfer { Program, Verify };
 
+// The check of the file's settings as programming would send them; they go
+// to standard error when it finds anything. Kept in `exitCode`: kFailure for
+// findings, the open's status for a file that cannot be opened.
+bool refusedByCheck(Context& c, const std::string& path, const editing::CheckLimits& limits,
+                    int& exitCode) {
+    session::Session s({});
+    if (!openIgnFileAsShown(c, s, path, exitCode)) return true;
+    const std::vector<editing::SettingsFinding> findings =
+        editing::checkSettings(s.image(), limits);
+    writeFindings(c.err, findings, limits, c.language, s.image(), FindingFormat::Lines);
+    exitCode = kFailure;
+    return !findings.empty();
+}
+
 int transferCommand(Context& c, const char* usage, Transfer transfer) {
     std::optional<std::string> port = takePort(c.args);
     const bool backup = transfer == Transfer::Program && takeFlag(c.args, "--backup");
-    if (!port || c.args.size() != 1 || c.args[0].starts_with("--")) {
+    const bool check = transfer == Transfer::Program && takeFlag(c.args, "--check");
+    editing::CheckLimits limits;
+    const bool limitsUsable = !check || takeMaxStep(c.args, limits);
+    if (!port || !limitsUsable || c.args.size() != 1 || c.args[0].starts_with("--")) {
         c.err << usage;
         return kUsage;
     }
+    // Nothing reaches the unit when the check finds anything.
+    int refusal = kSuccess;
+    if (check && refusedByCheck(c, c.args[0], limits, refusal)) return refusal;
     UnitSession unit(c, *port);
     if (unit.portBusy()) return kFileError;
     bool fileError = false;
@@ -107,7 +129,9 @@ bool takeFlag(std::vector<std::string>& args, std::string_view flag) {
 }
 
 int programCommand(Context& c) {
-    return transferCommand(c, "usage: tz_arko5-cli program --port DEV [--backup] FILE.ign\n",
+    return transferCommand(c,
+                           "usage: tz_arko5-cli program --port DEV [--backup] [--check [--max-step "
+                           "DEG]] FILE.ign\n",
                            Transfer::Program);
 }
 

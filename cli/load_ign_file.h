@@ -22,5 +22,9 @@ enum class LostValues { Accept, Refuse };
 // kFailure).
 bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& exitCode,
                  LostValues lost = LostValues::Accept);
+// The same, then what the window's editors show of it, repaired: the
+// settings as the window holds them after Open.
+bool openIgnFileAsShown(Context& c, session::Session& s, const std::string& path, int& exitCode,
+                        LostValues lost = LostValues::Accept);
 
 }  // namespace tz::cli

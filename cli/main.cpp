@@ -16,12 +16,16 @@ constexpr const char* kUsage =
     "                            format to OUT\n"
     "  image IN.ign              read and repair IN and print its 300 bytes in\n"
     "                            the saved-image format\n"
-    "  program --port DEV [--backup] FILE.ign   open FILE as the window does and\n"
+    "  program --port DEV [--backup] [--check [--max-step DEG]] FILE.ign\n"
+    "                            open FILE as the window does and\n"
     "                            program the unit on the serial device DEV;\n"
     "                            returns when the unit has stored the settings;\n"
     "                            --backup: read the unit first and keep it as a\n"
     "                            before-program restore point (a failed read\n"
-    "                            ends the run with \"Read error!\")\n"
+    "                            ends the run with \"Read error!\");\n"
+    "                            --check: run the settings check first and refuse\n"
+    "                            (status 1, the findings on standard error)\n"
+    "                            when it finds anything\n"
     "  verify --port DEV FILE.ign    compare the unit with FILE\n"
     "  read --port DEV OUT.ign   read the unit and save its settings to OUT\n"
     "  monitor --port DEV [--csv] [--count N]  print the live values of each\n"
@@ -88,6 +92,18 @@ constexpr const char* kUsage =
     "                            tps, advance1, advance2 at 1200x600); a log\n"
     "                            that cannot be read: status 2, a bad row or no\n"
     "                            rows: status 1, nothing written\n"
+    "  check FILE.ign [--max-step DEG] [--json]\n"
+    "                            the settings check the window runs before\n"
+    "                            programming: one line per finding, fields\n"
+    "                            separated by tabs: KIND KEY INDEX TABLE ROW\n"
+    "                            COLUMN TEXT (TABLE ROW COLUMN as map counts\n"
+    "                            them, - for a setting); --max-step: the largest\n"
+    "                            advance step between neighbouring cells\n"
+    "                            (default 10); --json: one object per line;\n"
+    "                            exit status 0 nothing found, 1 findings\n"
+    "  wheel FILE.ign --out FILE.svg\n"
+    "                            the Bike page's picture of the trigger wheel\n"
+    "                            as an SVG file\n"
     "\n"
     "exit status: 0 success, 1 failure (no usable version key, a transfer that\n"
     "             failed, map paste text that is not a number, values of IN\n"
@@ -113,6 +129,8 @@ constexpr Command kCommands[] = {
     {"restore-points", tz::cli::restorePointsCommand},
     {"map", tz::cli::mapCommand},
     {"log", tz::cli::logCommand},
+    {"check", tz::cli::checkCommand},
+    {"wheel", tz::cli::wheelCommand},
 };
 
 }  // namespace

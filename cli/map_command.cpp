@@ -156,14 +156,12 @@ int mapCommand(Context& c) {
 
     session::Session s({});
     int exitCode = kSuccess;
-    // Only a command that writes a file refuses one whose values were lost.
+    // Only a command that writes a file refuses one whose values were lost;
+    // the settings as the window shows them before the user edits them.
     const bool writes = action != Action::Get;
-    if (!openIgnFile(c, s, request->files[0], exitCode,
-                     writes && !accept ? LostValues::Refuse : LostValues::Accept))
+    if (!openIgnFileAsShown(c, s, request->files[0], exitCode,
+                            writes && !accept ? LostValues::Refuse : LostValues::Accept))
         return exitCode;
-    // The settings as the window shows them before the user edits them.
-    s.applyEditorRules();
-    s.normalise();
 
     const std::unique_ptr<editing::CellTable> table = tableOf(request->table, s.image());
     const CellRange area = table->area();

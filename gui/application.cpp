@@ -25,10 +25,12 @@ ApplicationPaths defaultPaths() {
 }
 
 Application::Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
-                         Dialogs* dialogs, presenter::ComparisonDialogs* comparisonDialogs)
+                         Dialogs* dialogs, presenter::ComparisonDialogs* comparisonDialogs,
+                         presenter::CheckDialogs* checkDialogs)
     : settings_(paths.settingsFile),
       dialogs_(window_),
       comparisonDialogs_(window_),
+      checkDialogs_(window_),
       host_(window_),
       desktop_(window_),
       printer_([this]() -> QWidget* {
@@ -56,7 +58,8 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
                                         paths.restorePoints},
                                        paths.portIndex,
                                        logs::OpenLogFile,
-                                       comparisonDialogs ? comparisonDialogs : &comparisonDialogs_},
+                                       comparisonDialogs ? comparisonDialogs : &comparisonDialogs_,
+                                       checkDialogs ? checkDialogs : &checkDialogs_},
              std::move(arguments)) {
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/check_dialog.h"
 #include "gui/comparison_dialogs.h"
 #include "gui/control_binding.h"
 #include "gui/desktop_service.h"
@@ -43,11 +44,12 @@ class Application {
   public:
     // Runs the start-up sequence and builds the widgets; show() shows them.
     // Message boxes and file dialogs are Qt's unless `dialogs` replaces them,
-    // the comparison dialogs unless `comparisonDialogs` does (scripted
-    // sessions).
+    // the comparison dialogs unless `comparisonDialogs` does, the settings
+    // check's dialog unless `checkDialogs` does (scripted sessions).
     Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
                 Dialogs* dialogs = nullptr,
-                presenter::ComparisonDialogs* comparisonDialogs = nullptr);
+                presenter::ComparisonDialogs* comparisonDialogs = nullptr,
+                presenter::CheckDialogs* checkDialogs = nullptr);
 
     void show();
     QMainWindow& window() { return window_; }
@@ -59,6 +61,7 @@ class Application {
     QMainWindow window_;
     QtDialogs dialogs_;
     QtComparisonDialogs comparisonDialogs_;
+    QtCheckDialogs checkDialogs_;
     QtKeyboard keyboard_;
     QtWindowHost host_;
     QtDesktop desktop_;

@@ -45,6 +45,8 @@ QColor toQColor(ui::Colour colour, const QPalette& system) {
             return {0xFF, 0xB6, 0x5C};
         case ui::Colour::Shade4:
             return {0xFF, 0x90, 0x24};
+        case ui::Colour::Finding:
+            return {0xB0, 0x00, 0x00};
     }
     return Qt::black;
 }

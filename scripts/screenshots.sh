@@ -25,12 +25,13 @@ done
 
 # The advance map in its three graph modes, with and without the TPS map, a
 # replayed live-data log with the time per map cell and on the Log page in
-# every language, and the comparison and restore point dialogs in every
-# language (the replay, Log page and dialog pictures are the manuals'
-# pictures in manual/).
+# every language, and the comparison and restore point dialogs, the settings
+# check's dialog and the trigger wheel in every language (the replay, Log
+# page, dialog and wheel pictures are the manuals' pictures in manual/).
 if [ -x build/tests/gui/tz_gui_tests ]; then
   TZ_SCREENSHOT_DIR="$(realpath "$out")" QT_QPA_PLATFORM=offscreen \
     build/tests/gui/tz_gui_tests \
-    --gtest_filter='WindowGraphs.PicturesOfTheGraphModes:EveryLanguage/WindowReplay.*:QtComparison.PicturesOfTheDialogs' >/dev/null
-  ls "$out"/graph_mode*.png "$out"/replay_*.png "$out"/log_view_*.png "$out"/compare_*.png "$out"/restore_points_*.png
+    --gtest_filter='WindowGraphs.PicturesOfTheGraphModes:EveryLanguage/WindowReplay.*:QtComparison.PicturesOfTheDialogs:QtCheckDialog.PicturesOfTheCheckAndTheWheel' >/dev/null
+  ls "$out"/graph_mode*.png "$out"/replay_*.png "$out"/log_view_*.png "$out"/compare_*.png \
+    "$out"/restore_points_*.png "$out"/check_*.png "$out"/wheel_*.png
 fi

@@ -55,6 +55,9 @@ enum class Colour : std::uint8_t {
     Shade2,
     Shade3,
     Shade4,
+    // The text of a value the settings check found something in: dark red,
+    // readable on the live cell's and the shades' backgrounds.
+    Finding,
 };
 
 enum class Align : std::uint8_t { Left, Right, Center };

@@ -152,6 +152,7 @@
     X(MenuZnovu)                 \
     X(MenuZpet)                  \
     X(PageControl1)              \
+    X(PaintBoxWheel)             \
     X(PopupAddCells)             \
     X(PopupCopyCells)            \
     X(PopupMapCells)             \

@@ -119,11 +119,14 @@ void buildSpecialGroup(const Builder& page) {
         keyingComboBox("ComboBoxNasobekPalcu", {8, 104, 284, kEditHeight},
                        {"1 ignition per revolution", "2 ignitions per revolution",
                         "3 ignitions per revolution", "1 ignition per 2 revolutions (camshaft)"}));
-    special.labelledEdit("LabelKompenz", "Compensation ", 8, "Kompenz1",
-                         {108, 134, 36, kEditHeight}, {0, 255, 1, 11});
-    special.editWithUpDown("Kompenz2", {166, 134, 36, kEditHeight}, {0, 255, 1, 11});
-    special.add(
-        liveLabel("LabelPocetProgramovani", {8, 170, 270, 14}, "Number of Programing= ---"));
+    // The trigger wheel as the settings above describe it, drawn by the
+    // logic; the counter and the compensation values below the channels.
+    special.add(control(Kind::Canvas, "PaintBoxWheel", {8, 128, 282, 128}));
+    special.add(liveLabel("LabelPocetProgramovani", {kChannelLeft, 236, 156, 14},
+                          "Number of Programing= ---"));
+    special.labelledEdit("LabelKompenz", "Compensation ", 456, "Kompenz1",
+                         {536, 232, 30, kEditHeight}, {0, 255, 1, 11});
+    special.editWithUpDown("Kompenz2", {586, 232, 30, kEditHeight}, {0, 255, 1, 11});
 
     special.add(label("LabelLobe", {kChannelLeft + kLobeColumn, 50, 60, kLabelHeight}, "Lobe"));
     special.add(

@@ -15,6 +15,8 @@ constexpr const char* kIniDir = "IniDir";
 constexpr const char* kActivePage = "PageControl1->ActivePageIndex";
 constexpr const char* kComPortDevice = "ComPortDevice";
 constexpr const char* kBackupBeforeProgram = "BackupBeforeProgram";
+constexpr const char* kMaxAdvanceStep = "MaxAdvanceStep";
+constexpr int kLargestAdvanceStep = 60;
 
 std::uint8_t lowByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
@@ -46,6 +48,8 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
     out.activePage = readInteger(store, s, kActivePage, designedPage);
     out.portDevice = store.readString(s, kComPortDevice).value_or("");
     out.backupBeforeProgram = readInteger(store, s, kBackupBeforeProgram, 0) != 0;
+    const int step = readInteger(store, s, kMaxAdvanceStep, kDefaultMaxAdvanceStep);
+    out.maxAdvanceStep = step >= 0 && step <= kLargestAdvanceStep ? step : kDefaultMaxAdvanceStep;
     return out;
 }
 
@@ -68,6 +72,8 @@ bool SaveSettings(SettingsStore& store, const ShellSettings& settings) {
     // until then.
     if (settings.backupBeforeProgram || store.readString(s, kBackupBeforeProgram))
         writeInteger(store, s, kBackupBeforeProgram, settings.backupBeforeProgram ? 1 : 0);
+    if (settings.maxAdvanceStep != kDefaultMaxAdvanceStep || store.readString(s, kMaxAdvanceStep))
+        writeInteger(store, s, kMaxAdvanceStep, settings.maxAdvanceStep);
     return store.flush();
 }
 

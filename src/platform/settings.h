@@ -22,6 +22,8 @@ inline constexpr int kDesignedWindowHeight = 812;
 // The window centred on a screen of the given size.
 WindowPlacement centredPlacement(int screenWidth, int screenHeight);
 
+inline constexpr int kDefaultMaxAdvanceStep = 10;
+
 struct ShellSettings {
     WindowPlacement placement;
     std::uint8_t portIndex = 0;    // 0..29 fixed ports, 30 automatic search
@@ -36,6 +38,9 @@ struct ShellSettings {
     // point (an extra key after the ten of the original file; off when
     // missing).
     bool backupBeforeProgram = false;
+    // The settings check's largest advance step between neighbouring map
+    // cells, degrees 0..60 (an extra key; 10 when missing or out of range).
+    int maxAdvanceStep = kDefaultMaxAdvanceStep;
 };
 
 inline constexpr const char* kSettingsSection = "BASIC";
@@ -49,7 +54,8 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
 
 // Writes the ten keys in their fixed order, then the extra keys that other
 // installations pass over: the port's device (once there is one) and the
-// backup before programming (once it was switched on); flushes the store;
+// backup before programming (once it was switched on), the largest advance
+// step (once it is not the default); flushes the store;
 // false when the store could not be written. Keys the program does not know
 // stay.
 bool SaveSettings(SettingsStore& store, const ShellSettings& settings);

@@ -81,7 +81,10 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
               {services_.clipboard, services_.numbers}),
 
       comparisons_(controls_, session_, edits_, files_, unit_, view_, captions_, services_.dialogs,
-                   services_.comparisonDialogs) {}
+                   services_.comparisonDialogs),
+      checks_(controls_, index_, session_, binding_, layout_, edits_, unit_, view_, captions_,
+              services_.checkDialogs),
+      wheel_(controls_, session_, services_.surfaces, captions_) {}
 
 void WindowPresenter::FormCreate() {
     buildWindow();
@@ -147,6 +150,7 @@ void WindowPresenter::loadSettings() {
     outside.language = s.language;
     session_.restoreFileNames(s.fileName, s.lastFileName);
     comparisons_.setBackup(s.backupBeforeProgram);
+    checks_.setMaxAdvanceStep(s.maxAdvanceStep);
     files_.setDialogPath(s.lastFileName);
     const int page =
         s.activePage >= 0 && s.activePage < kWindowPages ? s.activePage : kDesignedPage;
@@ -173,6 +177,7 @@ void WindowPresenter::saveSettings() {
     s.lastFileName = session_.lastFileName();
     s.activePage = activePage();
     s.backupBeforeProgram = comparisons_.backup();
+    s.maxAdvanceStep = checks_.maxAdvanceStep();
     SaveSettings(services_.settings, s);
     if (!services_.savedImagePath.empty())
         writeFileAtomically(services_.savedImagePath, formatSavedImage(session_.image()));
@@ -276,7 +281,7 @@ void WindowPresenter::clicked(ui::ControlId control) {
     if (is(ctl::MenuExit)) return services_.host.closeWindow();
     if (either(ctl::MenuRead, ctl::ButtonRead)) return unit_.read();
     if (either(ctl::MenuVerify, ctl::BitBtnVerify)) return unit_.verify();
-    if (either(ctl::MenuProgram, ctl::BitBtnProgram)) return unit_.program();
+    if (either(ctl::MenuProgram, ctl::BitBtnProgram)) return checks_.program();
     if (is(ctl::MenuCompareUnit)) return comparisons_.compareWithUnit();
     if (is(ctl::MenuCompareFile)) return comparisons_.compareWithFile();
     if (is(ctl::MenuRestorePoints)) return comparisons_.showRestorePoints();
@@ -321,6 +326,7 @@ void WindowPresenter::hintChanged(std::string_view longHint) {
 void WindowPresenter::tick() {
     // Dialogs the last tick called for, now that the window shows its result.
     comparisons_.showPending();
+    checks_.showPending();
     graphs_.service(activePage());
     // A copy: a modal box that an event opens may let the toolkit run
     // further ticks, which replace the session's events.
@@ -334,6 +340,8 @@ void WindowPresenter::tick() {
     logView_.tick(activePage());
     tables_.updateTools();
     comparisons_.apply(events);
+    checks_.markFindings();
+    wheel_.refresh();
 }
 
 }  // namespace tz::presenter

@@ -26,9 +26,11 @@
 #include "presenter/monitor_view.h"
 #include "presenter/printing.h"
 #include "presenter/session_view.h"
+#include "presenter/settings_checks.h"
 #include "presenter/table_commands.h"
 #include "presenter/ui_events.h"
 #include "presenter/unit_commands.h"
+#include "presenter/wheel_view.h"
 #include "presenter/window_mode.h"
 #include "presenter/window_services.h"
 #include "session/session.h"
@@ -82,6 +84,7 @@ class WindowPresenter final : public UiEvents {
     UnitCommands& unit() { return unit_; }
     LogCommands& logs() { return logs_; }
     const LogView& logView() const { return logView_; }
+    SettingsChecks& checks() { return checks_; }
     const GraphAreaHost& graphs() const { return graphs_; }
     GraphAreaHost& graphs() { return graphs_; }
     MessageLine& messageLine() { return messageLine_; }
@@ -132,6 +135,8 @@ class WindowPresenter final : public UiEvents {
     Printing printing_;
     TableCommands tables_;
     Comparisons comparisons_;
+    SettingsChecks checks_;
+    WheelView wheel_;
 };
 
 }  // namespace tz::presenter

@@ -12,6 +12,7 @@
 
 #include "logs/log_writer.h"
 #include "platform/settings_store.h"
+#include "presenter/check_dialog.h"
 #include "presenter/comparison_dialogs.h"
 #include "presenter/services.h"
 #include "presenter/table_services.h"
@@ -47,6 +48,8 @@ struct WindowServices {
     // The comparison and restore point dialogs (none: those commands do
     // nothing).
     ComparisonDialogs* comparisonDialogs = nullptr;
+    // The settings check's dialog (none: programming goes ahead unasked).
+    CheckDialogs* checkDialogs = nullptr;
 };
 
 }  // namespace tz::presenter

@@ -98,7 +98,24 @@ void Session::startProgramming() {
     takeLinkEvents();
 }
 
+void Session::setProgramAfterChange(bool on) {
+    if (on && !programAfterChange_) autoCheckAnswered_ = false;
+    programAfterChange_ = on;
+}
+
+const Events& Session::programHeldChange() {
+    events_.clear();
+    autoCheckAnswered_ = true;
+    if (std::exchange(changeHeld_, false) && programAfterChange_) programAfterChange();
+    return events_;
+}
+
 void Session::programAfterChange() {
+    if (autoCheck_ && !autoCheckAnswered_ &&
+        !editing::checkSettings(params_.image, *autoCheck_).empty()) {
+        changeHeld_ = true;
+        return;
+    }
     if (logs_.replaying())
         programPending_ = true;
     else

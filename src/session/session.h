@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "editing/history.h"
+#include "editing/settings_check.h"
 #include "link/link_cycle.h"
 #include "link/live_cell.h"
 #include "params/ign_reader.h"
@@ -109,8 +110,19 @@ class Session {
     // The page the user works on; history steps remember it.
     void setActivePage(int page) { activePage_ = page; }
     int activePage() const { return activePage_; }
-    void setProgramAfterChange(bool on) { programAfterChange_ = on; }
+    // Switching it on starts a new round of the check below.
+    void setProgramAfterChange(bool on);
     bool programAfterChange() const { return programAfterChange_; }
+    // With limits, programming after change is checked: the first automatic
+    // programming since it was switched on whose image has findings is held
+    // (changeHeld()) until the user answers; once the user chose to program
+    // anyway, the rest of the round goes unasked.
+    void checkAutoProgramming(std::optional<editing::CheckLimits> limits) { autoCheck_ = limits; }
+    bool changeHeld() const { return changeHeld_; }
+    // The user's answer: program the held change (and the rest of the round
+    // unasked), or leave it unprogrammed.
+    const Events& programHeldChange();
+    void dropHeldChange() { changeHeld_ = false; }
 
     // ---- Files and presets
     // Reads a .ign file into the image and makes it the current file. The
@@ -248,6 +260,9 @@ class Session {
     bool armed_ = false;
     int activePage_ = 0;
     bool programAfterChange_ = false;
+    std::optional<editing::CheckLimits> autoCheck_;
+    bool autoCheckAnswered_ = false;
+    bool changeHeld_ = false;
     std::string fileName_;
     std::string lastFileName_;
     std::string defaultFilePath_;

@@ -41,7 +41,8 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
          {"params", "platform", "controls", "canvas", "texts", "print", "link", "logs", "editing",
           "graphs", "plots", "session", "design"}},
         {"cli",
-         {"params", "platform", "canvas", "texts", "link", "logs", "editing", "plots", "session"}},
+         {"params", "platform", "canvas", "texts", "link", "logs", "editing", "graphs", "plots",
+          "session"}},
         {"sim", {"params", "link", "logs"}},
     };
     return table;

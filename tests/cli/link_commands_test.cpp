@@ -91,6 +91,26 @@ TEST_F(CliUnit, ProgramVerifyAndReadBack) {
     EXPECT_NE(other.err.find("Verify error!"), std::string::npos);
 }
 
+TEST_F(CliUnit, ProgramWithTheCheckSendsNothingWhenItFindsAnything) {
+    testing::Simulator unit(TZ_SIM_PATH, port(),
+                            {"--baud", "0", "--saving-ms", "200", "--log", dir.file("sim.log")});
+    std::string text = "KORVANEX_KEY 91\nTPS_MAPA 0\nADVANCE";
+    for (int i = 0; i < 99; ++i) text += " 20";
+    ASSERT_TRUE(writeFileAtomically(dir.file("jump.ign"), text + " 45\n"));
+    const CliRun refused = cli("program --check --port " + port() + " " + dir.file("jump.ign"));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err.rfind("step-across\tADVANCE\t99\tadvance\t10\t9\t", 0), 0u)
+        << refused.err;
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(framesReceived().empty());
+
+    const CliRun allowed =
+        cli("program --check --max-step 25 --port " + port() + " " + dir.file("jump.ign"));
+    EXPECT_EQ(allowed.exitCode, 0) << allowed.err;
+    const CliRun unchecked = cli("program --port " + port() + " " + dir.file("jump.ign"));
+    EXPECT_EQ(unchecked.exitCode, 0) << unchecked.err;
+}
+
 TEST_F(CliUnit, ReadAndProgramKeepRestorePointsAndTheBackupComesFirst) {
     testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0", "--saving-ms", "200"});
     ASSERT_EQ(cli("read --port " + port() + " " + dir.file("held.ign")).exitCode, 0);

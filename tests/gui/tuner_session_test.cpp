@@ -41,12 +41,14 @@ class TunerSession : public ::testing::TestWithParam<const char*> {
 
     tz::testing::TempDir dir;
     tz::testing::ScriptedDialogs dialogs;
+    // The tuned map has steps the settings check finds: program anyway.
+    tz::testing::ScriptedCheckDialogs checks;
 };
 
 TEST_P(TunerSession, EditSaveProgramThenReadBackTheSameSettings) {
     tz::testing::Simulator unit(TZ_SIM_PATH, dir.file("unit"), {"--saving-ms", "800"});
     {
-        Application program(paths(), {GetParam()}, &dialogs);
+        Application program(paths(), {GetParam()}, &dialogs, nullptr, &checks);
         program.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
         presenter::WindowPresenter& logic = program.logic();
@@ -143,7 +145,7 @@ TEST_P(TunerSession, EditSaveProgramThenReadBackTheSameSettings) {
         program.window().close();
     }
     {
-        Application program(paths(), {GetParam()}, &dialogs);
+        Application program(paths(), {GetParam()}, &dialogs, nullptr, &checks);
         program.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
         presenter::WindowPresenter& logic = program.logic();

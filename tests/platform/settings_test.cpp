@@ -113,6 +113,34 @@ TEST(Settings, TheBackupKeyIsWrittenOnceItWasSwitchedOn) {
     }
 }
 
+TEST(Settings, TheLargestAdvanceStepIsWrittenOnceItIsNotTheDefault) {
+    struct Case {
+        const char* before;
+        int loaded;  // what the file gives
+        int step;    // what is saved
+        const char* written;
+    };
+    const Case cases[] = {
+        {"", 10, 10, ""},
+        {"", 10, 6, "MaxAdvanceStep=6\n"},
+        {"MaxAdvanceStep=6\n", 6, 10, "MaxAdvanceStep=10\n"},
+        {"MaxAdvanceStep=61\n", 10, 10, "MaxAdvanceStep=10\n"},
+        {"MaxAdvanceStep=-1\n", 10, 0, "MaxAdvanceStep=0\n"},
+    };
+    for (const Case& c : cases) {
+        IniFile ini = iniFrom(std::string("[BASIC]\n") + c.before);
+        ShellSettings s = LoadSettings(ini, kDesigned, 0);
+        EXPECT_EQ(s.maxAdvanceStep, c.loaded) << c.before;
+        s.maxAdvanceStep = c.step;
+        SaveSettings(ini, s);
+        const std::string text = ini.text();
+        const std::size_t at = text.find("MaxAdvanceStep");
+        EXPECT_EQ(at == std::string::npos ? "" : text.substr(at, text.find('\n', at) - at + 1),
+                  c.written)
+            << c.before;
+    }
+}
+
 TEST(IniFile, KeepsOtherSectionsAndKeysAndIgnoresJunk) {
     IniFile ini = iniFrom(
         "garbage line\n; "

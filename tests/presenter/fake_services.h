@@ -10,6 +10,7 @@
 #include "canvas/recording_canvas.h"
 #include "platform/memory_settings.h"
 #include "presenter/about_box.h"
+#include "presenter/check_dialog.h"
 #include "presenter/comparison_dialogs.h"
 #include "presenter/services.h"
 #include "presenter/table_services.h"
@@ -61,6 +62,23 @@ class ScriptedDialogs : public Dialogs {
         paths.pop_front();
         return p;
     }
+};
+
+// The settings check's dialog: what it was shown, and the user's scripted
+// choices (program anyway when none is left, as the window did before it
+// asked).
+class ScriptedCheckDialogs : public presenter::CheckDialogs {
+  public:
+    presenter::CheckChoice showCheck(const presenter::CheckModel& model) override {
+        shown.push_back(model);
+        if (choices.empty()) return {presenter::CheckChoice::Action::ProgramAnyway};
+        const presenter::CheckChoice choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+
+    std::vector<presenter::CheckModel> shown;
+    std::deque<presenter::CheckChoice> choices;
 };
 
 // The comparison dialogs: what they were shown, and the user's scripted

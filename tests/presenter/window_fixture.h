@@ -38,7 +38,8 @@ class WindowTest : public ::testing::Test {
                  restorePoints, [] { return kNow; }},
                 portIndexOverride,
                 openLogFile,
-                &comparisonDialogs},
+                &comparisonDialogs,
+                &checkDialogs},
             std::move(arguments));
         window->FormCreate();
         return *window;
@@ -67,6 +68,7 @@ class WindowTest : public ::testing::Test {
     MemorySettings settings;
     ScriptedDialogs dialogs;
     ScriptedComparisonDialogs comparisonDialogs;
+    ScriptedCheckDialogs checkDialogs;
     HeldKeys keys;
     FakeHost host;
     RecordingPrinter printer;
