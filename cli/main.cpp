@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "cli/cli_context.h"
+#include "platform/build_version.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tz_arko5-cli [--lang ENGLISH|DEUTSCH|FRANCE|CESKY] COMMAND ARGS...\n"
+    "       tz_arko5-cli --help|--version\n"
     "\n"
     "commands:\n"
     "  normalize IN.ign OUT.ign  read IN as the Open command does, repair it and\n"
@@ -106,6 +108,10 @@ int main(int argc, char** argv) {
         const std::string_view option = argv[i];
         if (option == "--help") {
             std::cout << kUsage;
+            return cli::kSuccess;
+        }
+        if (option == "--version") {
+            std::cout << versionLine("tz_arko5-cli") << '\n';
             return cli::kSuccess;
         }
         if (option == "--lang" && i + 1 < argc) {

@@ -40,7 +40,7 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
          {"params", "platform", "controls", "canvas", "texts", "print", "link", "logs", "editing",
           "graphs", "session", "design"}},
         {"cli", {"params", "platform", "texts", "link", "logs", "editing", "session"}},
-        {"sim", {"params", "link", "logs"}},
+        {"sim", {"params", "platform", "link", "logs"}},
     };
     return table;
 }
