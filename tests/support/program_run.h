@@ -2,12 +2,15 @@
 // said on standard output and standard error.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "temp_dir.h"
 
@@ -38,6 +41,26 @@ inline ProgramRun runProgram(const TempDir& dir, const std::string& program,
 // the build knew it, on one line.
 inline std::string versionLinePattern(const std::string& program) {
     return "^" + program + R"( [0-9]+\.[0-9]+\.[0-9]+( \(commit [0-9a-f]+\))?\n$)";
+}
+
+// One call of a program and what it must answer: the exit status and
+// patterns searched in its standard output and standard error.
+struct ExpectedRun {
+    std::string arguments;
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+inline void expectRuns(const std::string& program, const std::vector<ExpectedRun>& runs) {
+    const TempDir dir;
+    for (const ExpectedRun& expected : runs) {
+        SCOPED_TRACE(program + " " + expected.arguments);
+        const ProgramRun r = runProgram(dir, program, expected.arguments);
+        EXPECT_EQ(r.exitCode, expected.exitCode);
+        EXPECT_TRUE(std::regex_search(r.out, std::regex(expected.out))) << r.out;
+        EXPECT_TRUE(std::regex_search(r.err, std::regex(expected.err))) << r.err;
+    }
 }
 
 }  // namespace tz::testing
