@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "cli/cli_context.h"
+#include "platform/build_version.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tz_arko5-cli [--lang ENGLISH|DEUTSCH|FRANCE|CESKY] COMMAND ARGS...\n"
+    "       tz_arko5-cli --help|--version\n"
     "\n"
     "commands:\n"
     "  normalize [--accept-defaults] IN.ign OUT.ign  read IN as the Open command\n"
@@ -143,6 +145,10 @@ int main(int argc, char** argv) {
         const std::string_view option = argv[i];
         if (option == "--help") {
             std::cout << kUsage;
+            return cli::kSuccess;
+        }
+        if (option == "--version") {
+            std::cout << versionLine("tz_arko5-cli") << '\n';
             return cli::kSuccess;
         }
         if (option == "--lang" && i + 1 < argc) {

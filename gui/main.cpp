@@ -1,28 +1,55 @@
-// The configuration program's window.
-//
-//     tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--port DEVICE]
-//              [--screenshot FILE.png [--after MS]] [--notify-ready]
-//
-// --port uses the serial device DEVICE as "Com 1" for this run, whatever
-// port the settings chose. With --screenshot the program saves a picture of
-// its window MS milliseconds after it is shown (300 by default) and closes
-// as usual (0 when the file was written); a message box it would show
-// instead goes to standard error and ends the run with 1. --notify-ready prints "ready" on
-// standard output once the window is shown and answers to SIGTERM, for
-// scripts and tests that end it from outside.
+// The configuration program's window; kUsage says what its command line
+// takes.
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "gui/app_identity.h"
 #include "gui/app_look.h"
 #include "gui/application.h"
 #include "gui/screenshot.h"
 #include "gui/termination.h"
+#include "platform/build_version.h"
 #include "platform/save_temporaries.h"
 
 namespace {
+
+constexpr const char* kUsage =
+    "usage: tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--port DEVICE]\n"
+    "                [--screenshot FILE.png [--after MS]] [--notify-ready]\n"
+    "       tz_arko5 --help|--version\n"
+    "The window of the TZ_ARKO5 ignition configurator.\n"
+    "\n"
+    "  ENGLISH|DEUTSCH|FRANCE|CESKY  the language of the texts (by default the\n"
+    "                        one chosen last)\n"
+    "  --port DEVICE         use the serial device DEVICE as \"Com 1\" for this run,\n"
+    "                        whatever port the settings chose\n"
+    "  --screenshot FILE.png save a picture of the window MS milliseconds after it\n"
+    "                        is shown and close as usual (exit status 0 when the\n"
+    "                        file was written); a message box it would show goes\n"
+    "                        to standard error instead and ends the run with 1\n"
+    "  --after MS            the delay of --screenshot (default 300)\n"
+    "  --notify-ready        print \"ready\" on standard output once the window is\n"
+    "                        shown, and close on SIGTERM as the close box does\n"
+    "  --help                print this text and exit\n"
+    "  --version             print the program's name and version and exit\n";
+
+// --help and --version answer before Qt starts, so they need no display.
+bool answeredInformationOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s\n", tz::versionLine("tz_arko5").c_str());
+            return true;
+        }
+    }
+    return false;
+}
 
 struct Options {
     std::vector<std::string> programArguments;
@@ -60,6 +87,7 @@ Options parseOptions() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (answeredInformationOption(argc, argv)) return 0;
     QApplication app(argc, argv);
     tz::gui::applyApplicationIdentity();
     tz::gui::applyApplicationLook();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing need; packages
-# already present are left alone, so a second run does nothing.
+# Installs the Debian 12 packages that building and testing need, and the
+# packages named as arguments; packages already present are left alone, so a
+# second run does nothing.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   clang-14 clang-format-14 libclang-rt-14-dev
   qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
   fonts-dejavu-core fonts-dejavu-extra
+  "$@"
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/build_version.h"
 #include "sim/options.h"
 
 namespace {
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
             std::fputs(tz::sim::UsageText(), stdout);
+            return 0;
+        }
+        if (a == "--version") {
+            std::printf("%s\n", tz::versionLine("tz_arko5-sim").c_str());
             return 0;
         }
     }

@@ -109,7 +109,9 @@ const char* UsageText() {
            "  --away AFTER:FOR      close the device after AFTER ms, open a new one FOR ms\n"
            "                        later (under the same --link)\n"
            "  --seed N              seed of the fault choices (default 1)\n"
-           "  --log FILE            log every frame received and sent\n";
+           "  --log FILE            log every frame received and sent\n"
+           "  --help                print this text and exit\n"
+           "  --version             print the program's name and version and exit\n";
 }
 
 SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error) {

@@ -43,7 +43,7 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
         {"cli",
          {"params", "platform", "canvas", "texts", "link", "logs", "editing", "graphs", "plots",
           "session"}},
-        {"sim", {"params", "link", "logs"}},
+        {"sim", {"params", "platform", "link", "logs"}},
     };
     return table;
 }

@@ -2,31 +2,22 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "platform/atomic_file.h"
+#include "program_run.h"
 #include "temp_dir.h"
 
 namespace tz::testing {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using CliRun = ProgramRun;
 
 // The program with the arguments; its output goes through files in dir. A run
 // that hangs is ended after two minutes with exit status 124.
 inline CliRun runCli(const TempDir& dir, const std::string& arguments) {
-    const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
-    const std::string command = "timeout 120 " + std::string(TZ_CLI_PATH) + " " + arguments + " >" +
-                                outPath + " 2>" + errPath;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
-            readWholeFile(errPath).value_or("")};
+    // A hang fails the test as status 124 instead of stalling the suite.
+    return runProgram(dir, "timeout 120 " + std::string(TZ_CLI_PATH), arguments);
 }
 
 // Runs and files of one test in one temporary folder.
