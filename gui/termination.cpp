@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QSocketNotifier>
 
@@ -29,6 +30,11 @@ void closeOnTerminationSignals(QMainWindow& window) {
         while (::read(signalPipe[0], &byte, 1) > 0) {
         }
         window.close();
+        // Dialogs that were open would keep the program running behind the
+        // closed window: they close too.
+        if (window.isVisible()) return;
+        for (QWidget* other : QApplication::topLevelWidgets())
+            if (other != &window && other->isVisible() && other->isModal()) other->close();
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

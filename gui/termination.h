@@ -1,5 +1,7 @@
 // Ending the program cleanly from outside: SIGTERM and SIGINT close the
 // window as the close box does, so the settings and the image are saved.
+// While another dialog is open the user is not asked before closing, and
+// the open dialogs close with the window.
 #pragma once
 
 class QMainWindow;

@@ -33,9 +33,9 @@ struct ShellSettings {
     std::string lastFileName;  // the last .ign file opened or saved
     int activePage = 0;
     // Read the unit before each Program command and keep it as a restore
-    // point (an extra key after the ten of the original file; off when
-    // missing).
-    bool backupBeforeProgram = false;
+    // point (an extra key after the ten of the original file; on when
+    // missing, so that a new installation backs up).
+    bool backupBeforeProgram = true;
 };
 
 inline constexpr const char* kSettingsSection = "BASIC";
@@ -49,7 +49,7 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
 
 // Writes the ten keys in their fixed order, then the extra keys that other
 // installations pass over: the port's device (once there is one) and the
-// backup before programming (once it was switched on); flushes the store;
+// backup before programming (always, so that a choice is kept); flushes the store;
 // false when the store could not be written. Keys the program does not know
 // stay.
 bool SaveSettings(SettingsStore& store, const ShellSettings& settings);
