@@ -70,8 +70,8 @@ std::size_t QtDialogs::askChoice(std::string_view text, const std::vector<std::s
     std::vector<QAbstractButton*> added;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const bool cancel = i + 1 == buttons.size();
-        added.push_back(box.addButton(toQString(buttons[i]), cancel ? QMessageBox::RejectRole
-                                                                    : QMessageBox::AcceptRole));
+        added.push_back(box.addButton(toQString(buttons[i]),
+                                      cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
     }
     if (!added.empty()) {
         box.setDefaultButton(static_cast<QPushButton*>(added.front()));

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QSocketNotifier>
+#include <QTimer>
 
 namespace tz::gui {
 
@@ -20,6 +21,15 @@ void onSignal(int) {
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
 
+void closeWindow(QMainWindow& window) {
+    window.close();
+    // Dialogs that were open would keep the program running behind the
+    // closed window: they close too.
+    if (window.isVisible()) return;
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != &window && other->isVisible() && other->isModal()) other->close();
+}
+
 }  // namespace
 
 void closeOnTerminationSignals(QMainWindow& window) {
@@ -29,12 +39,9 @@ void closeOnTerminationSignals(QMainWindow& window) {
         char byte;
         while (::read(signalPipe[0], &byte, 1) > 0) {
         }
-        window.close();
-        // Dialogs that were open would keep the program running behind the
-        // closed window: they close too.
-        if (window.isVisible()) return;
-        for (QWidget* other : QApplication::topLevelWidgets())
-            if (other != &window && other->isVisible() && other->isModal()) other->close();
+        // Closing may ask the user: the notifier, which stays silent until
+        // this returns, must hear a second signal meanwhile.
+        QTimer::singleShot(0, &window, [&window] { closeWindow(window); });
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

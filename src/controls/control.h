@@ -126,8 +126,8 @@ struct Control {
     std::vector<std::string> items;
     int itemIndex = -1;
     int columns = 1;
-    std::vector<int> panelWidths;        // StatusBar
-    std::vector<Align> panelAlignments;  // StatusBar: the text alignment of each panel
+    std::vector<int> panelWidths;         // StatusBar
+    std::vector<Align> panelAlignments;   // StatusBar: the text alignment of each panel
     std::vector<std::string> panelHints;  // StatusBar: the tool tip of each panel
 
     // MenuItem: "Ctrl+N", "F3", "Ctrl+Alt+Z" (empty for none).

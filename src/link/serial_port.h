@@ -13,8 +13,8 @@ namespace tz::link {
 
 // Why a port did not open.
 enum class OpenFailure : std::uint8_t {
-    None,     // it opened
-    Missing,  // no such device (unplugged adapter, wrong path)
+    None,        // it opened
+    Missing,     // no such device (unplugged adapter, wrong path)
     Busy,        // another program has the device open
     Permission,  // the user may not open the device (EACCES, EPERM)
     Refused,     // no serial device, or the line settings were refused

@@ -105,11 +105,11 @@ void SessionView::showPortHints() {
     const std::vector<std::string> devices = session_.link().portDevices();
     for (std::size_t i = 0; i < devices.size() && i + 1 < index_.portItems.size(); ++i) {
         const auto denied = deniedDevices_.find(devices[i]);
-        controls_.setHint(index_.portItems[i],
-                          denied == deniedDevices_.end()
-                              ? devices[i]
-                              : texts::noPermissionText(captions_.textLanguage(), devices[i],
-                                                        denied->second));
+        controls_.setHint(
+            index_.portItems[i],
+            denied == deniedDevices_.end()
+                ? devices[i]
+                : texts::noPermissionText(captions_.textLanguage(), devices[i], denied->second));
     }
 }
 

@@ -70,10 +70,10 @@ bool UnitStateView::closeRequested(bool canAsk) {
         texts::unitStateText(UnitStateText::ProgramAndClose, language),
         texts::unitStateText(UnitStateText::CloseWithoutProgramming, language),
         texts::unitStateText(UnitStateText::Cancel, language)};
-    const std::size_t chosen = dialogs_.askChoice(
-        texts::unitStateText(UnitStateText::CloseQuestion, language,
-                             std::to_string(state.differences.size())),
-        buttons);
+    const std::size_t chosen =
+        dialogs_.askChoice(texts::unitStateText(UnitStateText::CloseQuestion, language,
+                                                std::to_string(state.differences.size())),
+                           buttons);
     if (chosen == 1) return true;
     if (chosen == 0) {
         unit_.program();

@@ -158,8 +158,8 @@ void WindowPresenter::loadSettings() {
     const int screenHeight = services_.host.screenHeight();
     const ShellSettings s = LoadSettings(
         services_.settings, centredPlacement(screenWidth, screenHeight), kDesignedPage);
-    const WindowPlacement p = withinScreen(onScreen(s.placement, screenWidth, screenHeight),
-                                           screenWidth, screenHeight);
+    const WindowPlacement p =
+        withinScreen(onScreen(s.placement, screenWidth, screenHeight), screenWidth, screenHeight);
     controls_.setBounds(controls_.id(ctl::TFormHlav), {p.left, p.top, p.width, p.height});
     OutsideSettings& outside = session_.params().outside;
     // A port given for this run replaces the stored choice for the run only.

@@ -38,7 +38,8 @@ constexpr Translations kNoPermission{
     "No permission to open %1: add your user to the group %2 and log in again",
     "Keine Berechtigung, %1 zu öffnen: Fügen Sie Ihren Benutzer der Gruppe %2 hinzu und melden "
     "Sie sich neu an",
-    "Pas d'autorisation pour ouvrir %1 : ajoutez votre utilisateur au groupe %2 et reconnectez-vous",
+    "Pas d'autorisation pour ouvrir %1 : ajoutez votre utilisateur au groupe %2 et "
+    "reconnectez-vous",
     "Nemáte oprávnění otevřít %1: přidejte svého uživatele do skupiny %2 a znovu se přihlaste"};
 
 void replace(std::string& text, std::string_view marker, std::string_view value) {

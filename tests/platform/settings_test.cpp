@@ -90,9 +90,9 @@ TEST(Settings, SavedFileReadsBackAndKeepsTheKeySpelling) {
 
 TEST(Settings, TheBackupIsOnForANewInstallationAndAKeptChoiceStays) {
     struct Case {
-        const char* before;  // the file's section before saving
-        bool loaded;         // the backup as the file is read
-        bool backup;         // as the user leaves it
+        const char* before;   // the file's section before saving
+        bool loaded;          // the backup as the file is read
+        bool backup;          // as the user leaves it
         const char* written;  // the key's line
     };
     const Case cases[] = {

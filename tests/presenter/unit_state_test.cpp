@@ -139,9 +139,10 @@ TEST_F(UnitState, AProgrammingRunThatFailsLeavesTheWindowOpen) {
     ASSERT_TRUE(tickUntilIdle());
     tick(3);
     EXPECT_EQ(host.closeRequests, 0);
-    EXPECT_EQ(control("LabelHlaseni").fontColour == ui::Colour::Red ||
-                  control("LabelHlaseni").colour == ui::Colour::Red,
-              true);
+    EXPECT_EQ(window->session().unitState().match, session::UnitMatch::Differs);
+    // Asked again, the user is asked again.
+    EXPECT_FALSE(window->closeRequested(true));
+    EXPECT_EQ(dialogs.choiceQuestions.size(), 2u);
 }
 
 TEST_F(UnitState, ADeviceTheUserMayNotOpenIsNamedWithItsRemedy) {

@@ -9,8 +9,8 @@ namespace tz::session {
 namespace {
 
 using testing::count;
-using testing::Kinds;
 using testing::kDevice;
+using testing::Kinds;
 using testing::SessionWithUnit;
 using testing::unitPages;
 namespace fs = std::filesystem;
