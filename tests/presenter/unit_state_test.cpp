@@ -57,7 +57,7 @@ TEST_F(UnitState, TheFieldAndTheMarkersFollowReadEditAndProgram) {
     EXPECT_EQ(field(), "Same as the unit");
 
     typeInto("UpDownOmez2", 10500);
-    typeInto("UpDown145", 30);  // a cell of the map's last row
+    typeInto("UpDown145", 27);  // a cell of the map's last row
     tick();
     EXPECT_EQ(field(), "Differs from the unit: 2");
     EXPECT_EQ(marked(), (std::vector<std::string>{"Edit145", "EditOmez2"}));
@@ -116,7 +116,9 @@ TEST_F(UnitState, ClosingWhileTheUnitHoldsOtherSettingsAsks) {
         EXPECT_EQ(model->stored()[LIMITER_RPM] == 105, c.programmed);
         // Once programmed, the window closes by itself, and then asks nothing.
         EXPECT_EQ(host.closeRequests, c.programmed ? 1 : 0);
-        if (c.programmed) EXPECT_TRUE(window->closeRequested(true));
+        if (c.programmed) {
+            EXPECT_TRUE(window->closeRequested(true));
+        }
         window.reset();
     }
 }
