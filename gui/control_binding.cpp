@@ -11,6 +11,7 @@
 #include "gui/menu_binding.h"
 #include "gui/page_keys.h"
 #include "gui/status_bar.h"
+#include "gui/termination.h"
 #include "gui/widget_factory.h"
 #include "gui/widget_mirror.h"
 #include "gui/window_frame.h"
@@ -239,9 +240,10 @@ void ControlBinding::onTick() {
 }
 
 bool ControlBinding::onCloseRequested() {
-    // Asked while another modal dialog waits (a signal), the user cannot
-    // answer.
-    const bool close = events_.closeRequested(QApplication::activeModalWidget() == nullptr);
+    // Asked while another modal dialog waits, or after a signal closed one,
+    // the user cannot answer.
+    const bool close = events_.closeRequested(QApplication::activeModalWidget() == nullptr &&
+                                              !closingUnattended());
     sync();
     return close;
 }

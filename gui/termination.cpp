@@ -21,18 +21,29 @@ void onSignal(int) {
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
 
+bool unattended = false;
+
 void closeWindow(QMainWindow& window) {
-    window.close();
-    // Dialogs that were open would keep the program running behind the
-    // closed window: they close too.
-    if (window.isVisible()) return;
+    if (QApplication::activeModalWidget() == nullptr) {
+        window.close();
+        return;
+    }
+    // Nobody answers the open dialogs: they close, and then the window,
+    // once the code that opened them has gone on, without asking.
+    unattended = true;
     for (QWidget* other : QApplication::topLevelWidgets())
         if (other != &window && other->isVisible() && other->isModal()) other->close();
+    QTimer::singleShot(0, &window, [&window] { window.close(); });
 }
 
 }  // namespace
 
+bool closingUnattended() {
+    return unattended;
+}
+
 void closeOnTerminationSignals(QMainWindow& window) {
+    unattended = false;
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {

@@ -46,7 +46,7 @@ void buildStatusBar(const Builder& window) {
     // Panel 5 tells of a live-data recording, the last one (kUnitStatePanel)
     // whether the unit holds the window's settings.
     bar.items = {"", "EXE", "exe", "HEX", "hex", "", ""};
-    bar.panelWidths = {160, 30, 250, 30, 180, 140, 190};
+    bar.panelWidths = {150, 30, 260, 30, 180, 140, 190};
     bar.panelAlignments = {ui::Align::Left, ui::Align::Right, ui::Align::Left, ui::Align::Right,
                            ui::Align::Left, ui::Align::Left,  ui::Align::Left};
     window.add(std::move(bar));
