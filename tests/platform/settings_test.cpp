@@ -33,7 +33,7 @@ TEST(Settings, FirstRunTakesEveryDefault) {
     EXPECT_EQ(s.fileName, "");
     EXPECT_EQ(s.lastFileName, "");
     EXPECT_EQ(s.activePage, 2);
-    EXPECT_FALSE(s.backupBeforeProgram);
+    EXPECT_TRUE(s.backupBeforeProgram) << "a new installation backs up";
 }
 
 TEST(Settings, StoredValuesAndTheirByteRanges) {
