@@ -64,6 +64,9 @@ struct NoDialogs : tz::Dialogs {
     void showMessage(std::string_view) override {}
     void showError(std::string_view) override {}
     tz::Answer askYesNoCancel(std::string_view) override { return tz::Answer::Cancel; }
+    std::size_t askChoice(std::string_view, const std::vector<std::string>& buttons) override {
+        return buttons.size() - 1;
+    }
     std::optional<std::string> openFile(const tz::FileDialogRequest&) override { return {}; }
     // A recording goes where nothing is kept, but every row is written.
     std::optional<std::string> saveFile(const tz::FileDialogRequest&) override {

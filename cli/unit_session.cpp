@@ -7,6 +7,7 @@
 #include "platform/restore_points.h"
 #include "session/reports.h"
 #include "texts/comparison_texts.h"
+#include "texts/unit_state_texts.h"
 
 namespace tz::cli {
 
@@ -63,6 +64,11 @@ std::optional<std::string> UnitSession::report(const session::Events& events) {
                         portBusy_ = true;
                         context_.err << context_.messages[texts::Msg::MsgPortBusy]
                                      << session_.link().device() << '\n';
+                    } else if (e.failure == link::OpenFailure::Permission) {
+                        portBusy_ = true;
+                        context_.err << texts::noPermissionText(context_.language,
+                                                                session_.link().device(), e.group)
+                                     << '\n';
                     } else {
                         context_.err << context_.messages[texts::Msg::MsgComOpenError] << '\n';
                     }

@@ -23,8 +23,8 @@ class UnitSession {
     UnitSession& operator=(const UnitSession&) = delete;
 
     session::Session& session() { return session_; }
-    // Another program holds the port (said on standard error): the command
-    // ends with exit status 2.
+    // Another program holds the port, or the user may not open it (said on
+    // standard error): the command ends with exit status 2.
     bool portBusy() const { return portBusy_; }
 
     // Opens FILE as the window's Open does; false when it could not be used

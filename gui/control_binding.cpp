@@ -11,6 +11,7 @@
 #include "gui/menu_binding.h"
 #include "gui/page_keys.h"
 #include "gui/status_bar.h"
+#include "gui/termination.h"
 #include "gui/widget_factory.h"
 #include "gui/widget_mirror.h"
 #include "gui/window_frame.h"
@@ -49,7 +50,8 @@ ControlBinding::ControlBinding(ui::ControlModel& model, UiEvents& events, QMainW
                                    [this](ui::Rect outer) {
                                        if (windowId_ != ui::kNoControl)
                                            model_.userSetBounds(windowId_, outer);
-                                   }});
+                                   },
+                                   [this] { return onCloseRequested(); }});
     hints_ = std::make_unique<HintTracker>(model_, [this](const std::string& hint) {
         events_.hintChanged(hint);
         sync();
@@ -189,7 +191,10 @@ void ControlBinding::mirror(ui::ControlId id) {
     if (c.kind == ui::Kind::Window) {
         frame_->mirror(c);
     } else if (c.kind == ui::Kind::StatusBar) {
-        mirrorStatusBar(c, static_cast<QStatusBar&>(*w));
+        mirrorStatusBar(c, static_cast<QStatusBar&>(*w), [this, id](int panel) {
+            events_.panelClicked(id, panel);
+            sync();
+        });
     } else {
         mirrorWidget(c, *w, accessKeys_);
     }
@@ -232,6 +237,15 @@ void ControlBinding::applyFocusRequest() {
 void ControlBinding::onTick() {
     events_.tick();
     sync();
+}
+
+bool ControlBinding::onCloseRequested() {
+    // Asked while another modal dialog waits, or after a signal closed one,
+    // the user cannot answer.
+    const bool close = events_.closeRequested(QApplication::activeModalWidget() == nullptr &&
+                                              !closingUnattended());
+    sync();
+    return close;
 }
 
 void ControlBinding::onClosing() {

@@ -89,6 +89,7 @@ class ControlBinding : public QObject, private UserInput {
     QTabWidget* pagesForKeys() const;
     void applyFocusRequest();
     void onTick();
+    bool onCloseRequested();
     void onClosing();
 
     ui::ControlModel& model_;

@@ -36,6 +36,8 @@ bool QtSerialPort::open(const std::string& device) {
     close();
     gone_ = false;
     lock_ = link::openLockedDevice(device, failure_);
+    deniedGroup_ =
+        failure_ == link::OpenFailure::Permission ? link::deviceGroup(device) : std::string();
     if (lock_ < 0) return false;
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(QString::fromStdString(device));

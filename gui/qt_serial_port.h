@@ -24,6 +24,7 @@ class QtSerialPort final : public link::SerialPort {
     // The device is a path such as "/dev/ttyUSB0".
     bool open(const std::string& device) override;
     link::OpenFailure lastOpenFailure() const override { return failure_; }
+    std::string deniedGroup() const override { return deniedGroup_; }
     void close() override;
     bool isOpen() const override;
     std::size_t bytesWaiting() override;
@@ -42,6 +43,7 @@ class QtSerialPort final : public link::SerialPort {
     int lock_ = -1;  // the descriptor that holds the lock
     bool gone_ = false;
     link::OpenFailure failure_ = link::OpenFailure::None;
+    std::string deniedGroup_;
     bool writing_ = false;
 };
 

@@ -7,9 +7,11 @@
 #include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 
 #include "gui/conversions.h"
@@ -62,6 +64,25 @@ void QtDialogs::showError(std::string_view text) {
     box.exec();
 }
 
+std::size_t QtDialogs::askChoice(std::string_view text, const std::vector<std::string>& buttons) {
+    QMessageBox box(QMessageBox::Question, title(), toQString(text), QMessageBox::NoButton,
+                    &parent_);
+    std::vector<QAbstractButton*> added;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const bool cancel = i + 1 == buttons.size();
+        added.push_back(box.addButton(toQString(buttons[i]),
+                                      cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (!added.empty()) {
+        box.setDefaultButton(static_cast<QPushButton*>(added.front()));
+        box.setEscapeButton(added.back());
+    }
+    box.exec();
+    const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
+    return chosen == added.end() ? buttons.size() - 1
+                                 : static_cast<std::size_t>(chosen - added.begin());
+}
+
 Answer QtDialogs::askYesNoCancel(std::string_view text) {
     QMessageBox box(QMessageBox::Question, title(), toQString(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &parent_);
@@ -99,12 +120,12 @@ void QtWindowHost::closeWindow() {
 
 int QtWindowHost::screenWidth() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->size().width() : 0;
+    return screen != nullptr ? screen->availableGeometry().width() : 0;
 }
 
 int QtWindowHost::screenHeight() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->size().height() : 0;
+    return screen != nullptr ? screen->availableGeometry().height() : 0;
 }
 
 QString toQtFilter(const FileFilter& filter) {

@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
     void showMessage(std::string_view text) override;
     void showError(std::string_view text) override;
     Answer askYesNoCancel(std::string_view text) override;
+    std::size_t askChoice(std::string_view text, const std::vector<std::string>& buttons) override;
     // `filterIndex` counts from 0.
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
@@ -37,7 +38,7 @@ class QtWindowHost : public WindowHost {
     explicit QtWindowHost(QMainWindow& window) : window_(window) {}
     // Closes the window; its close event tells the logic that it is closing.
     void closeWindow() override;
-    // The size of the primary screen.
+    // The size of the primary screen without the desktop's panels.
     int screenWidth() const override;
     int screenHeight() const override;
     // Qt's own dialog texts follow the interface language.

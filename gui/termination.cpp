@@ -4,8 +4,10 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QSocketNotifier>
+#include <QTimer>
 
 namespace tz::gui {
 
@@ -19,16 +21,38 @@ void onSignal(int) {
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
 
+bool unattended = false;
+
+void closeWindow(QMainWindow& window) {
+    if (QApplication::activeModalWidget() == nullptr) {
+        window.close();
+        return;
+    }
+    // Nobody answers the open dialogs: they close, and then the window,
+    // once the code that opened them has gone on, without asking.
+    unattended = true;
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != &window && other->isVisible() && other->isModal()) other->close();
+    QTimer::singleShot(0, &window, [&window] { window.close(); });
+}
+
 }  // namespace
 
+bool closingUnattended() {
+    return unattended;
+}
+
 void closeOnTerminationSignals(QMainWindow& window) {
+    unattended = false;
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char byte;
         while (::read(signalPipe[0], &byte, 1) > 0) {
         }
-        window.close();
+        // Closing may ask the user: the notifier, which stays silent until
+        // this returns, must hear a second signal meanwhile.
+        QTimer::singleShot(0, &window, [&window] { closeWindow(window); });
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

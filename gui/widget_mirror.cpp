@@ -13,6 +13,7 @@
 #include "gui/control_widgets.h"
 #include "gui/conversions.h"
 #include "gui/pictures.h"
+#include "gui/unit_marker.h"
 
 namespace tz::gui {
 
@@ -239,6 +240,7 @@ void mirrorWidget(const ui::Control& c, QWidget& widget, const AccessKeys& keys)
     if (c.kind != ui::Kind::Label && c.kind != ui::Kind::TabSheet)
         widget.setGeometry(toQRect(c.bounds));
     mirrorKind(c, widget, keys);
+    showUnitMarker(widget, c.marked);
     if (c.kind != ui::Kind::TabSheet) widget.setVisible(c.visible);
 }
 

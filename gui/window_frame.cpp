@@ -112,6 +112,13 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
             hooks_.placed(placement_);
             break;
         case QEvent::Close:
+            if (closed_) break;
+            // The answer may come after a nested close (a signal while the
+            // user was asked) has closed the window already.
+            if (!hooks_.closeRequested() && !closed_) {
+                event->ignore();
+                return true;
+            }
             if (!closed_) {
                 closed_ = true;
                 hooks_.closing();

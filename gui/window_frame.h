@@ -26,6 +26,8 @@ class WindowFrame : public QObject {
         // The window was moved or resized; the outer bounds as the model
         // counts them.
         std::function<void(ui::Rect outer)> placed;
+        // The window is asked to close; false keeps it open.
+        std::function<bool()> closeRequested;
     };
 
     WindowFrame(QMainWindow& window, Hooks hooks);

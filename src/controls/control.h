@@ -99,6 +99,9 @@ struct Control {
     bool enabled = true;
     Colour colour = Colour::ButtonFace;
     Colour fontColour = Colour::Black;
+    // Marked as holding another value than the unit: the toolkit draws a
+    // marker on the control that leaves its colours and text as they are.
+    bool marked = false;
     bool transparent = true;  // labels: no background of their own
     Font font;
     Align alignment = Align::Left;
@@ -126,8 +129,9 @@ struct Control {
     std::vector<std::string> items;
     int itemIndex = -1;
     int columns = 1;
-    std::vector<int> panelWidths;        // StatusBar
-    std::vector<Align> panelAlignments;  // StatusBar: the text alignment of each panel
+    std::vector<int> panelWidths;         // StatusBar
+    std::vector<Align> panelAlignments;   // StatusBar: the text alignment of each panel
+    std::vector<std::string> panelHints;  // StatusBar: the tool tip of each panel
 
     // MenuItem: "Ctrl+N", "F3", "Ctrl+Alt+Z" (empty for none).
     std::string shortcut;

@@ -158,6 +158,10 @@ void ControlModel::setFontColour(ControlId id, Colour colour) {
     if (at(id).fontColour != colour) change(id).fontColour = colour;
 }
 
+void ControlModel::setMarked(ControlId id, bool marked) {
+    if (at(id).marked != marked) change(id).marked = marked;
+}
+
 void ControlModel::setTop(ControlId id, int top) {
     if (at(id).bounds.top != top) change(id).bounds.top = top;
 }
@@ -187,6 +191,15 @@ void ControlModel::setPanelText(ControlId statusBar, int panel, std::string_view
     if (panel < 0 || panel >= static_cast<int>(c.items.size())) return;
     if (c.items[static_cast<std::size_t>(panel)] != text)
         change(statusBar).items[static_cast<std::size_t>(panel)] = std::string(text);
+}
+
+void ControlModel::setPanelHint(ControlId statusBar, int panel, std::string_view hint) {
+    const auto n = static_cast<std::size_t>(panel);
+    if (panel < 0 || n >= at(statusBar).items.size()) return;
+    if (n < at(statusBar).panelHints.size() && at(statusBar).panelHints[n] == hint) return;
+    Control& c = change(statusBar);
+    if (c.panelHints.size() <= n) c.panelHints.resize(n + 1);
+    c.panelHints[n] = std::string(hint);
 }
 
 void ControlModel::setContextMenu(ControlId id, ControlId menu) {

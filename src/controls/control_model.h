@@ -70,12 +70,14 @@ class ControlModel {
     void setEnabled(ControlId id, bool enabled);
     void setColour(ControlId id, Colour colour);
     void setFontColour(ControlId id, Colour colour);
+    void setMarked(ControlId id, bool marked);
     void setTop(ControlId id, int top);
     void setBounds(ControlId id, Rect bounds);
     void setTabVisible(ControlId tabSheet, bool visible);
     void setPosition(ControlId id, int position);  // gauges and track bars, limited
     void setMax(ControlId id, int max);
     void setPanelText(ControlId statusBar, int panel, std::string_view text);
+    void setPanelHint(ControlId statusBar, int panel, std::string_view hint);
     // The context menu (a popup Menu) that opens over the control.
     void setContextMenu(ControlId id, ControlId menu);
 

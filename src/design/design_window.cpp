@@ -44,11 +44,12 @@ void buildStatusBar(const Builder& window) {
     constexpr int kHeight = 18;
     Control bar =
         control(Kind::StatusBar, "StatusBar1", {0, kClientHeight - kHeight, kClientWidth, kHeight});
-    // The last panel tells of a live-data recording.
-    bar.items = {"", "EXE", "exe", "HEX", "hex", ""};
-    bar.panelWidths = {300, 30, 260, 30, 180, 170};
-    bar.panelAlignments = {ui::Align::Left,  ui::Align::Right, ui::Align::Left,
-                           ui::Align::Right, ui::Align::Left,  ui::Align::Left};
+    // Panel 5 tells of a live-data recording, the last one (kUnitStatePanel)
+    // whether the unit holds the window's settings.
+    bar.items = {"", "EXE", "exe", "HEX", "hex", "", ""};
+    bar.panelWidths = {150, 30, 260, 30, 180, 140, 190};
+    bar.panelAlignments = {ui::Align::Left, ui::Align::Right, ui::Align::Left, ui::Align::Right,
+                           ui::Align::Left, ui::Align::Left,  ui::Align::Left};
     window.add(std::move(bar));
 }
 

@@ -17,6 +17,9 @@ inline constexpr int kWindowHeight = 812;
 inline constexpr int kClientWidth = 983;
 inline constexpr int kClientHeight = 758;
 
+// The status bar's last panel: whether the unit holds the window's settings.
+inline constexpr int kUnitStatePanel = 6;
+
 // The window "TFormHlav" (the first control added), the main menu (a Menu
 // without parent, "MainMenu1", holding the submenus) and all designed
 // controls. The Power Out page and the port submenu "MenuCom" stay empty;

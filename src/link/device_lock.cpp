@@ -1,10 +1,13 @@
 #include "link/device_lock.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 namespace tz::link {
 
@@ -21,6 +24,9 @@ OpenFailure failureOf(int error) {
         case EBUSY:        // another program's TIOCEXCL
         case EWOULDBLOCK:  // another program's lock
             return OpenFailure::Busy;
+        case EACCES:
+        case EPERM:
+            return OpenFailure::Permission;
         default:
             return OpenFailure::Refused;
     }
@@ -46,6 +52,18 @@ int openLockedDevice(const std::string& device, OpenFailure& failure) {
     }
     ::close(fd);
     return -1;
+}
+
+std::string deviceGroup(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0) return {};
+    group entry{};
+    group* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr)
+        return std::to_string(st.st_gid);
+    return found->gr_name;
 }
 
 }  // namespace tz::link

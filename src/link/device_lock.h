@@ -15,4 +15,8 @@ namespace tz::link {
 // or -1 with the reason in `failure`.
 int openLockedDevice(const std::string& device, OpenFailure& failure);
 
+// The name of the group the device belongs to (its number when the group has
+// no name; empty when the device cannot be looked at).
+std::string deviceGroup(const std::string& device);
+
 }  // namespace tz::link

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -65,6 +66,8 @@ struct PortOpened {
     bool opened = false;
     // Why it did not open.
     OpenFailure failure = OpenFailure::None;
+    // A Permission failure: the device's group (SerialPort::deniedGroup).
+    std::string group;
     // A fixed port chosen by the user that did not open: the user is told.
     bool tellUser = false;
 };

@@ -38,6 +38,7 @@ PortOpened PortConnection::OpenPort(OutsideSettings& outside) {
     result.opened = port_->open(device_);
     if (!result.opened) {
         result.failure = port_->lastOpenFailure();
+        result.group = port_->deniedGroup();
         port_.reset();
         result.tellUser = !silentReopen_ && !automatic;
     }

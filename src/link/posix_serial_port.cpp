@@ -38,6 +38,7 @@ bool PosixSerialPort::open(const std::string& device) {
     // Exclusive use: the program's lock keeps out the other programs that
     // take it (also those running as root), TIOCEXCL every other opener.
     const int fd = openLockedDevice(device, failure_);
+    deniedGroup_ = failure_ == OpenFailure::Permission ? deviceGroup(device) : std::string();
     if (fd < 0) return false;
     if (::ioctl(fd, TIOCEXCL) != 0 || !configureLine(fd)) {
         failure_ = OpenFailure::Refused;

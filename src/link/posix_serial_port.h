@@ -15,6 +15,7 @@ class PosixSerialPort final : public SerialPort {
 
     bool open(const std::string& device) override;
     OpenFailure lastOpenFailure() const override { return failure_; }
+    std::string deniedGroup() const override { return deniedGroup_; }
     void close() override;
     bool isOpen() const override { return fd_ >= 0; }
     std::size_t bytesWaiting() override;
@@ -31,6 +32,7 @@ class PosixSerialPort final : public SerialPort {
     int fd_ = -1;
     bool gone_ = false;
     OpenFailure failure_ = OpenFailure::None;
+    std::string deniedGroup_;
 };
 
 SerialPortFactory PosixSerialPortFactory();

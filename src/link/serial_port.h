@@ -13,10 +13,11 @@ namespace tz::link {
 
 // Why a port did not open.
 enum class OpenFailure : std::uint8_t {
-    None,     // it opened
-    Missing,  // no such device (unplugged adapter, wrong path)
-    Busy,     // another program has the device open
-    Refused,  // no permission, no serial device, or the line settings were refused
+    None,        // it opened
+    Missing,     // no such device (unplugged adapter, wrong path)
+    Busy,        // another program has the device open
+    Permission,  // the user may not open the device (EACCES, EPERM)
+    Refused,     // no serial device, or the line settings were refused
 };
 
 class SerialPort {
@@ -33,6 +34,9 @@ class SerialPort {
     virtual OpenFailure lastOpenFailure() const {
         return isOpen() ? OpenFailure::None : OpenFailure::Refused;
     }
+    // After a Permission failure: the group the device belongs to, whose
+    // members may open it (empty when not known).
+    virtual std::string deniedGroup() const { return {}; }
     // Drops what is still queued and closes; a closed port stays closed.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;

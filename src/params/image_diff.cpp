@@ -87,13 +87,14 @@ std::vector<ImageDifference> DiffImages(const Image& a, const Image& b) {
     for (const IgnValue& v : ignValues()) {
         const long va = v.of(a), vb = v.of(b);
         if (va != vb)
-            out.push_back({v.key, v.index, va, vb, pageOfByte(v.byte), gridCellOfByte(v.byte)});
+            out.push_back({v.key, v.index, va, vb, pageOfByte(v.byte), gridCellOfByte(v.byte),
+                           v.byte, v.bit});
     }
     static const std::array<int, kImageSize> shown = shownBitsOfBytes();
     for (int i = 0; i < kImageSize; ++i) {
         if (i == kUnverifiedByte) continue;
         if (((a[i] ^ b[i]) & ~shown[static_cast<std::size_t>(i)]) != 0)
-            out.push_back({kByteKey, i, a[i], b[i], WindowPage::None, {}});
+            out.push_back({kByteKey, i, a[i], b[i], WindowPage::None, {}, i, -1});
     }
     return out;
 }

@@ -43,6 +43,8 @@ struct ImageDifference {
     long b = 0;            // (the byte itself for kByteKey)
     WindowPage page = WindowPage::None;  // None for kByteKey: no control shows it
     GridCell cell;
+    int byte = 0;  // the image byte that holds the value
+    int bit = -1;  // 0..3 for a power-output zone switch, -1 for the whole byte
 
     bool operator==(const ImageDifference&) const = default;
 };

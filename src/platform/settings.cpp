@@ -47,7 +47,7 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
     out.lastFileName = store.readString(s, kIniDir).value_or("");
     out.activePage = readInteger(store, s, kActivePage, designedPage);
     out.portDevice = store.readString(s, kComPortDevice).value_or("");
-    out.backupBeforeProgram = readInteger(store, s, kBackupBeforeProgram, 0) != 0;
+    out.backupBeforeProgram = readInteger(store, s, kBackupBeforeProgram, 1) != 0;
     const int step = readInteger(store, s, kMaxAdvanceStep, kDefaultMaxAdvanceStep);
     out.maxAdvanceStep = step >= 0 && step <= kLargestAdvanceStep ? step : kDefaultMaxAdvanceStep;
     return out;
@@ -68,10 +68,9 @@ bool SaveSettings(SettingsStore& store, const ShellSettings& settings) {
     // The extra key appears only once there is a device to keep.
     if (!settings.portDevice.empty() || store.readString(s, kComPortDevice))
         store.writeString(s, kComPortDevice, settings.portDevice);
-    // Written once it was switched on, so that files stay as they were
-    // until then.
-    if (settings.backupBeforeProgram || store.readString(s, kBackupBeforeProgram))
-        writeInteger(store, s, kBackupBeforeProgram, settings.backupBeforeProgram ? 1 : 0);
+    // Always written: the choice of an installation stays when the default
+    // for new ones changes.
+    writeInteger(store, s, kBackupBeforeProgram, settings.backupBeforeProgram ? 1 : 0);
     if (settings.maxAdvanceStep != kDefaultMaxAdvanceStep || store.readString(s, kMaxAdvanceStep))
         writeInteger(store, s, kMaxAdvanceStep, settings.maxAdvanceStep);
     return store.flush();

@@ -35,9 +35,9 @@ struct ShellSettings {
     std::string lastFileName;  // the last .ign file opened or saved
     int activePage = 0;
     // Read the unit before each Program command and keep it as a restore
-    // point (an extra key after the ten of the original file; off when
-    // missing).
-    bool backupBeforeProgram = false;
+    // point (an extra key after the ten of the original file; on when
+    // missing, so that a new installation backs up).
+    bool backupBeforeProgram = true;
     // The settings check's largest advance step between neighbouring map
     // cells, degrees 0..60 (an extra key; 10 when missing or out of range).
     int maxAdvanceStep = kDefaultMaxAdvanceStep;
@@ -54,8 +54,8 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
 
 // Writes the ten keys in their fixed order, then the extra keys that other
 // installations pass over: the port's device (once there is one) and the
-// backup before programming (once it was switched on), the largest advance
-// step (once it is not the default); flushes the store;
+// backup before programming (always, so that a choice is kept), the largest
+// advance step (once it is not the default); flushes the store;
 // false when the store could not be written. Keys the program does not know
 // stay.
 bool SaveSettings(SettingsStore& store, const ShellSettings& settings);

@@ -80,7 +80,38 @@ std::vector<CheckBoxField> makeCheckBoxes(const ui::ControlModel& m, const desig
     return b;
 }
 
+// The combo boxes and radio groups that choose a byte's value.
+constexpr std::pair<int, ui::ControlName> kChoiceFields[] = {
+    {BIKE, ctl::ComboBoxBike},
+    {SYNC_METHOD, ctl::ComboBoxSynchro},
+    {GEBER_MODE, ctl::ComboBoxNasobekPalcu},
+    {INPUT1_FUNCTION, ctl::RadioGroupInput1},
+    {INPUT2_FUNCTION, ctl::RadioGroupInput2},
+    {PICKUP1_POLARITY, ctl::RadioGroupPickup1Polarita},
+    {PICKUP2_POLARITY, ctl::RadioGroupPickup2Polarita},
+    {INTERLOCK_INPUT, ctl::CheckBoxCrossBlock},
+    {SPARK_BEFORE_LOBE, ctl::CheckBoxPredPalec},
+};
+
 }  // namespace
+
+std::vector<ui::ControlId> FieldBinding::controlsOf(int byte, int bit) const {
+    std::vector<ui::ControlId> shown;
+    for (const UpDownField& f : upDowns_)
+        if (f.field->byte == byte) shown.push_back(controls_.at(f.upDown).associate);
+    for (const CheckBoxField& f : checkBoxes_)
+        if (f.byte == byte) shown.push_back(f.checkBox);
+    for (const auto& [choiceByte, name] : kChoiceFields)
+        if (choiceByte == byte) shown.push_back(controls_.id(name));
+    for (int n = 0; n < kPowerOutputs; ++n) {
+        const design::PowerOutControls& p = index_.powerOuts[static_cast<std::size_t>(n)];
+        if (byte == powerOutMode(n)) shown.push_back(p.modeGroup);
+        for (int row = 0; row < 3; ++row)
+            if (byte == powerOutMap(n, row) && bit >= 0 && bit < 4)
+                shown.push_back(p.zones[static_cast<std::size_t>(4 * row + bit)]);
+    }
+    return shown;
+}
 
 FieldBinding::FieldBinding(ui::ControlModel& controls, const design::WindowIndex& index,
                            LayoutRules& layout, GraphAreaHost& graphs)

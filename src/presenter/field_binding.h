@@ -46,6 +46,10 @@ class FieldBinding {
     // rule depends on the motorcycle type.
     const std::vector<CheckBoxField>& checkBoxes() const { return checkBoxes_; }
     bool isFieldCheckBox(ui::ControlId checkBox) const;
+    // The controls that show the image byte (the bit 0..3 of a power-output
+    // zone byte, or -1): the edit box of a value, a check box, combo box or
+    // radio group; none for bytes no control shows.
+    std::vector<ui::ControlId> controlsOf(int byte, int bit) const;
 
   private:
     void readPowerOutputs(Image& image);

@@ -39,6 +39,11 @@ class Dialogs {
     virtual void showError(std::string_view text) = 0;
     // A modal question with the buttons Yes, No and Cancel.
     virtual Answer askYesNoCancel(std::string_view text) = 0;
+    // A modal question with a button of each caption ("&" marks the access
+    // key), the last one the cancel button (also Esc and the dialog's close
+    // box); the index of the button chosen.
+    virtual std::size_t askChoice(std::string_view text,
+                                  const std::vector<std::string>& buttons) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
@@ -71,7 +76,8 @@ class WindowHost {
     // The user interface language changed (0 English .. 3 Czech): the
     // toolkit's own texts (dialog buttons) follow it.
     virtual void languageChanged(std::uint8_t /*language*/) {}
-    // The size of the screen the window opens on.
+    // The size of the screen the window opens on, without the desktop's
+    // panels.
     virtual int screenWidth() const = 0;
     virtual int screenHeight() const = 0;
 };

@@ -3,6 +3,7 @@
 #include "design/control_names.h"
 #include "presenter/log_commands.h"
 #include "session/reports.h"
+#include "texts/unit_state_texts.h"
 
 namespace tz::presenter {
 
@@ -75,15 +76,41 @@ void SessionView::portOpened(const link::PortOpened& opened) {
     controls_.setCaption(
         controls_.id(ctl::LabelCom),
         "COM= " + (device.empty() ? "COM" + std::to_string(opened.tried + 1) : device));
+    const bool denied = opened.failure == link::OpenFailure::Permission;
+    const std::string deniedText =
+        denied ? texts::noPermissionText(captions_.textLanguage(), device, opened.group) : "";
+    if (denied)
+        deniedDevices_[device] = opened.group;
+    else if (opened.opened)
+        deniedDevices_.erase(device);
     if (opened.tellUser) {
         if (opened.failure == link::OpenFailure::Busy)
             dialogs_.showMessage(messages()[texts::Msg::MsgPortBusy] + device);
+        else if (denied)
+            dialogs_.showMessage(deniedText);
         else
             dialogs_.showMessage(messages()[texts::Msg::MsgComOpenError]);
+    } else if (denied && opened.choice == kPortAuto && !toldSearchDenied_) {
+        // The search goes on silently; the first such device is named once.
+        toldSearchDenied_ = true;
+        messageLine_.show(deniedText, ui::Colour::Red);
     }
     for (std::size_t i = 0; i < index_.portItems.size(); ++i)
         controls_.setChecked(index_.portItems[i], static_cast<int>(i) == opened.choice);
+    showPortHints();
     mode_.printLayout = false;
+}
+
+void SessionView::showPortHints() {
+    const std::vector<std::string> devices = session_.link().portDevices();
+    for (std::size_t i = 0; i < devices.size() && i + 1 < index_.portItems.size(); ++i) {
+        const auto denied = deniedDevices_.find(devices[i]);
+        controls_.setHint(
+            index_.portItems[i],
+            denied == deniedDevices_.end()
+                ? devices[i]
+                : texts::noPermissionText(captions_.textLanguage(), devices[i], denied->second));
+    }
 }
 
 void SessionView::historyRestored(int page) {

@@ -4,6 +4,9 @@
 // the live monitor.
 #pragma once
 
+#include <map>
+#include <string>
+
 #include "controls/control_model.h"
 #include "design/window_index.h"
 #include "presenter/captions.h"
@@ -31,6 +34,9 @@ class SessionView {
   private:
     void apply(const session::Event& event);
     void portOpened(const link::PortOpened& opened);
+    // Each port item's hint names its device, or the permission problem of a
+    // device that could not be opened for it.
+    void showPortHints();
     void historyRestored(int page);
     const texts::MessageCatalogue& messages() const { return captions_.messages(); }
 
@@ -44,6 +50,10 @@ class SessionView {
     LayoutRules& layout_;
     const Captions& captions_;
     Dialogs& dialogs_;
+    // The devices this run was not allowed to open, with their groups.
+    std::map<std::string, std::string> deniedDevices_;
+    // The automatic search told of a device it may not open.
+    bool toldSearchDenied_ = false;
 };
 
 }  // namespace tz::presenter

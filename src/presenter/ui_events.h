@@ -87,8 +87,14 @@ class UiEvents {
     virtual void contextMenuOpening(ui::ControlId control) = 0;
     // The long hint under the mouse changed (empty when there is none).
     virtual void hintChanged(std::string_view longHint) = 0;
+    // A panel of a status bar was clicked.
+    virtual void panelClicked(ui::ControlId statusBar, int panel) = 0;
     // The 55 ms timer.
     virtual void tick() = 0;
+    // The window is asked to close (its close box, a command, a signal);
+    // false keeps it open. `canAsk`: no other modal dialog waits for an
+    // answer, so the user can be asked.
+    virtual bool closeRequested(bool canAsk) = 0;
     // The window is closing, by any means.
     virtual void closing() = 0;
 };

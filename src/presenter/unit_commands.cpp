@@ -34,9 +34,6 @@ void UnitCommands::choosePort(int index) {
 
 void UnitCommands::openPort() {
     view_.apply(session_.openPort());
-    const std::vector<std::string> devices = session_.link().portDevices();
-    for (std::size_t i = 0; i < devices.size() && i < index_.portItems.size() - 1; ++i)
-        controls_.setHint(index_.portItems[i], devices[i]);
 }
 
 bool UnitCommands::testButton(ui::ControlId button) {

@@ -26,7 +26,7 @@ class UnitCommands {
     void choosePort(int index);
     // Whether the user chose a port from the menu in this run.
     bool portChosen() const { return portChosen_; }
-    // Opens the chosen port and names each menu item's device in its hint.
+    // Opens the chosen port; each menu item's hint names its device.
     void openPort();
     // False when the control is not a test button.
     bool testButton(ui::ControlId button);

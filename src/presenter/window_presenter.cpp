@@ -28,6 +28,20 @@ ui::ControlModel designedControls() {
     return controls;
 }
 
+// A window larger than the screen shrinks to it, so that all of it (the menu
+// and the status bar) is reached; its client area scrolls.
+WindowPlacement withinScreen(WindowPlacement p, int screenWidth, int screenHeight) {
+    if (screenWidth > 0 && p.width > screenWidth) {
+        p.width = screenWidth;
+        p.left = 0;
+    }
+    if (screenHeight > 0 && p.height > screenHeight) {
+        p.height = screenHeight;
+        p.top = 0;
+    }
+    return p;
+}
+
 // A placement that would put the window where the user cannot see it is
 // replaced by the window centred on the screen.
 WindowPlacement onScreen(WindowPlacement p, int screenWidth, int screenHeight) {
@@ -84,7 +98,9 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
                    services_.comparisonDialogs),
       checks_(controls_, index_, session_, binding_, layout_, edits_, unit_, view_, captions_,
               services_.checkDialogs),
-      wheel_(controls_, session_, services_.surfaces, captions_) {}
+      wheel_(controls_, session_, services_.surfaces, captions_),
+      unitState_(controls_, session_, binding_, edits_, unit_, captions_, services_.dialogs,
+                 services_.host) {}
 
 void WindowPresenter::FormCreate() {
     buildWindow();
@@ -110,6 +126,7 @@ void WindowPresenter::FormCreate() {
     for (ui::ControlId label : index_.testLabels) controls_.setVisible(label, mode_.testMode);
     layout_.refresh();
     controls_.setPanelText(controls_.id(ctl::StatusBar1), 2, pcVersionLine_);
+    unitState_.show();
 }
 
 void WindowPresenter::FormClose() {
@@ -119,6 +136,12 @@ void WindowPresenter::FormClose() {
     binding_.readControls(session_.image());
     session_.normalise();
     saveSettings();
+}
+
+bool WindowPresenter::closeRequested(bool canAsk) {
+    if (closed_) return true;
+    // A signal may have closed the window while the user was asked.
+    return unitState_.closeRequested(canAsk) || closed_;
 }
 
 void WindowPresenter::closing() {
@@ -139,7 +162,8 @@ void WindowPresenter::loadSettings() {
     const int screenHeight = services_.host.screenHeight();
     const ShellSettings s = LoadSettings(
         services_.settings, centredPlacement(screenWidth, screenHeight), kDesignedPage);
-    const WindowPlacement p = onScreen(s.placement, screenWidth, screenHeight);
+    const WindowPlacement p =
+        withinScreen(onScreen(s.placement, screenWidth, screenHeight), screenWidth, screenHeight);
     controls_.setBounds(controls_.id(ctl::TFormHlav), {p.left, p.top, p.width, p.height});
     OutsideSettings& outside = session_.params().outside;
     // A port given for this run replaces the stored choice for the run only.
@@ -194,6 +218,7 @@ void WindowPresenter::applyCommandLineLanguage() {
 void WindowPresenter::setLanguage(std::uint8_t language) {
     captions_.setLanguage(language);
     binding_.showImage(session_.image());
+    unitState_.show();
 }
 
 void WindowPresenter::changeSheet() {
@@ -323,6 +348,11 @@ void WindowPresenter::hintChanged(std::string_view longHint) {
     controls_.setPanelText(controls_.id(ctl::StatusBar1), 0, longHint);
 }
 
+void WindowPresenter::panelClicked(ui::ControlId statusBar, int panel) {
+    if (statusBar == controls_.id(ctl::StatusBar1) && panel == design::kUnitStatePanel)
+        comparisons_.compareWithUnit();
+}
+
 void WindowPresenter::tick() {
     // Dialogs the last tick called for, now that the window shows its result.
     comparisons_.showPending();
@@ -342,6 +372,8 @@ void WindowPresenter::tick() {
     comparisons_.apply(events);
     checks_.markFindings();
     wheel_.refresh();
+    unitState_.apply(events);
+    unitState_.show();
 }
 
 }  // namespace tz::presenter

@@ -31,6 +31,7 @@
 #include "presenter/ui_events.h"
 #include "presenter/unit_commands.h"
 #include "presenter/wheel_view.h"
+#include "presenter/unit_state_view.h"
 #include "presenter/window_mode.h"
 #include "presenter/window_services.h"
 #include "session/session.h"
@@ -65,7 +66,9 @@ class WindowPresenter final : public UiEvents {
     void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
     void contextMenuOpening(ui::ControlId control) override;
     void hintChanged(std::string_view longHint) override;
+    void panelClicked(ui::ControlId statusBar, int panel) override;
     void tick() override;
+    bool closeRequested(bool canAsk) override;
     void closing() override;
 
     // The layout rules run again (after the toolkit built its surfaces).
@@ -137,6 +140,7 @@ class WindowPresenter final : public UiEvents {
     Comparisons comparisons_;
     SettingsChecks checks_;
     WheelView wheel_;
+    UnitStateView unitState_;
 };
 
 }  // namespace tz::presenter

@@ -185,6 +185,7 @@ const Events& Session::tick() {
     }
     link_.tick();
     takeLinkEvents();
+    unitKnowledge_.infoPage(link_.unitInfo());
     std::optional<link::TransferEnded> ended;
     for (const link::LinkEvent& e : link_.events()) {
         if (const auto* frame = std::get_if<link::MonitorFrame>(&e))
@@ -332,7 +333,7 @@ FileImage Session::imageOfFile(const std::string& path) const {
 
 void Session::transferEnded(const link::TransferEnded& ended) {
     if (ended.outcome != link::Outcome::Succeeded) {
-        if (ended.operation == link::Operation::Fetch) fetchPurpose_ = FetchPurpose::None;
+        transferFailed(ended);
         return;
     }
     switch (ended.operation) {
@@ -343,9 +344,29 @@ void Session::transferEnded(const link::TransferEnded& ended) {
             keepRestorePoint(RestoreOperation::Program, params_.image);
             break;
         case link::Operation::Fetch:
+            unitKnowledge_.known(link_.fetchedPages(), link_.unitInfo());
             fetched();
+            return;
+        case link::Operation::Verify:
+            break;
+    }
+    // The run ended with a verify of the image.
+    unitKnowledge_.known(params_.image, link_.unitInfo());
+}
+
+void Session::transferFailed(const link::TransferEnded& ended) {
+    switch (ended.operation) {
+        case link::Operation::Fetch:
+            fetchPurpose_ = FetchPurpose::None;
+            break;
+        case link::Operation::Program:
+            // Once a page of settings went out, the unit may hold part of it.
+            if (link_.transfer().pageByte != link::kInfoPage) unitKnowledge_.forget();
             break;
         case link::Operation::Verify:
+            if (ended.pageRefused) unitKnowledge_.refused(params_.image);
+            break;
+        case link::Operation::Read:
             break;
     }
 }

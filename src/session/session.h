@@ -26,6 +26,7 @@
 #include "session/live_logs.h"
 #include "session/restore_point_keeper.h"
 #include "session/session_events.h"
+#include "session/unit_knowledge.h"
 
 namespace tz::session {
 
@@ -235,6 +236,17 @@ class Session {
     // Where restore points are kept; empty when none are.
     const std::string& restorePointDirectory() const { return restorePoints_.directory(); }
 
+    // ---- What the unit holds
+    // Whether the unit holds the image: known after a successful read,
+    // programming run or verify and after the unit's pages were read for a
+    // comparison or a backup; not known before, after a programming run that
+    // failed once it had sent settings, and once an info page names another
+    // unit. A verify that the unit refused voids what was known to be the
+    // image.
+    const UnitState& unitState() const { return unitKnowledge_.state(params_.image); }
+    // The image the unit was last known to hold.
+    const std::optional<Image>& unitImage() const { return unitKnowledge_.image(); }
+
   private:
     // What a running fetch is for.
     enum class FetchPurpose : std::uint8_t { None, Comparison, Backup };
@@ -246,8 +258,9 @@ class Session {
     // Takes the link's events of its last call into the session's events.
     void takeLinkEvents();
     // A transfer ended: restore points, the comparison's pages, the
-    // programming after a backup.
+    // programming after a backup, what the unit holds.
     void transferEnded(const link::TransferEnded& ended);
+    void transferFailed(const link::TransferEnded& ended);
     void fetched();
     // False when a restore point directory is set and the point could not
     // be written.
@@ -275,6 +288,7 @@ class Session {
     bool backupBeforeProgram_ = false;
     FetchPurpose fetchPurpose_ = FetchPurpose::None;
     Image unitPages_{};
+    UnitKnowledge unitKnowledge_;
 };
 
 }  // namespace tz::session

@@ -249,9 +249,18 @@ void RecordingEvents::hintChanged(std::string_view longHint) {
     log.push_back("hint " + std::string(longHint));
 }
 
+void RecordingEvents::panelClicked(ui::ControlId statusBar, int panel) {
+    log.push_back("panel " + name(statusBar) + " " + std::to_string(panel));
+}
+
 void RecordingEvents::tick() {
     ++ticks;
     if (onTick) onTick();
+}
+
+bool RecordingEvents::closeRequested(bool canAsk) {
+    log.push_back(canAsk ? "close?" : "close? unasked");
+    return mayClose;
 }
 
 void RecordingEvents::closing() {

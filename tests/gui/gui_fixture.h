@@ -32,6 +32,8 @@ class RecordingEvents : public UiEvents {
     std::vector<std::string> entered;
     int ticks = 0;
     int closings = 0;
+    // The answer to a request to close.
+    bool mayClose = true;
     // What the logic does on a key (consumes nothing by default) and on a
     // tick.
     std::function<bool(ui::ControlId, int)> onKey;
@@ -52,7 +54,9 @@ class RecordingEvents : public UiEvents {
     void canvasMouse(ui::ControlId surface, const PointerEvent& event) override;
     void contextMenuOpening(ui::ControlId control) override;
     void hintChanged(std::string_view longHint) override;
+    void panelClicked(ui::ControlId statusBar, int panel) override;
     void tick() override;
+    bool closeRequested(bool canAsk) override;
     void closing() override;
 
   private:

@@ -4,8 +4,10 @@
 #include "link/device_lock.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "link/posix_serial_port.h"
@@ -64,6 +66,16 @@ TEST(DeviceLock, TheReasonOfAFailedOpening) {
         EXPECT_FALSE(port.open(c.device)) << c.device;
         EXPECT_EQ(port.lastOpenFailure(), c.failure) << c.device;
     }
+}
+
+TEST(DeviceLock, TheGroupOfADeviceByName) {
+    tz::testing::QuietDevice device;
+    struct stat st {};
+    ASSERT_EQ(::stat(device.path().c_str(), &st), 0);
+    const group* owner = ::getgrgid(st.st_gid);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(deviceGroup(device.path()), owner->gr_name);
+    EXPECT_EQ(deviceGroup("/nonexistent/tty"), "");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ namespace tz::link::testing {
 struct FakeDevice {
     bool present = true;
     bool busy = false;  // another program holds it
+    // The user may not open it (EACCES); it belongs to this group.
+    std::optional<std::string> deniedGroup;
     bool gone = false;  // reports that it went away
     std::deque<std::uint8_t> incoming;
     std::vector<Frame> written;
@@ -59,6 +62,11 @@ class FakeSerialPort final : public SerialPort {
         line_.openAttempts.push_back(path);
         failure_ = OpenFailure::Missing;
         if (!line_.has(path) || !line_.device(path).present) return false;
+        if (const std::optional<std::string>& group = line_.device(path).deniedGroup) {
+            failure_ = OpenFailure::Permission;
+            deniedGroup_ = *group;
+            return false;
+        }
         failure_ = OpenFailure::Busy;
         if (line_.device(path).busy) return false;
         failure_ = OpenFailure::None;
@@ -92,11 +100,13 @@ class FakeSerialPort final : public SerialPort {
     }
     bool deviceGone() const override { return device_ && device_->gone; }
     OpenFailure lastOpenFailure() const override { return failure_; }
+    std::string deniedGroup() const override { return deniedGroup_; }
 
   private:
     FakeLine& line_;
     FakeDevice* device_ = nullptr;
     OpenFailure failure_ = OpenFailure::None;
+    std::string deniedGroup_;
 };
 
 inline SerialPortFactory FakeLine::factory() {

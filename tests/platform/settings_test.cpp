@@ -33,7 +33,7 @@ TEST(Settings, FirstRunTakesEveryDefault) {
     EXPECT_EQ(s.fileName, "");
     EXPECT_EQ(s.lastFileName, "");
     EXPECT_EQ(s.activePage, 2);
-    EXPECT_FALSE(s.backupBeforeProgram);
+    EXPECT_TRUE(s.backupBeforeProgram) << "a new installation backs up";
 }
 
 TEST(Settings, StoredValuesAndTheirByteRanges) {
@@ -88,20 +88,23 @@ TEST(Settings, SavedFileReadsBackAndKeepsTheKeySpelling) {
     EXPECT_TRUE(back.backupBeforeProgram);
 }
 
-TEST(Settings, TheBackupKeyIsWrittenOnceItWasSwitchedOn) {
+TEST(Settings, TheBackupIsOnForANewInstallationAndAKeptChoiceStays) {
     struct Case {
-        const char* before;  // the file's section before saving
-        bool backup;
-        const char* written;  // the key's line, empty when there is none
+        const char* before;   // the file's section before saving
+        bool loaded;          // the backup as the file is read
+        bool backup;          // as the user leaves it
+        const char* written;  // the key's line
     };
     const Case cases[] = {
-        {"", false, ""},
-        {"", true, "BackupBeforeProgram=1\n"},
-        {"BackupBeforeProgram=1\n", false, "BackupBeforeProgram=0\n"},
+        {"", true, true, "BackupBeforeProgram=1\n"},
+        {"", true, false, "BackupBeforeProgram=0\n"},
+        {"ComPort=3\nBackupBeforeProgram=0\n", false, false, "BackupBeforeProgram=0\n"},
+        {"BackupBeforeProgram=1\n", true, false, "BackupBeforeProgram=0\n"},
     };
     for (const Case& c : cases) {
         IniFile ini = iniFrom(std::string("[BASIC]\n") + c.before);
         ShellSettings s = LoadSettings(ini, kDesigned, 0);
+        EXPECT_EQ(s.backupBeforeProgram, c.loaded) << c.before;
         s.backupBeforeProgram = c.backup;
         SaveSettings(ini, s);
         const std::string text = ini.text();

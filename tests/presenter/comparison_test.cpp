@@ -234,30 +234,38 @@ TEST_F(Comparing, RestorePointsListAndOpenAsOpenDoes) {
     EXPECT_EQ(w.session().image(), edited);
 }
 
-TEST_F(Comparing, TheBackupItemIsKeptInTheSettings) {
+TEST_F(Comparing, TheBackupIsOnInANewInstallationAndItsChoiceIsKept) {
     presenter::WindowPresenter& w = startConnected();
-    EXPECT_FALSE(control("MenuBackup").checked);
-    w.clicked(id("MenuBackup"));
     EXPECT_TRUE(control("MenuBackup").checked);
-    const std::size_t sentBefore = line.device(kUnitPath).written.size();
-    w.clicked(id("MenuProgram"));
-    ASSERT_TRUE(tickUntilIdle());
-    const auto kinds = line.device(kUnitPath).kinds();
-    // The polls that follow while the unit saves aside.
-    std::vector<std::uint8_t> pages(kinds.begin() + static_cast<long>(sentBefore), kinds.end());
-    std::erase(pages, link::kPollKind);
-    EXPECT_EQ(pages, (std::vector<std::uint8_t>{0x40, 0x41, 0x42, 0x43, 0x00, 0x01, 0x02, 0x03,
-                                                0x41, 0x42, 0x43}));
+    std::size_t sentBefore = line.device(kUnitPath).written.size();
+    // The page frames of a Program command, the polls that follow while the
+    // unit saves aside.
+    const auto programFrames = [&] {
+        w.clicked(id("MenuProgram"));
+        EXPECT_TRUE(tickUntilIdle());
+        const auto kinds = line.device(kUnitPath).kinds();
+        std::vector<std::uint8_t> sent(kinds.begin() + static_cast<long>(sentBefore), kinds.end());
+        sentBefore = kinds.size();
+        std::erase(sent, link::kPollKind);
+        return sent;
+    };
+    EXPECT_EQ(programFrames(), (std::vector<std::uint8_t>{0x40, 0x41, 0x42, 0x43, 0x00, 0x01, 0x02,
+                                                          0x03, 0x41, 0x42, 0x43}));
     EXPECT_EQ(RestorePoints(restorePoints).list().size(), 2u);
 
+    w.clicked(id("MenuBackup"));
+    EXPECT_FALSE(control("MenuBackup").checked);
+    EXPECT_EQ(programFrames(),
+              (std::vector<std::uint8_t>{0x00, 0x01, 0x02, 0x03, 0x41, 0x42, 0x43}));
     w.FormClose();
-    EXPECT_EQ(settings.values["BASIC/BackupBeforeProgram"], "1");
+    EXPECT_EQ(settings.values["BASIC/BackupBeforeProgram"], "0");
     startWithUnit();
-    EXPECT_TRUE(control("MenuBackup").checked);
-    EXPECT_TRUE(window->session().backupBeforeProgram());
+    EXPECT_FALSE(control("MenuBackup").checked);
+    EXPECT_FALSE(window->session().backupBeforeProgram());
 }
 
 TEST_F(Comparing, ARestorePointThatCannotBeWrittenIsReportedOnce) {
+    settings.values["BASIC/BackupBeforeProgram"] = "0";  // no backup, which would stop the run
     ASSERT_TRUE(writeFileAtomically(restorePoints, "not a folder"));
     presenter::WindowPresenter& w = startConnected();
     for (int i = 0; i < 2; ++i) {

@@ -38,6 +38,13 @@ class ScriptedDialogs : public Dialogs {
         answers.pop_front();
         return a;
     }
+    std::size_t askChoice(std::string_view text, const std::vector<std::string>& buttons) override {
+        choiceQuestions.push_back({std::string(text), buttons});
+        if (choices.empty()) return buttons.size() - 1;
+        const std::size_t chosen = choices.front();
+        choices.pop_front();
+        return chosen;
+    }
     std::optional<std::string> openFile(const FileDialogRequest& request) override {
         openRequests.push_back(request);
         return nextPath();
@@ -51,6 +58,14 @@ class ScriptedDialogs : public Dialogs {
     std::vector<std::string> errors;
     std::vector<std::string> questions;
     std::deque<Answer> answers;
+    // The questions of askChoice with their buttons, and the buttons chosen
+    // (the last one, cancel, when none is left).
+    struct ChoiceQuestion {
+        std::string text;
+        std::vector<std::string> buttons;
+    };
+    std::vector<ChoiceQuestion> choiceQuestions;
+    std::deque<std::size_t> choices;
     std::deque<std::optional<std::string>> paths;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;

@@ -57,6 +57,7 @@ TEST_F(WindowWithUnit, LosingTheUnitClearsTheLiveValues) {
 }
 
 TEST_F(WindowWithUnit, ProgramWithF9UntilTheSavingHasEnded) {
+    settings.values["BASIC/BackupBeforeProgram"] = "0";  // programming alone
     presenter::WindowPresenter& w = startWithUnit();
     tick(12);
     typeInto("UpDown145", 44);

@@ -1,0 +1,47 @@
+#include "gui/unit_marker.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <QWidget>
+
+namespace tz::gui {
+
+namespace {
+
+constexpr int kSize = 7;
+const char* const kName = "unitMarker";
+
+// A triangle in a colour that stands out from the window's white, the live
+// cell's green and the orange of the time-per-cell shading; the mouse goes
+// through it to the control.
+class Marker final : public QWidget {
+  public:
+    explicit Marker(QWidget& parent) : QWidget(&parent) {
+        setObjectName(kName);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setGeometry(1, 1, kSize, kSize);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x1E, 0x3C, 0xFF));
+        painter.drawPolygon(QPolygon({QPoint(0, 0), QPoint(kSize, 0), QPoint(0, kSize)}));
+    }
+};
+
+}  // namespace
+
+void showUnitMarker(QWidget& widget, bool marked) {
+    auto* marker = widget.findChild<QWidget*>(kName, Qt::FindDirectChildrenOnly);
+    if (marker == nullptr) {
+        if (!marked) return;
+        marker = new Marker(widget);
+    }
+    marker->setVisible(marked);
+    if (marked) marker->raise();
+}
+
+}  // namespace tz::gui
