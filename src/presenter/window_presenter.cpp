@@ -7,6 +7,7 @@
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
 #include "platform/build_info.h"
+#include "platform/desktop_locale.h"
 #include "platform/settings.h"
 #include "platform/test_mode_marker.h"
 #include "presenter/version_texts.h"
@@ -46,6 +47,13 @@ WindowPlacement onScreen(WindowPlacement p, int screenWidth, int screenHeight) {
         centred.top = std::max(0, (screenHeight - p.height) / 2);
     }
     return centred;
+}
+
+// The language of the desktop's locale, for a first start.
+std::uint8_t desktopLanguage() {
+    const LocaleVariables locale = desktopLocaleVariables();
+    return static_cast<std::uint8_t>(texts::languageIndex(
+        texts::languageFromLocale(locale.lcAll, locale.lcMessages, locale.lang)));
 }
 
 }  // namespace
@@ -143,7 +151,7 @@ void WindowPresenter::loadSettings() {
     outside.portIndex = services_.portIndexOverride.value_or(s.portIndex);
     if (!services_.portIndexOverride) session_.setPreferredPortDevice(s.portDevice);
     outside.searchIndex = s.searchIndex;
-    outside.language = s.language;
+    outside.language = s.languageSaved ? s.language : desktopLanguage();
     session_.restoreFileNames(s.fileName, s.lastFileName);
     comparisons_.setBackup(s.backupBeforeProgram);
     files_.setDialogPath(s.lastFileName);
