@@ -9,9 +9,9 @@
 namespace tz::gui {
 
 ApplicationPaths defaultPaths() {
-    ensureConfigDirectory();
     const QString programDir = QCoreApplication::applicationDirPath();
     ApplicationPaths paths;
+    paths.unmadeFolder = ensureConfigDirectory().value_or("");
     paths.settingsFile = settingsFilePath();
     paths.savedImageFile = savedImageFilePath();
     paths.testModeMarker = testModeMarkerPath();
@@ -26,7 +26,9 @@ ApplicationPaths defaultPaths() {
 
 Application::Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
                          Dialogs* dialogs, presenter::ComparisonDialogs* comparisonDialogs)
-    : settings_(paths.settingsFile),
+    : unmadeFolder_(paths.unmadeFolder),
+      messageDialogs_(dialogs ? dialogs : &dialogs_),
+      settings_(paths.settingsFile),
       dialogs_(window_),
       comparisonDialogs_(window_),
       host_(window_),
@@ -68,6 +70,9 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
 void Application::show() {
     window_.show();
     binding_->start();
+    if (!unmadeFolder_.empty())
+        messageDialogs_->showError(logic_.captions().messages()[texts::Msg::MsgFolderNotMade] +
+                                   unmadeFolder_);
 }
 
 }  // namespace tz::gui
