@@ -70,6 +70,8 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
 void Application::show() {
     window_.show();
     binding_->start();
+    logic_.openCommandLineFile();
+    binding_->sync();
     if (!unmadeFolder_.empty())
         messageDialogs_->showError(logic_.captions().messages()[texts::Msg::MsgFolderNotMade] +
                                    unmadeFolder_);

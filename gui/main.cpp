@@ -1,8 +1,9 @@
 // The configuration program's window.
 //
-//     tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--port DEVICE]
+//     tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [FILE.ign] [--port DEVICE]
 //              [--screenshot FILE.png [--after MS]] [--notify-ready]
 //
+// FILE.ign opens once the window is shown, as the Open command would.
 // --port uses the serial device DEVICE as "Com 1" for this run, whatever
 // port the settings chose. With --screenshot the program saves a picture of
 // its window MS milliseconds after it is shown (300 by default) and closes

@@ -1,6 +1,7 @@
 #include "presenter/window_presenter.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "design/control_names.h"
 #include "design/window_design.h"
@@ -191,6 +192,15 @@ void WindowPresenter::applyCommandLineLanguage() {
             texts::languageFromCommandLineWord(arguments_.front()))
         session_.params().outside.language =
             static_cast<std::uint8_t>(texts::languageIndex(*language));
+}
+
+void WindowPresenter::openCommandLineFile() {
+    auto file = arguments_.begin();
+    if (file != arguments_.end() && texts::languageFromCommandLineWord(*file)) ++file;
+    if (file == arguments_.end()) return;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(*file, ec);
+    files_.openFile(ec ? *file : absolute.string());
 }
 
 void WindowPresenter::setLanguage(std::uint8_t language) {
