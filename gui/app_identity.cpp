@@ -1,6 +1,7 @@
 #include "gui/app_identity.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 
 #include "platform/config_paths.h"
 
@@ -11,6 +12,8 @@ void applyApplicationIdentity() {
     // Links the windows to the installed desktop entry (tz_arko5.desktop),
     // for its icon and name in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("tz_arko5"));
+    // Every window's icon: the installed tz_arko5.svg of the icon theme.
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tz_arko5")));
 }
 
 }  // namespace tz::gui

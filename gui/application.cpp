@@ -9,9 +9,9 @@
 namespace tz::gui {
 
 ApplicationPaths defaultPaths() {
-    ensureConfigDirectory();
     const QString programDir = QCoreApplication::applicationDirPath();
     ApplicationPaths paths;
+    paths.unmadeFolder = ensureConfigDirectory().value_or("");
     paths.settingsFile = settingsFilePath();
     paths.savedImageFile = savedImageFilePath();
     paths.testModeMarker = testModeMarkerPath();
@@ -27,7 +27,9 @@ ApplicationPaths defaultPaths() {
 Application::Application(const ApplicationPaths& paths, std::vector<std::string> arguments,
                          Dialogs* dialogs, presenter::ComparisonDialogs* comparisonDialogs,
                          presenter::CheckDialogs* checkDialogs)
-    : settings_(paths.settingsFile),
+    : unmadeFolder_(paths.unmadeFolder),
+      messageDialogs_(dialogs ? dialogs : &dialogs_),
+      settings_(paths.settingsFile),
       dialogs_(window_),
       comparisonDialogs_(window_),
       checkDialogs_(window_),
@@ -71,6 +73,11 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
 void Application::show() {
     window_.show();
     binding_->start();
+    logic_.openCommandLineFile();
+    binding_->sync();
+    if (!unmadeFolder_.empty())
+        messageDialogs_->showError(logic_.captions().messages()[texts::Msg::MsgFolderNotMade] +
+                                   unmadeFolder_);
 }
 
 }  // namespace tz::gui

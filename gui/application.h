@@ -33,6 +33,9 @@ struct ApplicationPaths {
     std::optional<std::uint8_t> portIndex = std::nullopt;
     // Where restore points are kept (empty: none are written).
     std::string restorePoints = {};
+    // A folder of the settings that could not be made (empty: none); the
+    // window names it when it is shown.
+    std::string unmadeFolder = {};
 };
 
 // The files in the user's configuration directory, the restore points in its
@@ -57,6 +60,8 @@ class Application {
     ControlBinding& binding() { return *binding_; }
 
   private:
+    std::string unmadeFolder_;
+    Dialogs* messageDialogs_;
     IniFile settings_;
     QMainWindow window_;
     QtDialogs dialogs_;

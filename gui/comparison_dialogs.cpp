@@ -197,6 +197,8 @@ RestorePointDialog::RestorePointDialog(const presenter::RestorePointListModel& m
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
+    // Tab moves on to the buttons; the arrow keys move between the rows.
+    table_->setTabKeyNavigation(false);
     for (int r = 0; r < rows; ++r) {
         const presenter::RestorePointRow& row = model.rows[static_cast<std::size_t>(r)];
         const std::string texts[] = {row.time, row.operation, row.unit, row.sameAsWindow};

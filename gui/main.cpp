@@ -17,13 +17,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [--port DEVICE]\n"
+    "usage: tz_arko5 [ENGLISH|DEUTSCH|FRANCE|CESKY] [FILE.ign] [--port DEVICE]\n"
     "                [--screenshot FILE.png [--after MS]] [--notify-ready]\n"
     "       tz_arko5 --help|--version\n"
     "The window of the TZ_ARKO5 ignition configurator.\n"
     "\n"
     "  ENGLISH|DEUTSCH|FRANCE|CESKY  the language of the texts (by default the\n"
     "                        one chosen last)\n"
+    "  FILE.ign              open the file once the window is shown, as Open would\n"
     "  --port DEVICE         use the serial device DEVICE as \"Com 1\" for this run,\n"
     "                        whatever port the settings chose\n"
     "  --screenshot FILE.png save a picture of the window MS milliseconds after it\n"

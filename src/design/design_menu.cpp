@@ -25,13 +25,17 @@ struct MenuEntry {
 
 constexpr MenuEntry kSeparator{};
 
+// Open and save also answer the keys that other programs use for them.
+constexpr std::array<std::string_view, 1> kOpenKeys{"Ctrl+O"};
+constexpr std::array<std::string_view, 1> kSaveKeys{"Ctrl+S"};
+
 constexpr auto kFileMenu = std::to_array<MenuEntry>({
     {.name = "MenuNew", .caption = "&New", .shortcut = "Ctrl+N"},
     kSeparator,
-    {.name = "MenuOpen", .caption = "&Open", .shortcut = "F3"},
+    {.name = "MenuOpen", .caption = "&Open", .shortcut = "F3", .extraShortcuts = kOpenKeys},
     {.name = "MenuOpenExeDir", .caption = "Open from exe dir", .shortcut = "Ctrl+F3"},
     kSeparator,
-    {.name = "MenuSave", .caption = "&Save", .shortcut = "F2"},
+    {.name = "MenuSave", .caption = "&Save", .shortcut = "F2", .extraShortcuts = kSaveKeys},
     {.name = "MenuSaveExeDir", .caption = "Save to exe dir", .shortcut = "Ctrl+F2"},
     kSeparator,
     {.name = "MenuCompareFile", .caption = "&Compare with file..."},

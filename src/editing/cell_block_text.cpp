@@ -87,6 +87,47 @@ std::optional<int> parseRounded(std::string_view s, bool decimalComma) {
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+// The length of the digit-grouping mark at the start of s, 0 when there is
+// none: '.', ',', a blank, an apostrophe, a no-break or a narrow no-break
+// space.
+std::size_t groupingMarkLength(std::string_view s) {
+    for (const std::string_view mark : {".", ",", " ", "'", "\xC2\xA0", "\xE2\x80\xAF"})
+        if (s.starts_with(mark)) return mark.size();
+    return 0;
+}
+
+// Whether a field could be a number written with digit grouping: "1.000",
+// "1 500", "12,345,678", "1.234,5". One to three leading digits (not a
+// leading zero), then groups of three after the same mark; a last, other
+// '.' or ',' may start a decimal part. "1.000" may mean one or a thousand,
+// so such a field is refused rather than read either way.
+bool looksGrouped(std::string_view s) {
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+    std::vector<std::string_view> runs;
+    std::vector<std::string_view> marks;
+    for (;;) {
+        std::size_t digits = 0;
+        while (digits < s.size() && isDigit(s[digits])) ++digits;
+        if (digits == 0) return false;
+        runs.push_back(s.substr(0, digits));
+        s.remove_prefix(digits);
+        if (s.empty()) break;
+        const std::size_t mark = groupingMarkLength(s);
+        if (mark == 0) return false;
+        marks.push_back(s.substr(0, mark));
+        s.remove_prefix(mark);
+    }
+    if (marks.empty() || runs.front().size() > 3 || runs.front().front() == '0') return false;
+    std::size_t groups = marks.size();
+    if (marks.back() != marks.front()) {
+        if (marks.back() != "." && marks.back() != ",") return false;
+        --groups;  // the decimal part
+    }
+    for (std::size_t i = 0; i < groups; ++i)
+        if (marks[i] != marks.front() || runs[i + 1].size() != 3) return false;
+    return true;
+}
+
 std::string quoted(std::string_view field) {
     std::size_t cut = std::min(field.size(), CellTextError::kQuotedFieldBytes);
     // Do not split a UTF-8 character: back off over its continuation bytes.
@@ -148,6 +189,9 @@ std::variant<CellBlock, CellTextError> parseCellBlock(std::string_view text) {
                 row.emplace_back();
                 continue;
             }
+            if (looksGrouped(field))
+                return CellTextError{Kind::Grouping, r, static_cast<int>(row.size()),
+                                     quoted(field)};
             const std::optional<int> value = parseRounded(field, dialect.decimalComma);
             if (!value)
                 return CellTextError{Kind::NotANumber, r, static_cast<int>(row.size()),

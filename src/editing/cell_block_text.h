@@ -14,7 +14,10 @@
 //   decimal comma, as a spreadsheet in such a language copies one column.
 //   So "1,5" alone reads as 1.5; write "1, 5" or "1;5" for two values.
 // - Decimal mark: '.' always, ',' too unless commas separate the values.
-//   Digit grouping ("1,500", "1 500") is not accepted.
+//   Digit grouping ("1.500", "1,500", "1 500", "1.234,5") is refused with the
+//   field's place: "1.000" may be one or a thousand. A value with a leading
+//   zero or more than three digits before its mark ("0.500", "1500.25") is
+//   no grouping.
 // - A value is an optional sign, digits and an optional decimal part; blanks
 //   around it are ignored. It is rounded to the nearest integer, halves
 //   away from zero, and limited to +-kCellTextValueLimit (tables clamp far
@@ -43,6 +46,7 @@ struct CellTextError {
     enum class Kind {
         NoValues,    // empty or blank text: nothing to paste
         NotANumber,  // `field` at (row, column) is not a number
+        Grouping,    // `field` at (row, column) is written with digit grouping
         TooLarge,    // (row, column) lies beyond kCellTextMaxRows or kCellTextMaxColumns
     };
     Kind kind = Kind::NoValues;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
 
 #include "params/image.h"
 
@@ -26,8 +27,12 @@ std::string baseDirectory(const char* variable, const char* homeFallback) {
     return (value && value[0] == '/') ? std::string(value) : homeDirectory() + homeFallback;
 }
 
+// Whether path is a directory now: an existing one is kept as it is, a
+// missing one is made readable by the user alone.
 bool makeDirectory(const std::string& path) {
-    return ::mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+    if (::mkdir(path.c_str(), 0700) == 0) return true;
+    struct stat st {};
+    return errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
@@ -48,11 +53,18 @@ std::string dataDirectory() {
     return baseDirectory("XDG_DATA_HOME", "/.local/share") + "/tz_arko5";
 }
 
-bool ensureConfigDirectory() {
-    const std::string dir = configDirectory();
-    const std::size_t slash = dir.rfind('/');
-    if (slash != std::string::npos && slash > 0) makeDirectory(dir.substr(0, slash));
-    return makeDirectory(dir);
+std::optional<std::string> makeDirectories(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string parent = path.substr(0, slash);
+        if (!makeDirectory(parent)) return parent;
+    }
+    if (!makeDirectory(path)) return path;
+    return std::nullopt;
+}
+
+std::optional<std::string> ensureConfigDirectory() {
+    return makeDirectories(configDirectory());
 }
 
 std::string settingsFilePath() {

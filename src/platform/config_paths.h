@@ -1,6 +1,7 @@
 // Where the program keeps its own files between runs.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tz {
@@ -13,10 +14,16 @@ std::string settingsFileName();
 std::string savedImageFileName();
 inline constexpr const char* kTestModeMarkerFileName = "test_kodrum.txt";
 
+// Makes the directory and every missing one above it, each readable by the
+// user alone (mode 0700); existing ones stay as they are. Nothing when path
+// is a directory afterwards, else the first directory that could not be made.
+std::optional<std::string> makeDirectories(const std::string& path);
+
 // $XDG_CONFIG_HOME/tz_arko5, or ~/.config/tz_arko5 when that is unset or not
-// absolute. Created on demand by ensureConfigDirectory.
+// absolute. Created on demand by ensureConfigDirectory, which gives the
+// directory it could not make, if any.
 std::string configDirectory();
-bool ensureConfigDirectory();
+std::optional<std::string> ensureConfigDirectory();
 
 // $XDG_DATA_HOME/tz_arko5, or ~/.local/share/tz_arko5 when that is unset or
 // not absolute: files the program makes for the user to keep.

@@ -43,6 +43,7 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
     out.portIndex = lowByte(readInteger(store, s, kComPort, 1) - 1);
     out.searchIndex = lowByte(readInteger(store, s, kComPortAuto, 0) - 1);
     out.language = lowByte(readInteger(store, s, kLanguage, 0));
+    out.languageSaved = store.readString(s, kLanguage).has_value();
     out.fileName = store.readString(s, kFile).value_or("");
     out.lastFileName = store.readString(s, kIniDir).value_or("");
     out.activePage = readInteger(store, s, kActivePage, designedPage);

@@ -31,6 +31,9 @@ struct ShellSettings {
     // The device a fixed port choice was made on (empty: none or automatic).
     std::string portDevice;
     std::uint8_t language = 0;
+    // Whether the settings held a language: a first start has none and takes
+    // the desktop's.
+    bool languageSaved = false;
     std::string fileName;      // the current .ign file, empty after New or a read
     std::string lastFileName;  // the last .ign file opened or saved
     int activePage = 0;

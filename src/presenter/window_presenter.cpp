@@ -1,12 +1,14 @@
 #include "presenter/window_presenter.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "design/control_names.h"
 #include "design/window_design.h"
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
 #include "platform/build_info.h"
+#include "platform/desktop_locale.h"
 #include "platform/settings.h"
 #include "platform/test_mode_marker.h"
 #include "presenter/version_texts.h"
@@ -60,6 +62,13 @@ WindowPlacement onScreen(WindowPlacement p, int screenWidth, int screenHeight) {
         centred.top = std::max(0, (screenHeight - p.height) / 2);
     }
     return centred;
+}
+
+// The language of the desktop's locale, for a first start.
+std::uint8_t desktopLanguage() {
+    const LocaleVariables locale = desktopLocaleVariables();
+    return static_cast<std::uint8_t>(texts::languageIndex(
+        texts::languageFromLocale(locale.lcAll, locale.lcMessages, locale.lang)));
 }
 
 }  // namespace
@@ -171,7 +180,7 @@ void WindowPresenter::loadSettings() {
     outside.portIndex = services_.portIndexOverride.value_or(s.portIndex);
     if (!services_.portIndexOverride) session_.setPreferredPortDevice(s.portDevice);
     outside.searchIndex = s.searchIndex;
-    outside.language = s.language;
+    outside.language = s.languageSaved ? s.language : desktopLanguage();
     session_.restoreFileNames(s.fileName, s.lastFileName);
     comparisons_.setBackup(s.backupBeforeProgram);
     checks_.setMaxAdvanceStep(s.maxAdvanceStep);
@@ -213,6 +222,15 @@ void WindowPresenter::applyCommandLineLanguage() {
             texts::languageFromCommandLineWord(arguments_.front()))
         session_.params().outside.language =
             static_cast<std::uint8_t>(texts::languageIndex(*language));
+}
+
+void WindowPresenter::openCommandLineFile() {
+    auto file = arguments_.begin();
+    if (file != arguments_.end() && texts::languageFromCommandLineWord(*file)) ++file;
+    if (file == arguments_.end()) return;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(*file, ec);
+    files_.openFile(ec ? *file : absolute.string());
 }
 
 void WindowPresenter::setLanguage(std::uint8_t language) {

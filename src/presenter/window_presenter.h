@@ -74,6 +74,10 @@ class WindowPresenter final : public UiEvents {
     // The layout rules run again (after the toolkit built its surfaces).
     void refreshLayout() { layout_.refresh(); }
     void setLanguage(std::uint8_t language);
+    // Opens the file that the command line names, after an optional language
+    // word, as the Open command does (a desktop's "open with"); nothing
+    // without one. Run once the window is shown: it may show messages.
+    void openCommandLineFile();
 
     // The parts, for the toolkit binding and for tests.
     const ui::ControlModel& controls() const { return controls_; }

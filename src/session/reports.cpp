@@ -69,6 +69,7 @@ std::string versionMismatchLine(const texts::MessageCatalogue& messages, int uni
 std::string pasteRefusedLine(const editing::CellTextError& error, texts::Language language) {
     using Kind = editing::CellTextError::Kind;
     const texts::PasteFault fault = error.kind == Kind::NotANumber ? texts::PasteFault::NotANumber
+                                    : error.kind == Kind::Grouping ? texts::PasteFault::Grouping
                                     : error.kind == Kind::TooLarge ? texts::PasteFault::TooLarge
                                                                    : texts::PasteFault::NoValues;
     return texts::pasteRefusedLine(fault, error.row + 1, error.column + 1, language);

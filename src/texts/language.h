@@ -38,6 +38,22 @@ constexpr std::optional<Language> languageFromCommandLineWord(std::string_view w
     return std::nullopt;
 }
 
+// The language of the desktop's locale variables as POSIX ranks them: the
+// first non-empty of LC_ALL, LC_MESSAGES and LANG decides. A German, French
+// or Czech locale ("de_DE.UTF-8", "fr", "cs_CZ") names its language; any
+// other, "C" and none at all give English.
+constexpr Language languageFromLocale(std::string_view lcAll, std::string_view lcMessages,
+                                      std::string_view lang) {
+    const std::string_view locale = !lcAll.empty()        ? lcAll
+                                    : !lcMessages.empty() ? lcMessages
+                                                          : lang;
+    const std::string_view code = locale.substr(0, locale.find_first_of("_.@"));
+    if (code == "de") return Language::German;
+    if (code == "fr") return Language::French;
+    if (code == "cs") return Language::Czech;
+    return Language::English;
+}
+
 // One text per language, in the order of the language index.
 using Translations = std::array<std::string_view, kLanguageCount>;
 

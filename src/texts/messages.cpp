@@ -133,6 +133,12 @@ constexpr std::array<Entry, kMsgCount> kEntries{{
       "Es konnte kein Programm zum Anzeigen des Handbuchs gestartet werden: ",
       "Aucun programme n'a pu être lancé pour afficher le manuel : ",
       "Nepodařilo se spustit žádný program pro zobrazení návodu: "}},
+    {Msg::MsgFolderNotMade,
+     FilledBy::Messages,
+     {"The settings cannot be saved: this folder could not be made: ",
+      "Die Einstellungen können nicht gespeichert werden, dieser Ordner ließ sich nicht anlegen: ",
+      "Les réglages ne peuvent pas être enregistrés : ce dossier n'a pas pu être créé : ",
+      "Nastavení nelze uložit, tuto složku se nepodařilo vytvořit: "}},
 }};
 
 constexpr bool entriesInCatalogueOrder() {

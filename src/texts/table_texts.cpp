@@ -165,18 +165,28 @@ std::string pasteRefusedLine(PasteFault fault, int row, int column, Language lan
                 translated({"Too many rows or columns", "Zu viele Zeilen oder Spalten",
                             "Trop de lignes ou de colonnes", "Příliš mnoho řádků či sloupců"},
                            language));
+        case PasteFault::Grouping:
         case PasteFault::NotANumber:
             break;
     }
+    const bool grouping = fault == PasteFault::Grouping;
     switch (language) {
         case Language::English:
-            return "Not a number in row " + r + ", column " + c;
+            return (grouping ? "Digit grouping (1.000 = 1 or 1000?) in row "
+                             : "Not a number in row ") +
+                   r + ", column " + c;
         case Language::German:
-            return "Keine Zahl in Zeile " + r + ", Spalte " + c;
+            return (grouping ? "Tausendertrennzeichen (1.000 = 1 oder 1000?) in Zeile "
+                             : "Keine Zahl in Zeile ") +
+                   r + ", Spalte " + c;
         case Language::French:
-            return "Pas un nombre en ligne " + r + ", colonne " + c;
+            return (grouping ? "Séparateur de milliers (1.000 = 1 ou 1000 ?) en ligne "
+                             : "Pas un nombre en ligne ") +
+                   r + ", colonne " + c;
         case Language::Czech:
-            return "Není číslo: řádek " + r + ", sloupec " + c;
+            return (grouping ? "Oddělovač tisíců (1.000 = 1 nebo 1000?): řádek "
+                             : "Není číslo: řádek ") +
+                   r + ", sloupec " + c;
     }
     return {};
 }

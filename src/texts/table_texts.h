@@ -38,8 +38,9 @@ enum class TableTool : std::uint8_t { Copy, Paste, Set, Add, Scale, Smooth };
 std::string toolResultLine(TableTool tool, int cells, int clamped, Language language);
 
 // Why a paste changed nothing: "Not a number in row 2, column 3". Rows and
-// columns count from 1; the position matters only for NotANumber.
-enum class PasteFault : std::uint8_t { NoValues, NotANumber, TooLarge };
+// columns count from 1; the position matters only for NotANumber and
+// Grouping.
+enum class PasteFault : std::uint8_t { NoValues, NotANumber, Grouping, TooLarge };
 std::string pasteRefusedLine(PasteFault fault, int row, int column, Language language);
 
 }  // namespace tz::texts

@@ -121,6 +121,13 @@ TEST_F(CliMap, ExitCodesAndMessages) {
     EXPECT_EQ(refused.err, "Keine Zahl in Zeile 2, Spalte 2: \"abc\"\n");
     EXPECT_FALSE(readWholeFile(out).has_value()) << "nothing written";
 
+    // Speeds copied from a spreadsheet with thousands grouping.
+    ASSERT_TRUE(writeFileAtomically(text, "1.000\t2.000\t3.000\n"));
+    const CliRun grouped = run("map paste " + in + " " + out + " " + text + " --table rpm");
+    EXPECT_EQ(grouped.exitCode, 1);
+    EXPECT_EQ(grouped.err, "Digit grouping (1.000 = 1 or 1000?) in row 1, column 1: \"1.000\"\n");
+    EXPECT_FALSE(readWholeFile(out).has_value()) << "nothing written";
+
     // A value of IN that is not a number: named, and OUT only when accepted.
     const std::string lost = write("lost.ign", "KORVANEX_KEY 91\nADVANCE 4 7.9 9\n");
     const CliRun lostRefused = run("map set " + lost + " " + out + " 3");

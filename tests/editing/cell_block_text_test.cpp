@@ -84,8 +84,7 @@ TEST(CellBlockText, RejectsTheWholeTextAndSaysWhere) {
         {"only blanks and separators", " \n\t\r\n", {Kind::NoValues, 0, 0, ""}},
         {"word", "1\tabc\n", {Kind::NotANumber, 0, 1, "abc"}},
         {"later row, CRLF", "1\t2\r\n3\t x4 \r\n", {Kind::NotANumber, 1, 1, "x4"}},
-        {"two decimal marks", "1.234,5\t1", {Kind::NotANumber, 0, 0, "1.234,5"}},
-        {"digit grouping by a blank", "1 500\t2", {Kind::NotANumber, 0, 0, "1 500"}},
+        {"two decimal marks", "1.2.5\t1", {Kind::NotANumber, 0, 0, "1.2.5"}},
         {"exponent", "1e3", {Kind::NotANumber, 0, 0, "1e3"}},
         {"sign alone", "5;-", {Kind::NotANumber, 0, 1, "-"}},
         {"point alone", ".", {Kind::NotANumber, 0, 0, "."}},
@@ -104,6 +103,42 @@ TEST(CellBlockText, RejectsTheWholeTextAndSaysWhere) {
         ASSERT_TRUE(std::holds_alternative<CellTextError>(result));
         EXPECT_EQ(std::get<CellTextError>(result), k.error);
     }
+}
+
+TEST(CellBlockText, RefusesDigitGroupingAndNamesTheCell) {
+    struct Case {
+        std::string text;
+        int row, column;
+        std::string field;
+    };
+    const Case grouped[] = {
+        {"1.000\t2.000\t3.000", 0, 0, "1.000"},  // one or a thousand?
+        {"300\t2.000\n", 0, 1, "2.000"},
+        {"1,500\n2,500\n", 0, 0, "1,500"},  // a column: decimal comma or grouping?
+        {"5;-12.345", 0, 1, "-12.345"},
+        {"1 500\t2", 0, 0, "1 500"},
+        {"1\xC2\xA0"
+         "500",
+         0, 0,
+         "1\xC2\xA0"
+         "500"},
+        {"1'000'000", 0, 0, "1'000'000"},
+        {"1.000.000", 0, 0, "1.000.000"},
+        {"1.234,5\t1", 0, 0, "1.234,5"},
+        {"7\n12,345,678.25\t8", 1, 0, "12,345,678.25"},
+    };
+    for (const Case& c : grouped) {
+        SCOPED_TRACE(c.text);
+        const auto result = parseCellBlock(c.text);
+        ASSERT_TRUE(std::holds_alternative<CellTextError>(result));
+        const CellTextError& e = std::get<CellTextError>(result);
+        EXPECT_EQ(e, (CellTextError{CellTextError::Kind::Grouping, c.row, c.column, c.field}));
+    }
+    // No grouping: a leading zero, more than three digits before the mark,
+    // other than three digits after it.
+    const auto plain = parseCellBlock("0.500\t1500.25\t1.50\t1.2345\t1000");
+    ASSERT_TRUE(std::holds_alternative<CellBlock>(plain));
+    EXPECT_EQ(std::get<CellBlock>(plain), blockOf({{1, 1500, 2, 1, 1000}}));
 }
 
 TEST(CellBlockText, QuotesALongFieldCutOnACharacterBoundary) {

@@ -147,6 +147,12 @@ TEST_F(QtComparison, ARestorePointIsChosenByButtonOrDoubleClick) {
         auto& table = child<QTableWidget>(dialog, "points");
         EXPECT_EQ(table.item(1, 1)->text(), "Vor dem Programmieren");
         EXPECT_EQ(table.item(0, 3)->text(), "ja");
+        // Tab leaves the table for the buttons.
+        table.setFocus();
+        QTest::keyClick(&table, Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), &child<QPushButton>(dialog, "open"));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), &child<QPushButton>(dialog, "close"));
         child<QPushButton>(dialog, "open").click();
     });
     EXPECT_EQ(dialogs.chooseRestorePoint(model), std::size_t{0});

@@ -1,6 +1,6 @@
 // The keyboard beyond the specified shortcuts: access keys that each do one
 // thing at the first press, F10 for the menus, and the desktop's usual keys
-// for redo and for turning pages.
+// for redo, open, save and for turning pages.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "fake_services.h"
 #include "gui/application.h"
 #include "gui_fixture.h"
 #include "params/image.h"
@@ -203,6 +204,35 @@ TEST_F(WindowKeys, CtrlTabAndCtrlPageKeysTurnThePagesAsATabClickDoes) {
         press(s.key, s.modifiers);
         EXPECT_EQ(pages->currentIndex(), s.page) << s.key;
         EXPECT_EQ(model()["PageControl1"].itemIndex, s.page) << "the logic saw the change";
+    }
+}
+
+TEST(WindowFileKeys, CtrlOAndCtrlSAskForAFileAsF3AndF2Do) {
+    tz::testing::TempDir dir;
+    tz::testing::QuietDevice device;
+    tz::testing::ScopedEnv ports{"TZ_ARKO5_PORTS", device.path().c_str()};
+    tz::testing::ScriptedDialogs dialogs;  // every file dialog is cancelled
+    Application program(tz::testing::applicationPathsIn(dir), {}, &dialogs);
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.window()));
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::size_t opens;
+        std::size_t saves;
+    };
+    const Case cases[] = {
+        {Qt::Key_F3, Qt::NoModifier, 1, 0},
+        {Qt::Key_O, Qt::ControlModifier, 2, 0},
+        {Qt::Key_F2, Qt::NoModifier, 2, 1},
+        {Qt::Key_S, Qt::ControlModifier, 2, 2},
+    };
+    for (const Case& c : cases) {
+        QTest::keyClick(&program.window(), c.key, c.modifiers);
+        EXPECT_EQ(dialogs.openRequests.size(), c.opens)
+            << QKeySequence(c.key | c.modifiers).toString().toStdString();
+        EXPECT_EQ(dialogs.saveRequests.size(), c.saves)
+            << QKeySequence(c.key | c.modifiers).toString().toStdString();
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "fake_services.h"
 #include "gui/application.h"
 #include "gui/control_widgets.h"
 #include "params/saved_image.h"
@@ -58,6 +59,18 @@ TEST_F(RealWindow, StartsShowsSevenPagesSwitchesLanguageAndSavesOnClose) {
     Image saved{};
     EXPECT_EQ(parseSavedImage(readWholeFile(dir.file("_TZ_ARKO5_v91.ini")).value_or(""), saved),
               300);
+}
+
+TEST_F(RealWindow, NamesASettingsFolderThatCouldNotBeMadeOnceShown) {
+    tz::testing::ScriptedDialogs dialogs;
+    ApplicationPaths withProblem = paths();
+    withProblem.unmadeFolder = "/read-only/.config";
+    Application program(withProblem, {}, &dialogs);
+    EXPECT_TRUE(dialogs.errors.empty());
+    program.show();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0],
+              "The settings cannot be saved: this folder could not be made: /read-only/.config");
 }
 
 TEST_F(RealWindow, ShortcutsReachTheCommands) {

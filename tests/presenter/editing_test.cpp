@@ -187,6 +187,37 @@ TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFileSystem) {
     EXPECT_EQ(dialogs.openRequests.back().filters.size(), 2u);
 }
 
+TEST_F(WindowTest, AFileOnTheCommandLineOpensAsOpenWould) {
+    presenter::WindowPresenter& first = start();
+    typeInto("UpDown77", 41);
+    const std::string path = dir.file("tune.ign");
+    ASSERT_TRUE(first.session().save(path));
+
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string fileName;
+        int language;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {{path}, path, 0, 0},
+        {{"DEUTSCH", path}, path, 1, 0},
+        {{"DEUTSCH"}, "", 1, 0},
+        {{dir.file("missing.ign")}, "", 0, 1},  // says so, as Open does
+    };
+    for (const Case& c : cases) {
+        dialogs.messages.clear();
+        presenter::WindowPresenter& w = start(c.arguments);
+        w.openCommandLineFile();
+        EXPECT_EQ(w.session().fileName(), c.fileName) << c.arguments.back();
+        EXPECT_EQ(w.captions().language(), c.language) << c.arguments.back();
+        EXPECT_EQ(dialogs.messages.size(), c.messages) << c.arguments.back();
+        if (!c.fileName.empty()) {
+            EXPECT_EQ(control("Edit77").caption, "41");
+        }
+    }
+}
+
 TEST_F(WindowTest, ToolButtonWithCtrlProposesTheDefaultFile) {
     presenter::WindowPresenter& w = start();
     keys.held.rightCtrl = true;

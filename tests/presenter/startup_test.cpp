@@ -1,6 +1,7 @@
 #include "params/param_state.h"
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
+#include "scoped_env.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -46,6 +47,26 @@ TEST_F(WindowTest, CommandLineLanguageWord) {
     for (const Case& c : cases) {
         settings.values["BASIC/Language"] = std::to_string(c.stored);
         EXPECT_EQ(start(c.args).captions().language(), c.expected) << c.stored;
+    }
+}
+
+TEST_F(WindowTest, FirstStartTakesTheDesktopsLanguageAndASavedChoiceWins) {
+    struct Case {
+        const char* lang;
+        const char* stored;  // nullptr: no settings yet
+        int expected;
+    };
+    const Case cases[] = {
+        {"de_DE.UTF-8", nullptr, 1}, {"fr_FR.UTF-8", nullptr, 2}, {"cs_CZ.UTF-8", nullptr, 3},
+        {"it_IT.UTF-8", nullptr, 0}, {"de_DE.UTF-8", "0", 0},     {"en_US.UTF-8", "3", 3},
+    };
+    testing::ScopedEnv lcAll{"LC_ALL", nullptr};
+    testing::ScopedEnv lcMessages{"LC_MESSAGES", nullptr};
+    for (const Case& c : cases) {
+        testing::ScopedEnv lang{"LANG", c.lang};
+        settings.values.erase("BASIC/Language");
+        if (c.stored) settings.values["BASIC/Language"] = c.stored;
+        EXPECT_EQ(start().captions().language(), c.expected) << c.lang;
     }
 }
 

@@ -34,5 +34,35 @@ TEST(LanguageFromIndex, NamesTheFourLanguagesAndNothingAbove) {
     EXPECT_EQ(languageFromIndex(255), std::nullopt);
 }
 
+TEST(LanguageFromLocale, TheFirstSetVariableNamesTheLanguage) {
+    struct Case {
+        std::string_view lcAll, lcMessages, lang;
+        Language expected;
+    };
+    const Case cases[] = {
+        {"", "", "de_DE.UTF-8", Language::German},
+        {"", "", "de_AT", Language::German},
+        {"", "", "fr_FR.UTF-8", Language::French},
+        {"", "", "fr_CA", Language::French},
+        {"", "", "cs_CZ.UTF-8", Language::Czech},
+        {"", "", "cs", Language::Czech},
+        {"", "", "de@euro", Language::German},
+        {"", "", "en_GB.UTF-8", Language::English},
+        {"", "", "sk_SK.UTF-8", Language::English},
+        {"", "", "C.UTF-8", Language::English},
+        {"", "", "POSIX", Language::English},
+        {"", "", "", Language::English},
+        {"", "", "dex_DE", Language::English},
+        {"", "", "DE_de", Language::English},
+        {"", "cs_CZ.UTF-8", "de_DE.UTF-8", Language::Czech},
+        {"fr_FR.UTF-8", "cs_CZ.UTF-8", "de_DE.UTF-8", Language::French},
+        {"C", "", "de_DE.UTF-8", Language::English},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(languageFromLocale(c.lcAll, c.lcMessages, c.lang), c.expected)
+            << '"' << c.lcAll << "\" \"" << c.lcMessages << "\" \"" << c.lang << '"';
+    }
+}
+
 }  // namespace
 }  // namespace tz::texts
