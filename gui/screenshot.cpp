@@ -30,6 +30,12 @@ Answer UnattendedDialogs::askYesNoCancel(std::string_view text) {
     return Answer::Cancel;
 }
 
+std::size_t UnattendedDialogs::askChoice(std::string_view text,
+                                         const std::vector<std::string>& buttons) {
+    fail(text);
+    return buttons.empty() ? 0 : buttons.size() - 1;
+}
+
 std::optional<std::string> UnattendedDialogs::openFile(const FileDialogRequest&) {
     fail({});
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "presenter/services.h"
 
@@ -26,6 +27,8 @@ class UnattendedDialogs final : public Dialogs {
     void showMessage(std::string_view text) override;
     void showError(std::string_view text) override;
     Answer askYesNoCancel(std::string_view text) override;
+    // The last button, the cancel button.
+    std::size_t askChoice(std::string_view text, const std::vector<std::string>& buttons) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
 
