@@ -77,7 +77,7 @@ bool UnitStateView::closeRequested(bool canAsk) {
     if (chosen == 1) return true;
     if (chosen == 0) {
         unit_.program();
-        closeAfterProgramming_ = session_.link().state() != link::LinkState::Idle;
+        closeAfterProgramming_ = session_.link().busy();
     }
     return false;
 }
@@ -95,7 +95,7 @@ void UnitStateView::apply(const session::Events& events) {
     }
     // A run that failed (or a backup that did not let it start) leaves the
     // window open, its report on the message line.
-    if (session_.link().state() == link::LinkState::Idle) closeAfterProgramming_ = false;
+    if (!session_.link().busy()) closeAfterProgramming_ = false;
 }
 
 }  // namespace tz::presenter
