@@ -33,6 +33,4 @@ class PosixSerialPort final : public SerialPort {
     OpenFailure failure_ = OpenFailure::None;
 };
 
-SerialPortFactory PosixSerialPortFactory();
-
 }  // namespace tz::link

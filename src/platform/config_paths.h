@@ -13,13 +13,17 @@ std::string settingsFileName();
 std::string savedImageFileName();
 inline constexpr const char* kTestModeMarkerFileName = "test_kodrum.txt";
 
-// $XDG_CONFIG_HOME/tz_arko5, or ~/.config/tz_arko5 when that is unset or not
-// absolute. Created on demand by ensureConfigDirectory.
+// The program's settings folder, created on demand by ensureConfigDirectory:
+// POSIX: $XDG_CONFIG_HOME/tz_arko5, or ~/.config/tz_arko5 when that is unset
+//        or not absolute;
+// Windows: %APPDATA%\tz_arko5 (the user's roaming application data).
 std::string configDirectory();
 bool ensureConfigDirectory();
 
-// $XDG_DATA_HOME/tz_arko5, or ~/.local/share/tz_arko5 when that is unset or
-// not absolute: files the program makes for the user to keep.
+// The folder of files the program makes for the user to keep:
+// POSIX: $XDG_DATA_HOME/tz_arko5, or ~/.local/share/tz_arko5 when that is
+//        unset or not absolute;
+// Windows: %LOCALAPPDATA%\tz_arko5, or %APPDATA%\tz_arko5 without it.
 std::string dataDirectory();
 
 std::string settingsFilePath();

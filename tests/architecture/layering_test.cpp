@@ -31,7 +31,7 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
         {"src/texts", {"params"}},
         {"src/print", {}},
         {"src/link", {"params"}},
-        {"src/logs", {"params", "link"}},
+        {"src/logs", {"params", "platform", "link"}},
         {"src/editing", {"params", "canvas"}},
         {"src/graphs", {"params", "canvas", "editing", "controls"}},
         {"src/session", {"params", "platform", "texts", "link", "logs", "editing"}},

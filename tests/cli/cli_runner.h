@@ -2,12 +2,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "platform/atomic_file.h"
+#include "system.h"
 #include "temp_dir.h"
 
 namespace tz::testing {
@@ -22,9 +22,9 @@ struct CliRun {
 inline CliRun runCli(const TempDir& dir, const std::string& arguments) {
     const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
     const std::string command =
-        std::string(TZ_CLI_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
+        "\"" + std::string(TZ_CLI_PATH) + "\" " + arguments + " >" + outPath + " 2>" + errPath;
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readWholeFile(outPath).value_or(""),
+    return {exitCodeOf(status), readWholeFile(outPath).value_or(""),
             readWholeFile(errPath).value_or("")};
 }
 

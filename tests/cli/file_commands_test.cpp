@@ -1,6 +1,5 @@
 // The file subcommands of tz_arko5-cli, run as a user's script would run them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 

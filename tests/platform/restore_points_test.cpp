@@ -181,20 +181,6 @@ TEST_F(RestorePointsTest, NothingIsWrittenWhereItCannotBe) {
 
 using testing::ScopedEnv;
 
-TEST(RestorePointDirectory, FollowsTheDataHome) {
-    const ScopedEnv home("HOME", "/home/rider");
-    const std::pair<const char*, std::string> cases[] = {
-        {"/data", "/data/tz_arko5/restore-points"},
-        {nullptr, "/home/rider/.local/share/tz_arko5/restore-points"},
-        {"relative/data", "/home/rider/.local/share/tz_arko5/restore-points"},
-        {"", "/home/rider/.local/share/tz_arko5/restore-points"},
-    };
-    for (const auto& [dataHome, expected] : cases) {
-        const ScopedEnv xdg("XDG_DATA_HOME", dataHome);
-        EXPECT_EQ(restorePointDirectory(), expected) << (dataHome ? dataHome : "unset");
-    }
-}
-
 TEST(RestorePointTime, IsTheLocalTimeOfTheClockReading) {
     {
         const ScopedEnv zone("TZ", "UTC");
