@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "sim/options.h"
+#include "sim/sim_loop.h"
 
 namespace {
 

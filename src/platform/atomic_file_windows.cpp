@@ -49,18 +49,6 @@ bool writeAll(HANDLE file, std::string_view content) {
     return true;
 }
 
-// Puts the temporary in the place of path. An existing file is replaced by
-// ReplaceFileW, which keeps its attributes and permissions; a new one is a
-// rename that returns once it is on the disk.
-bool putInPlace(const std::wstring& temp, const std::wstring& path) {
-    if (::ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                       nullptr, nullptr))
-        return true;
-    if (::GetLastError() != ERROR_FILE_NOT_FOUND) return false;
-    return ::MoveFileExW(temp.c_str(), path.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
 }  // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxBytes) {
@@ -94,9 +82,12 @@ bool writeFileAtomically(const std::string& path, std::string_view content) {
     if (file == INVALID_HANDLE_VALUE) return false;
     const std::wstring wideTemp = wideFromUtf8(temp);
     // The handle stays open until the file is in place, so that no
-    // clean-up takes the temporary meanwhile.
+    // clean-up takes the temporary meanwhile. ReplaceFileW refuses a file
+    // that is still open; the rename replaces the old file in one step and
+    // returns once that is on the disk.
     bool ok = writeAll(file, content) && ::FlushFileBuffers(file) &&
-              putInPlace(wideTemp, wideFromUtf8(path));
+              ::MoveFileExW(wideTemp.c_str(), wideFromUtf8(path).c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     ::CloseHandle(file);
     if (!ok) ::DeleteFileW(wideTemp.c_str());
     return ok;

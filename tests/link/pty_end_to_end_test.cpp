@@ -14,6 +14,7 @@
 #include "link_recorder.h"
 #include "sim/options.h"
 #include "sim/pty_device.h"
+#include "sim/sim_loop.h"
 
 namespace tz::link {
 namespace {

@@ -57,16 +57,17 @@ class Leftovers : public ::testing::Test {
               "data.ign.Ab3xZ9", ".other.ign.tz_arko5-save-Ab3xZ9", "precious"})
             ASSERT_TRUE(writeFileAtomically(dir.file(name), "partial"));
         fs::create_directory(dir.file(".data.ign.tz_arko5-save-D1r3ct"));
-        fs::create_symlink(dir.file("precious"), dir.file(".data.ign.tz_arko5-save-L1nk00"));
+        // A link where the system's C++ library makes them (not MinGW's).
+        std::error_code noLinks;
+        fs::create_symlink(dir.file("precious"), dir.file(".data.ign.tz_arko5-save-L1nk00"),
+                           noLinks);
+        if (!noLinks) kept.insert(".data.ign.tz_arko5-save-L1nk00");
     }
 
     // What must be left besides data.ign itself.
-    const std::set<std::string> kept = {"data.ign.backup",
-                                        "data.ign.Ab3xZ9",
-                                        ".other.ign.tz_arko5-save-Ab3xZ9",
-                                        "precious",
-                                        ".data.ign.tz_arko5-save-D1r3ct",
-                                        ".data.ign.tz_arko5-save-L1nk00"};
+    std::set<std::string> kept = {"data.ign.backup", "data.ign.Ab3xZ9",
+                                  ".other.ign.tz_arko5-save-Ab3xZ9", "precious",
+                                  ".data.ign.tz_arko5-save-D1r3ct"};
     testing::TempDir dir;
 };
 
