@@ -8,6 +8,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/config_paths.h"
+#include "platform/local_time.h"
 #include "platform/utf8_path.h"
 
 namespace tz {
@@ -99,6 +100,12 @@ bool isValidDateTime(const DateTime& t) {
     return t.year >= 0 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
            t.day <= 31 && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 &&
            t.second >= 0 && t.second <= 60;
+}
+
+DateTime localDateTime(std::time_t when) {
+    const std::tm local = localCalendarTime(when);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 std::string dateTimeText(const DateTime& t) {
