@@ -3,10 +3,11 @@
 # Windows with MinGW-w64 into build-windows/, and runs the tests under Wine.
 # The window (no Qt for Windows here) and the simulator (a pseudo-terminal)
 # are not part of it. Installs what is missing from Debian's packages.
+# TZ_WINDOWS_BUILD=DIR builds into DIR instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
-build=build-windows
+build=${TZ_WINDOWS_BUILD:-build-windows}
 
 packages=(cmake g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64)
 missing=()
@@ -30,8 +31,10 @@ unset DISPLAY WAYLAND_DISPLAY
 mkdir -p "$build"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot --init >/dev/null 2>&1
+  wineserver --wait
 fi
-wineserver --persistent
+# A server still running in the prefix (an earlier run's) serves as well.
+wineserver --persistent 2>/dev/null || true
 trap 'wineserver --kill' EXIT
 
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

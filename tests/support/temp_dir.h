@@ -29,7 +29,8 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // Joined by the system's separator, as the program joins paths.
+    std::string file(const std::string& name) const { return joinPath(path_, name); }
 
   private:
     std::string path_;
