@@ -12,105 +12,17 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <vector>
 
-#include "canvas/recording_canvas.h"
+#include "headless_services.h"
 #include "logs/live_csv.h"
 #include "params/param_state.h"
 #include "platform/atomic_file.h"
-#include "platform/memory_settings.h"
 #include "presenter/window_presenter.h"
-#include "sim/unit_model.h"
+
+using namespace tz::bench;
 
 namespace {
-
-// A serial line whose far end is the unit model, answering at once.
-class ModelLine final : public tz::link::SerialPort {
-  public:
-    ModelLine(tz::sim::UnitModel& unit, const std::int64_t& nowMs) : unit_(unit), now_(nowMs) {}
-    bool open(const std::string&) override { return open_ = true; }
-    void close() override { open_ = false; }
-    bool isOpen() const override { return open_; }
-    std::size_t bytesWaiting() override { return incoming_.size(); }
-    std::size_t read(std::span<std::uint8_t> buffer) override {
-        std::size_t n = 0;
-        while (n < buffer.size() && !incoming_.empty()) {
-            buffer[n++] = incoming_.front();
-            incoming_.pop_front();
-        }
-        return n;
-    }
-    bool write(std::span<const std::uint8_t> bytes) override {
-        tz::link::Frame request{};
-        std::copy(bytes.begin(), bytes.end(), request.begin());
-        if (auto reply = unit_.answer(request, now_))
-            incoming_.insert(incoming_.end(), reply->begin(), reply->end());
-        return true;
-    }
-    void purge() override { incoming_.clear(); }
-    bool deviceGone() const override { return false; }
-
-  private:
-    tz::sim::UnitModel& unit_;
-    const std::int64_t& now_;
-    std::deque<std::uint8_t> incoming_;
-    bool open_ = false;
-};
-
-// The window's services doing nothing: the tick alone is measured, not its
-// drawing.
-struct NoDialogs : tz::Dialogs {
-    void showMessage(std::string_view) override {}
-    void showError(std::string_view) override {}
-    tz::Answer askYesNoCancel(std::string_view) override { return tz::Answer::Cancel; }
-    std::size_t askChoice(std::string_view, const std::vector<std::string>& buttons) override {
-        return buttons.size() - 1;
-    }
-    std::optional<std::string> openFile(const tz::FileDialogRequest&) override { return {}; }
-    // A recording goes where nothing is kept, but every row is written.
-    std::optional<std::string> saveFile(const tz::FileDialogRequest&) override {
-        return "/dev/null";
-    }
-};
-struct NoKeys : tz::Keyboard {
-    tz::Modifiers modifiers() const override { return {}; }
-};
-struct Host : tz::WindowHost {
-    void closeWindow() override {}
-    int screenWidth() const override { return 1920; }
-    int screenHeight() const override { return 1080; }
-};
-struct NoPrinter : tz::Printer {
-    std::optional<std::string> printWindowImage() override { return {}; }
-};
-struct NoDesktop : tz::Desktop {
-    bool openDocument(const std::string&) override { return false; }
-    void showAbout(const tz::AboutContent&) override {}
-};
-struct NoClock : tz::Clock {
-    std::string shortDate() const override { return ""; }
-    std::string longTime() const override { return ""; }
-};
-struct NoSurfaces : tz::Surfaces {
-    void paint(tz::ui::ControlId, const std::function<void(tz::graphs::Canvas&)>&) override {}
-    void movePointer(tz::ui::ControlId, int, int) override {}
-};
-// Surfaces drawn on as the window draws them, kept as calls.
-struct RecordedSurfaces : tz::Surfaces {
-    void paint(tz::ui::ControlId, const std::function<void(tz::graphs::Canvas&)>& draw) override {
-        tz::graphs::RecordingCanvas canvas(637, 290);
-        draw(canvas);
-    }
-    void movePointer(tz::ui::ControlId, int, int) override {}
-};
-struct NoClipboard : tz::Clipboard {
-    std::string text() const override { return ""; }
-    void setText(std::string_view) override {}
-};
-struct NoNumbers : tz::NumberDialog {
-    std::optional<double> askNumber(const tz::NumberRequest&) override { return {}; }
-};
 
 enum class Mode { Started, Recording, ReplayMapPage, ReplayLogPage };
 
@@ -140,38 +52,12 @@ void measure(int ticks, Mode mode) {
     tz::sim::UnitModel unit(config);
     std::int64_t nowMs = 0;
 
-    tz::MemorySettingsStore settings;
-    NoDialogs dialogs;
-    NoKeys keys;
-    Host host;
-    NoPrinter printer;
-    NoDesktop desktop;
-    NoClock clock;
-    NoSurfaces noSurfaces;
+    HeadlessServices headless(unit, nowMs);
     RecordedSurfaces recordedSurfaces;
     tz::Surfaces& surfaces = mode == Mode::ReplayLogPage
                                  ? static_cast<tz::Surfaces&>(recordedSurfaces)
-                                 : static_cast<tz::Surfaces&>(noSurfaces);
-    NoClipboard clipboard;
-    NoNumbers numbers;
-    tz::presenter::WindowPresenter window(
-        tz::presenter::WindowServices{
-            settings,
-            dialogs,
-            keys,
-            host,
-            printer,
-            desktop,
-            clock,
-            surfaces,
-            clipboard,
-            numbers,
-            "",
-            "",
-            {},
-            {[&] { return std::make_unique<ModelLine>(unit, nowMs); },
-             [] { return std::vector<std::string>{"model"}; }, ".", [&] { return nowMs; }}},
-        {});
+                                 : static_cast<tz::Surfaces&>(headless.surfaces);
+    tz::presenter::WindowPresenter window(headless.services(surfaces), {});
     window.FormCreate();
     const auto id = [&](const char* name) {
         return window.controls().id(tz::ui::ControlName{name});
