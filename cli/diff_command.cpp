@@ -66,10 +66,8 @@ int diffCommand(Context& c) {
         const std::optional<Image> unit = readUnit(c, *port);
         if (!unit) return kFileError;
         a = *unit;
-        // The file as programming would send it, taken as the window's
-        // controls take it.
-        file.applyEditorRules();
-        file.normalise();
+        // The file as programming would send it: the same repair.
+        file.repair();
     } else {
         session::Session first({});
         if (!openIgnFile(c, first, files.front(), exitCode)) return kFileError;

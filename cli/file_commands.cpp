@@ -40,8 +40,7 @@ bool openIgnFile(Context& c, session::Session& s, const std::string& path, int& 
 bool openIgnFileAsShown(Context& c, session::Session& s, const std::string& path, int& exitCode,
                         LostValues lost) {
     if (!openIgnFile(c, s, path, exitCode, lost)) return false;
-    s.applyEditorRules();
-    s.normalise();
+    s.repair();
     return true;
 }
 

@@ -150,8 +150,7 @@ int readCommand(Context& c) {
     if (std::optional<std::string> failure = unit.read()) return fail(c, failure);
     // Saved as the window's Save does: the image as its controls show it.
     session::Session& s = unit.session();
-    s.applyEditorRules();
-    s.normalise();
+    s.repair();
     if (!s.save(c.args[0])) {
         c.err << c.messages[texts::Msg::MsgOpenFileError] << '\n';
         return kFileError;

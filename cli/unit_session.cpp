@@ -118,11 +118,6 @@ bool UnitSession::open(const std::string& path, bool& fileError) {
     return true;
 }
 
-void UnitSession::prepareToSend() {
-    session_.applyEditorRules();
-    session_.normalise();
-}
-
 std::optional<std::string> UnitSession::finish(const session::Events& started,
                                                link::Operation operation) {
     succeeded_.reset();
@@ -136,12 +131,10 @@ std::optional<std::string> UnitSession::finish(const session::Events& started,
 }
 
 std::optional<std::string> UnitSession::program() {
-    prepareToSend();
     return finish(session_.program(), link::Operation::Program);
 }
 
 std::optional<std::string> UnitSession::verify() {
-    prepareToSend();
     return finish(session_.verify(), link::Operation::Verify);
 }
 

@@ -32,7 +32,7 @@ class UnitSession {
     // not be read).
     bool open(const std::string& path, bool& fileError);
 
-    // Starts the transfer (taking the image as the window's controls would
+    // Starts the transfer (the session repairs the image before it sends it
     // for program and verify) and ticks until it has ended: the failure's
     // text, empty when it was already reported, or nothing on success. A
     // programming run ends once the unit has stored the settings.
@@ -55,7 +55,6 @@ class UnitSession {
     // Prints the events' report lines; the failure found among them.
     std::optional<std::string> report(const session::Events& events);
     void show(const std::string& line);
-    void prepareToSend();
 
     Context& context_;
     session::Session session_;

@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "logs/live_csv.h"
-#include "params/editor_rules.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
 
@@ -55,13 +54,10 @@ bool time(std::string_view text, UnitIdentity& id) {
            number(text.substr(3, 2), id.minute) && id.hour < 24 && id.minute < 60;
 }
 
-// What a unit holds after the window programmed it with these settings:
-// programming reads the controls (the editor rules, which enter the fixed
-// zone patterns of the Power Out page among others) and normalises once
-// more before the pages go out.
+// What a unit holds after it was programmed with these settings: the image
+// as programming repairs it before the pages go out.
 Image asProgrammed(ParamState state) {
-    ApplyEditorRules(state.image);
-    state.normalise();
+    state.repair();
     return state.image;
 }
 

@@ -3,9 +3,8 @@
 // their lists, the interlock and spark-before-lobe flags only for a special
 // setup synchronised on one lobe, the lobes' second edges for the 48-2
 // method, and the fixed zone patterns of the pilot-light and power-jet
-// outputs. The window applies it by showing the image and reading it back
-// from its controls; programs without a window (the command-line program)
-// apply it where the window would read its controls.
+// outputs. It is the first half of ParamState::repair(), which the window,
+// the command-line program and the simulator all use.
 #pragma once
 
 #include "params/image.h"

@@ -1,8 +1,14 @@
 #include "params/param_state.h"
 
 #include "params/defaults.h"
+#include "params/editor_rules.h"
 
 namespace tz {
+
+void ParamState::repair() {
+    ApplyEditorRules(image);
+    normalise();
+}
 
 ParamState firstStartState() {
     ParamState state;

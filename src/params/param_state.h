@@ -14,6 +14,10 @@ struct ParamState {
     bool keepSpecial = false;
 
     void normalise() { NormaliseImage(image, memory, outside); }
+    // The one repair of an image that is sent to the unit, compared with it,
+    // saved or shown in the editors: what the editors can show of it
+    // (editor_rules.h), then the normalisation.
+    void repair();
 };
 
 // The state of a first start without saved files: BIKE 0, the defaults and

@@ -49,7 +49,7 @@ EditCommands::EditCommands(ui::ControlModel& controls, const design::WindowIndex
       dialogs_(dialogs) {}
 
 void EditCommands::commitEdit() {
-    session_.normalise();
+    session_.repair();
     binding_.showImage(session_.image());
     binding_.showImage(session_.image());
     recordChange();
@@ -78,7 +78,7 @@ void EditCommands::redo() {
 bool EditCommands::takeControls() {
     if (binding_.busy()) return false;
     binding_.readControls(session_.image());
-    session_.normalise();
+    session_.repair();
     binding_.showImage(session_.image());
     return true;
 }

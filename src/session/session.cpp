@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "params/defaults.h"
-#include "params/editor_rules.h"
 #include "params/ign_writer.h"
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
@@ -35,10 +34,6 @@ Session::Session(SessionServices services)
     params_.outside.portIndex = kFirstStartPort;
     params_.image[field::BIKE] = 0;
     ApplyDefaults(params_.image, params_.keepSpecial);
-}
-
-void Session::applyEditorRules() {
-    ApplyEditorRules(params_.image);
 }
 
 void Session::loadSavedImage(std::string_view text) {
@@ -201,6 +196,7 @@ const Events& Session::tick() {
 const Events& Session::program() {
     events_.clear();
     if (logs_.replaying()) return events_;
+    params_.repair();
     if (!backupBeforeProgram_) {
         startProgramming();
         return events_;
@@ -214,6 +210,7 @@ const Events& Session::program() {
 const Events& Session::verify() {
     events_.clear();
     if (logs_.replaying()) return events_;
+    params_.repair();
     fetchPurpose_ = FetchPurpose::None;
     link_.StartVerify();
     takeLinkEvents();
@@ -326,7 +323,7 @@ FileImage Session::imageOfFile(const std::string& path) const {
         return file;
     }
     file.result.status = OpenStatus::Opened;
-    opened.normalise();
+    opened.repair();
     file.image = opened.image;
     return file;
 }

@@ -88,10 +88,10 @@ class Session {
     const ParamState& params() const { return params_; }
     // Brings the image within its rules (NormaliseImage with the memory).
     void normalise() { params_.normalise(); }
-    // What the window's editors can show of the image (editor_rules.h): the
-    // window applies it by reading its controls, a program without a window
-    // calls this where the window would.
-    void applyEditorRules();
+    // The editor rules, then the normalisation (ParamState::repair()): the
+    // image as the window's editors show it. Programming and verifying
+    // repair the image before they send it.
+    void repair() { params_.repair(); }
     // Takes the 300 bytes of a saved-image file over the image.
     void loadSavedImage(std::string_view text);
 

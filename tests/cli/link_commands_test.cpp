@@ -91,6 +91,24 @@ TEST_F(CliUnit, ProgramVerifyAndReadBack) {
     EXPECT_NE(other.err.find("Verify error!"), std::string::npos);
 }
 
+// What programming a file stored is what diff --port compares the file with:
+// both repair it the same way, so nothing differs afterwards.
+TEST_F(CliUnit, DiffWithTheUnitIsEmptyAfterProgrammingEveryTestFile) {
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0", "--saving-ms", "50"});
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(TZ_PARAMS_DATA_DIR)) {
+        if (entry.path().extension() != ".ign") continue;
+        ++files;
+        const std::string file = entry.path().string();
+        const CliRun program = cli("program --port " + port() + " " + file);
+        ASSERT_EQ(program.exitCode, 0) << file << program.err;
+        const CliRun diff = cli("diff --port " + port() + " " + file);
+        EXPECT_EQ(diff.exitCode, 0) << file << diff.err;
+        EXPECT_EQ(diff.out, "") << file;
+    }
+    EXPECT_GE(files, 2);
+}
+
 TEST_F(CliUnit, ProgramWithTheCheckSendsNothingWhenItFindsAnything) {
     testing::Simulator unit(TZ_SIM_PATH, port(),
                             {"--baud", "0", "--saving-ms", "200", "--log", dir.file("sim.log")});
