@@ -81,6 +81,8 @@ TEST_F(SessionWithUnit, AComparisonReadLeavesTheWindowAlone) {
 
 TEST_F(SessionWithUnit, ABackupRunReadsTheUnitFirstThenPrograms) {
     session.setBackupBeforeProgram(true);
+    // Programming sends the image as the one repair step leaves it.
+    session.repair();
     const Image programmed = session.image();
     run(session.program());
 
