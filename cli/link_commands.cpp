@@ -6,12 +6,14 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "cli/cli_context.h"
 #include "cli/finding_output.h"
 #include "cli/load_ign_file.h"
 #include "cli/unit_session.h"
 #include "link/connection_watch.h"
+#include "link/monitor_fields.h"
 #include "logs/log_writer.h"
 #include "texts/live_log_texts.h"
 
@@ -103,20 +105,28 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
     return kSuccess;
 }
 
+// One JSON object of the logged fields: flags as true and false, list
+// items (power outputs, inputs) as 0 and 1 in their list.
 void printLive(Context& c, const link::LiveValues& v) {
-    c.out << "{\"rpm\":" << v.rpm << ",\"tps\":" << int{v.throttlePercent}
-          << ",\"throttle_mv\":" << v.throttleMv << ",\"supply_mv\":" << v.supplyMv
-          << ",\"advance1\":" << v.advance[0] << ",\"advance2\":" << v.advance[1]
-          << ",\"max_advance1\":" << v.maxAdvance[0] << ",\"max_advance2\":" << v.maxAdvance[1]
-          << ",\"servo_desired_mv\":" << v.servoDesiredMv
-          << ",\"servo_measured_mv\":" << v.servoMeasuredMv
-          << ",\"pickup1\":" << (v.pickupSignal[0] ? "true" : "false")
-          << ",\"pickup2\":" << (v.pickupSignal[1] ? "true" : "false")
-          << ",\"running\":" << (v.running ? "true" : "false") << ",\"power_out\":["
-          << v.powerOut[0] << ',' << v.powerOut[1] << ',' << v.powerOut[2] << "],\"inputs\":["
-          << v.inputGrounded[0] << ',' << v.inputGrounded[1] << "],\"errors\":" << int{v.errorBits}
-          << ",\"saving\":" << v.savingCountdown << ",\"program_count\":" << v.programCount
-          << ",\"protocol\":" << int{v.protocolVersion} << "}" << std::endl;
+    const std::span<const link::MonitorField> fields = link::LoggedFields();
+    c.out << '{';
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const link::MonitorField& f = fields[i];
+        const int value = f.get(v);
+        if (f.jsonList.empty()) {
+            c.out << (i == 0 ? "\"" : ",\"") << f.name << "\":";
+            if (f.flag)
+                c.out << (value != 0 ? "true" : "false");
+            else
+                c.out << value;
+            continue;
+        }
+        const bool first = i == 0 || fields[i - 1].jsonList != f.jsonList;
+        const bool last = i + 1 == fields.size() || fields[i + 1].jsonList != f.jsonList;
+        if (first) c.out << ",\"" << f.jsonList << "\":[";
+        c.out << (first ? "" : ",") << value << (last ? "]" : "");
+    }
+    c.out << '}' << std::endl;
 }
 
 }  // namespace

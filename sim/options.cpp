@@ -157,7 +157,7 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
             if (!ok) return fail(value + ": no usable KORVANEX_KEY version");
             settings.normalise();
         } else if (option == "--set") {
-            const FieldInfo* field = nullptr;
+            const link::MonitorField* field = nullptr;
             int v = 0;
             ok = ParseAssignment(value, field, v);
             if (ok) o.unit.fields.set(*field, v);

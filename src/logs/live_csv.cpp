@@ -3,89 +3,25 @@
 #include <algorithm>
 #include <charconv>
 
+#include "link/monitor_fields.h"
+
 namespace tz::logs {
 
 namespace {
 
-using link::LiveValues;
+using link::MonitorField;
 
-// A value column: its name, the numbers it can hold and where it lives in
-// the live values. One table serves writing and reading, so both agree.
-struct ColumnSpec {
-    std::string_view name;
-    int min;
-    int max;
-    int (*get)(const LiveValues&);
-    void (*set)(LiveValues&, int);
-};
+static_assert(link::kLoggedFieldCount == kLiveColumnCount);
 
-template <typename T>
-T narrow(int v) {
-    return static_cast<T>(v);
+const MonitorField& columnField(std::size_t index) {
+    return link::LoggedFields()[index];
 }
 
-constexpr int kU8 = 0xFF;
-constexpr int kU16 = 0xFFFF;
-// The frame carries an advance as degrees + 100 in one byte.
-constexpr int kMinAdvance = -100;
-constexpr int kMaxAdvance = 155;
-
-// clang-format off
-constexpr ColumnSpec kColumns[kLiveColumnCount] = {
-    {"rpm", 0, kU16, [](const LiveValues& v) { return int{v.rpm}; },
-     [](LiveValues& v, int x) { v.rpm = narrow<std::uint16_t>(x); }},
-    {"tps", 0, kU8, [](const LiveValues& v) { return int{v.throttlePercent}; },
-     [](LiveValues& v, int x) { v.throttlePercent = narrow<std::uint8_t>(x); }},
-    {"throttle_mv", 0, kU16, [](const LiveValues& v) { return int{v.throttleMv}; },
-     [](LiveValues& v, int x) { v.throttleMv = narrow<std::uint16_t>(x); }},
-    {"supply_mv", 0, kU16, [](const LiveValues& v) { return int{v.supplyMv}; },
-     [](LiveValues& v, int x) { v.supplyMv = narrow<std::uint16_t>(x); }},
-    {"advance1", kMinAdvance, kMaxAdvance, [](const LiveValues& v) { return v.advance[0]; },
-     [](LiveValues& v, int x) { v.advance[0] = x; }},
-    {"advance2", kMinAdvance, kMaxAdvance, [](const LiveValues& v) { return v.advance[1]; },
-     [](LiveValues& v, int x) { v.advance[1] = x; }},
-    {"max_advance1", 0, kU16, [](const LiveValues& v) { return int{v.maxAdvance[0]}; },
-     [](LiveValues& v, int x) { v.maxAdvance[0] = narrow<std::uint16_t>(x); }},
-    {"max_advance2", 0, kU16, [](const LiveValues& v) { return int{v.maxAdvance[1]}; },
-     [](LiveValues& v, int x) { v.maxAdvance[1] = narrow<std::uint16_t>(x); }},
-    {"servo_desired_mv", 0, kU16, [](const LiveValues& v) { return int{v.servoDesiredMv}; },
-     [](LiveValues& v, int x) { v.servoDesiredMv = narrow<std::uint16_t>(x); }},
-    {"servo_measured_mv", 0, kU16, [](const LiveValues& v) { return int{v.servoMeasuredMv}; },
-     [](LiveValues& v, int x) { v.servoMeasuredMv = narrow<std::uint16_t>(x); }},
-    {"pickup1", 0, 1, [](const LiveValues& v) { return int{v.pickupSignal[0]}; },
-     [](LiveValues& v, int x) { v.pickupSignal[0] = x != 0; }},
-    {"pickup2", 0, 1, [](const LiveValues& v) { return int{v.pickupSignal[1]}; },
-     [](LiveValues& v, int x) { v.pickupSignal[1] = x != 0; }},
-    {"running", 0, 1, [](const LiveValues& v) { return int{v.running}; },
-     [](LiveValues& v, int x) { v.running = x != 0; }},
-    {"power_out1", 0, 1, [](const LiveValues& v) { return int{v.powerOut[0]}; },
-     [](LiveValues& v, int x) { v.powerOut[0] = x != 0; }},
-    {"power_out2", 0, 1, [](const LiveValues& v) { return int{v.powerOut[1]}; },
-     [](LiveValues& v, int x) { v.powerOut[1] = x != 0; }},
-    {"power_out3", 0, 1, [](const LiveValues& v) { return int{v.powerOut[2]}; },
-     [](LiveValues& v, int x) { v.powerOut[2] = x != 0; }},
-    {"input1", 0, 1, [](const LiveValues& v) { return int{v.inputGrounded[0]}; },
-     [](LiveValues& v, int x) { v.inputGrounded[0] = x != 0; }},
-    {"input2", 0, 1, [](const LiveValues& v) { return int{v.inputGrounded[1]}; },
-     [](LiveValues& v, int x) { v.inputGrounded[1] = x != 0; }},
-    {"errors", 0, kU8, [](const LiveValues& v) { return int{v.errorBits}; },
-     [](LiveValues& v, int x) { v.errorBits = narrow<std::uint8_t>(x); }},
-    {"saving", 0, kU16, [](const LiveValues& v) { return int{v.savingCountdown}; },
-     [](LiveValues& v, int x) { v.savingCountdown = narrow<std::uint16_t>(x); }},
-    {"program_count", 0, kU16, [](const LiveValues& v) { return int{v.programCount}; },
-     [](LiveValues& v, int x) { v.programCount = narrow<std::uint16_t>(x); }},
-    {"protocol", 0, kU8, [](const LiveValues& v) { return int{v.protocolVersion}; },
-     [](LiveValues& v, int x) { v.protocolVersion = narrow<std::uint8_t>(x); }},
-};
-// clang-format on
-
 constexpr std::size_t kProtocolIndex = static_cast<std::size_t>(LiveColumn::Protocol);
-static_assert(kProtocolIndex + 1 == kLiveColumnCount && kColumns[kProtocolIndex].name == "protocol",
-              "the table follows LiveColumn");
 
 std::string buildHeader() {
     std::string header(kTimeColumn);
-    for (const ColumnSpec& c : kColumns) {
+    for (const MonitorField& c : link::LoggedFields()) {
         header += ',';
         header += c.name;
     }
@@ -132,7 +68,7 @@ std::optional<LiveCsvProblem> parseTime(std::string_view text, std::int64_t& ms)
     return std::nullopt;
 }
 
-std::optional<LiveCsvProblem> parseValue(std::string_view text, const ColumnSpec& column,
+std::optional<LiveCsvProblem> parseValue(std::string_view text, const MonitorField& column,
                                          int& value) {
     if (text.empty()) return LiveCsvProblem::NotANumber;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -150,13 +86,13 @@ constexpr int kUnknownField = -2;
 int fieldOf(std::string_view name) {
     if (name == kTimeColumn) return kTimeField;
     for (std::size_t i = 0; i < kLiveColumnCount; ++i)
-        if (kColumns[i].name == name) return static_cast<int>(i);
+        if (columnField(i).name == name) return static_cast<int>(i);
     return kUnknownField;
 }
 
 std::string columnName(int field) {
     return std::string(field == kTimeField ? kTimeColumn
-                                           : kColumns[static_cast<std::size_t>(field)].name);
+                                           : columnField(static_cast<std::size_t>(field)).name);
 }
 
 class Parser {
@@ -232,7 +168,7 @@ class Parser {
             if (field == kTimeField) {
                 problem = parseTime(text, r.timeMs);
             } else {
-                const ColumnSpec& column = kColumns[static_cast<std::size_t>(field)];
+                const MonitorField& column = columnField(static_cast<std::size_t>(field));
                 int value = 0;
                 problem = parseValue(text, column, value);
                 if (!problem) column.set(r.values, value);
@@ -266,7 +202,7 @@ class Parser {
 }  // namespace
 
 std::string_view LiveColumnName(LiveColumn column) {
-    return kColumns[static_cast<std::size_t>(column)].name;
+    return columnField(static_cast<std::size_t>(column)).name;
 }
 
 std::optional<LiveColumn> LiveColumnNamed(std::string_view name) {
@@ -276,7 +212,7 @@ std::optional<LiveColumn> LiveColumnNamed(std::string_view name) {
 }
 
 int LiveColumnValue(LiveColumn column, const link::LiveValues& values) {
-    return kColumns[static_cast<std::size_t>(column)].get(values);
+    return columnField(static_cast<std::size_t>(column)).get(values);
 }
 
 std::string_view LiveCsvHeader() {
@@ -295,7 +231,7 @@ std::string_view FormatLiveRow(std::int64_t timeMs, const link::LiveValues& valu
     *out++ = static_cast<char>('0' + millis / 100);
     *out++ = static_cast<char>('0' + millis / 10 % 10);
     *out++ = static_cast<char>('0' + millis % 10);
-    for (const ColumnSpec& c : kColumns) {
+    for (const MonitorField& c : link::LoggedFields()) {
         *out++ = ',';
         out = std::to_chars(out, end, c.get(values)).ptr;
     }

@@ -254,7 +254,13 @@ TEST_F(CliUnit, MonitorPrintsOneObjectPerFrame) {
     int lines = 0;
     for (char ch : r.out) lines += ch == '\n';
     EXPECT_EQ(lines, 3);
-    EXPECT_NE(r.out.find("\"rpm\":4321,\"tps\":12,"), std::string::npos) << r.out;
+    // Every key in its place: scripts read these lines.
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              R"({"rpm":4321,"tps":12,"throttle_mv":498,"supply_mv":13800,"advance1":0,)"
+              R"("advance2":0,"max_advance1":0,"max_advance2":0,"servo_desired_mv":0,)"
+              R"("servo_measured_mv":0,"pickup1":false,"pickup2":false,"running":false,)"
+              R"("power_out":[0,0,0],"inputs":[0,0],"errors":0,"saving":0,"program_count":0,)"
+              R"("protocol":91})");
 }
 
 // The lines of a log after its header, each without its time.
