@@ -197,9 +197,9 @@ bool tickWhileAnswering(Context& c, UnitSession& unit, int& ticks) {
 
 // The session's recording on standard output: the rows of `count` frames
 // (all of them without a count).
-int monitorCsv(Context& c, UnitSession& unit, std::optional<long> count) {
+int monitorCsv(Context& c, UnitSession& unit, std::optional<long> count, logs::LiveCsvForm form) {
     session::Session& s = unit.session();
-    if (const std::error_code error = s.startRecording(std::make_unique<StreamSink>(c.out))) {
+    if (const std::error_code error = s.startRecording(std::make_unique<StreamSink>(c.out), form)) {
         c.err << "writing the log failed after 0 rows: " << error.message() << '\n';
         return kFailure;
     }
@@ -235,16 +235,20 @@ int monitorJson(Context& c, UnitSession& unit, std::optional<long> count) {
 int monitorCommand(Context& c) {
     std::optional<std::string> port = takePort(c.args);
     const bool csv = takeFlag(c.args, "--csv");
+    const bool decimalComma = takeFlag(c.args, "--decimal-comma");
     const std::optional<long> count = takeCount(c.args);
-    if (!port || !c.args.empty() || count == 0L) {
-        c.err << "usage: tz_arko5-cli monitor --port DEV [--csv] [--count N]\n";
+    if (!port || !c.args.empty() || count == 0L || (decimalComma && !csv)) {
+        c.err << "usage: tz_arko5-cli monitor --port DEV [--csv [--decimal-comma]] [--count N]\n";
         return kUsage;
     }
     UnitSession unit(c, *port);
     if (unit.portBusy()) return kFileError;
     // The port could not be opened: the session said so.
     if (!unit.session().link().portOpen()) return kFailure;
-    return csv ? monitorCsv(c, unit, count) : monitorJson(c, unit, count);
+    if (!csv) return monitorJson(c, unit, count);
+    return monitorCsv(
+        c, unit, count,
+        decimalComma ? logs::LiveCsvForm::DecimalComma : logs::LiveCsvForm::DecimalPoint);
 }
 
 }  // namespace tz::cli
