@@ -6,12 +6,14 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "cli/cli_context.h"
 #include "cli/finding_output.h"
 #include "cli/load_ign_file.h"
 #include "cli/unit_session.h"
 #include "link/connection_watch.h"
+#include "link/monitor_fields.h"
 #include "logs/log_writer.h"
 #include "texts/live_log_texts.h"
 
@@ -103,20 +105,28 @@ int transferCommand(Context& c, const char* usage, Transfer transfer) {
     return kSuccess;
 }
 
+// One JSON object of the logged fields: flags as true and false, list
+// items (power outputs, inputs) as 0 and 1 in their list.
 void printLive(Context& c, const link::LiveValues& v) {
-    c.out << "{\"rpm\":" << v.rpm << ",\"tps\":" << int{v.throttlePercent}
-          << ",\"throttle_mv\":" << v.throttleMv << ",\"supply_mv\":" << v.supplyMv
-          << ",\"advance1\":" << v.advance[0] << ",\"advance2\":" << v.advance[1]
-          << ",\"max_advance1\":" << v.maxAdvance[0] << ",\"max_advance2\":" << v.maxAdvance[1]
-          << ",\"servo_desired_mv\":" << v.servoDesiredMv
-          << ",\"servo_measured_mv\":" << v.servoMeasuredMv
-          << ",\"pickup1\":" << (v.pickupSignal[0] ? "true" : "false")
-          << ",\"pickup2\":" << (v.pickupSignal[1] ? "true" : "false")
-          << ",\"running\":" << (v.running ? "true" : "false") << ",\"power_out\":["
-          << v.powerOut[0] << ',' << v.powerOut[1] << ',' << v.powerOut[2] << "],\"inputs\":["
-          << v.inputGrounded[0] << ',' << v.inputGrounded[1] << "],\"errors\":" << int{v.errorBits}
-          << ",\"saving\":" << v.savingCountdown << ",\"program_count\":" << v.programCount
-          << ",\"protocol\":" << int{v.protocolVersion} << "}" << std::endl;
+    const std::span<const link::MonitorField> fields = link::LoggedFields();
+    c.out << '{';
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const link::MonitorField& f = fields[i];
+        const int value = f.get(v);
+        if (f.jsonList.empty()) {
+            c.out << (i == 0 ? "\"" : ",\"") << f.name << "\":";
+            if (f.flag)
+                c.out << (value != 0 ? "true" : "false");
+            else
+                c.out << value;
+            continue;
+        }
+        const bool first = i == 0 || fields[i - 1].jsonList != f.jsonList;
+        const bool last = i + 1 == fields.size() || fields[i + 1].jsonList != f.jsonList;
+        if (first) c.out << ",\"" << f.jsonList << "\":[";
+        c.out << (first ? "" : ",") << value << (last ? "]" : "");
+    }
+    c.out << '}' << std::endl;
 }
 
 }  // namespace
@@ -186,9 +196,9 @@ bool tickWhileAnswering(Context& c, UnitSession& unit, int& ticks) {
 
 // The session's recording on standard output: the rows of `count` frames
 // (all of them without a count).
-int monitorCsv(Context& c, UnitSession& unit, std::optional<long> count) {
+int monitorCsv(Context& c, UnitSession& unit, std::optional<long> count, logs::LiveCsvForm form) {
     session::Session& s = unit.session();
-    if (const std::error_code error = s.startRecording(std::make_unique<StreamSink>(c.out))) {
+    if (const std::error_code error = s.startRecording(std::make_unique<StreamSink>(c.out), form)) {
         c.err << "writing the log failed after 0 rows: " << error.message() << '\n';
         return kFailure;
     }
@@ -224,16 +234,20 @@ int monitorJson(Context& c, UnitSession& unit, std::optional<long> count) {
 int monitorCommand(Context& c) {
     std::optional<std::string> port = takePort(c.args);
     const bool csv = takeFlag(c.args, "--csv");
+    const bool decimalComma = takeFlag(c.args, "--decimal-comma");
     const std::optional<long> count = takeCount(c.args);
-    if (!port || !c.args.empty() || count == 0L) {
-        c.err << "usage: tz_arko5-cli monitor --port DEV [--csv] [--count N]\n";
+    if (!port || !c.args.empty() || count == 0L || (decimalComma && !csv)) {
+        c.err << "usage: tz_arko5-cli monitor --port DEV [--csv [--decimal-comma]] [--count N]\n";
         return kUsage;
     }
     UnitSession unit(c, *port);
     if (unit.portBusy()) return kFileError;
     // The port could not be opened: the session said so.
     if (!unit.session().link().portOpen()) return kFailure;
-    return csv ? monitorCsv(c, unit, count) : monitorJson(c, unit, count);
+    if (!csv) return monitorJson(c, unit, count);
+    return monitorCsv(
+        c, unit, count,
+        decimalComma ? logs::LiveCsvForm::DecimalComma : logs::LiveCsvForm::DecimalPoint);
 }
 
 }  // namespace tz::cli

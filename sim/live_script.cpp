@@ -29,10 +29,10 @@ std::vector<std::string_view> words(std::string_view line) {
 
 }  // namespace
 
-bool ParseAssignment(std::string_view text, const FieldInfo*& field, int& value) {
+bool ParseAssignment(std::string_view text, const link::MonitorField*& field, int& value) {
     const std::size_t eq = text.find('=');
     if (eq == std::string_view::npos) return false;
-    field = FindMonitorField(text.substr(0, eq));
+    field = link::FindFrameField(text.substr(0, eq));
     return field != nullptr && parseNumber(text.substr(eq + 1), value);
 }
 

@@ -14,7 +14,7 @@ namespace tz::sim {
 
 struct ScriptStep {
     std::int64_t atMs = 0;
-    const FieldInfo* field = nullptr;
+    const link::MonitorField* field = nullptr;
     int value = 0;
 };
 
@@ -25,6 +25,6 @@ std::vector<ScriptStep> ParseScript(std::string_view text, std::string& error);
 void ApplyScript(const std::vector<ScriptStep>& steps, std::int64_t nowMs, MonitorFields& fields);
 
 // "FIELD=VALUE" as used by --set and the script lines.
-bool ParseAssignment(std::string_view text, const FieldInfo*& field, int& value);
+bool ParseAssignment(std::string_view text, const link::MonitorField*& field, int& value);
 
 }  // namespace tz::sim

@@ -10,10 +10,6 @@
 
 namespace tz::sim {
 
-// The converter reading of a 0..5 V input that the link decodes back to
-// `millivolts`, within the converter's 0..1023.
-int ConverterReading(int millivolts);
-
 // Sets the monitor fields of every column the log has from one row of it.
 // running has no field: the link derives it from the pick-ups and errors.
 void ApplyLiveRow(const logs::LiveLog& log, const logs::LiveRow& row, MonitorFields& fields);

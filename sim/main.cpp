@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
-            std::fputs(tz::sim::UsageText(), stdout);
+            std::fputs(tz::sim::UsageText().c_str(), stdout);
             return 0;
         }
         if (a == "--version") {
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     std::string error;
     tz::sim::SimOptions options = tz::sim::ParseOptions(args, error);
     if (!error.empty()) {
-        std::fprintf(stderr, "tz_arko5-sim: %s\n%s", error.c_str(), tz::sim::UsageText());
+        std::fprintf(stderr, "tz_arko5-sim: %s\n%s", error.c_str(), tz::sim::UsageText().c_str());
         return 2;
     }
 

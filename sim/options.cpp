@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "link/monitor_fields.h"
 #include "logs/live_csv.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
@@ -61,37 +62,54 @@ Image asProgrammed(ParamState state) {
     return state.image;
 }
 
-}  // namespace
+// The frame names of every monitor field, wrapped under the option texts.
+std::string fieldNames() {
+    constexpr std::size_t kIndent = 24;
+    constexpr std::size_t kWidth = 79;
+    std::string text;
+    std::size_t lineStart = 0;
+    for (const link::MonitorField& field : link::AllMonitorFields()) {
+        if (!field.inFrame()) continue;
+        const std::size_t lineLength = text.size() - lineStart;
+        if (lineStart == text.size() || lineLength + 1 + field.frameName.size() > kWidth) {
+            if (!text.empty()) text += '\n';
+            lineStart = text.size();
+            text.append(kIndent, ' ');
+        } else {
+            text += ' ';
+        }
+        text += field.frameName;
+    }
+    return text + '\n';
+}
 
-const char* UsageText() {
-    return "usage: tz_arko5-sim [options]\n"
-           "A simulated TZ_ARKO5 ignition unit on a pseudo-terminal. The first line on\n"
-           "stdout is the device to open; a new line follows whenever it changes.\n"
-           "\n"
-           "  --link PATH           make PATH a symbolic link to the device\n"
-           "  --baud N              pace the replies at N baud (default 57600, 0 = at once)\n"
-           "  --name TEXT           unit name: three characters and two digits, or a long\n"
-           "                        name of up to 30 characters (default TZA05)\n"
-           "  --date YYYY-MM-DD     build date in the info page (default 2016-11-04)\n"
-           "  --time HH:MM          build time in the info page (default 16:21)\n"
-           "  --protocol N          protocol version the unit reports (default 91)\n"
-           "  --load FILE.ign       the stored settings (default: the first-start settings),\n"
-           "                        as the window programs them\n"
-           "  --raw-pages           store the first-start or loaded settings without the\n"
-           "                        repair that programming adds (not in normal form)\n"
-           "  --set FIELD=VALUE     a fixed monitor value, repeatable; FIELD is one of\n"
-           "                        rpm tps tps-raw supply servo-measured servo-desired\n"
-           "                        program-count test1..test8 kill-switch retard\n"
-           "                        start-limiter clutch-master pout1 pout2 pout3 pickup1\n"
-           "                        pickup2 pickup1-negative pickup2-negative advance1\n"
-           "                        advance2 (degrees) max-advance1 max-advance2\n"
-           "                        speed-alarm speed-warning motor-off servo-in-position\n"
-           "                        input1 input2 errors saving data-error\n"
+std::string buildUsage() {
+    return std::string(
+               "usage: tz_arko5-sim [options]\n"
+               "A simulated TZ_ARKO5 ignition unit on a pseudo-terminal. The first line on\n"
+               "stdout is the device to open; a new line follows whenever it changes.\n"
+               "\n"
+               "  --link PATH           make PATH a symbolic link to the device\n"
+               "  --baud N              pace the replies at N baud (default 57600, 0 = at once)\n"
+               "  --name TEXT           unit name: three characters and two digits, or a long\n"
+               "                        name of up to 30 characters (default TZA05)\n"
+               "  --date YYYY-MM-DD     build date in the info page (default 2016-11-04)\n"
+               "  --time HH:MM          build time in the info page (default 16:21)\n"
+               "  --protocol N          protocol version the unit reports (default 91)\n"
+               "  --load FILE.ign       the stored settings (default: the first-start settings),\n"
+               "                        as the window programs them\n"
+               "  --raw-pages           store the first-start or loaded settings without the\n"
+               "                        repair that programming adds (not in normal form)\n"
+               "  --set FIELD=VALUE     a fixed monitor value, repeatable, as the frame carries\n"
+               "                        it (advances in degrees, tps-raw and the servo\n"
+               "                        values as readings 0..1023); FIELD is one of\n") +
+           fieldNames() +
            "  --script FILE         monitor values over time: lines \"MS FIELD=VALUE ...\"\n"
            "  --replay LOG.csv      monitor values from a recorded live-data log: each row\n"
-           "                        at its time_s, the first row at the start; columns\n"
-           "                        the log lacks keep the values set above (a protocol\n"
-           "                        column overrides --protocol in the monitor frames)\n"
+           "                        at its time (time_ms, or time_s in older logs), the\n"
+           "                        first row at the start; columns the log lacks keep\n"
+           "                        the values set above (a protocol column overrides\n"
+           "                        --protocol in the monitor frames)\n"
            "  --loop                with --replay: start the log over after its last row\n"
            "  --engine              an engine running up and down through the map\n"
            "  --saving-ms N         how long storing the settings takes (default 2000)\n"
@@ -108,6 +126,13 @@ const char* UsageText() {
            "  --log FILE            log every frame received and sent\n"
            "  --help                print this text and exit\n"
            "  --version             print the program's name and version and exit\n";
+}
+
+}  // namespace
+
+const std::string& UsageText() {
+    static const std::string text = buildUsage();
+    return text;
 }
 
 SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -153,7 +178,7 @@ SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error
             if (!ok) return fail(value + ": no usable KORVANEX_KEY version");
             settings.normalise();
         } else if (option == "--set") {
-            const FieldInfo* field = nullptr;
+            const link::MonitorField* field = nullptr;
             int v = 0;
             ok = ParseAssignment(value, field, v);
             if (ok) o.unit.fields.set(*field, v);

@@ -13,6 +13,6 @@ namespace tz::sim {
 SimOptions ParseOptions(const std::vector<std::string>& args, std::string& error);
 
 // The usage text of --help.
-const char* UsageText();
+const std::string& UsageText();
 
 }  // namespace tz::sim

@@ -3,95 +3,43 @@
 #include <algorithm>
 #include <charconv>
 
+#include "link/monitor_fields.h"
+
 namespace tz::logs {
 
 namespace {
 
-using link::LiveValues;
+using link::MonitorField;
 
-// A value column: its name, the numbers it can hold and where it lives in
-// the live values. One table serves writing and reading, so both agree.
-struct ColumnSpec {
-    std::string_view name;
-    int min;
-    int max;
-    int (*get)(const LiveValues&);
-    void (*set)(LiveValues&, int);
-};
+static_assert(link::kLoggedFieldCount == kLiveColumnCount);
 
-template <typename T>
-T narrow(int v) {
-    return static_cast<T>(v);
+const MonitorField& columnField(std::size_t index) {
+    return link::LoggedFields()[index];
 }
 
-constexpr int kU8 = 0xFF;
-constexpr int kU16 = 0xFFFF;
-// The frame carries an advance as degrees + 100 in one byte.
-constexpr int kMinAdvance = -100;
-constexpr int kMaxAdvance = 155;
-
-// clang-format off
-constexpr ColumnSpec kColumns[kLiveColumnCount] = {
-    {"rpm", 0, kU16, [](const LiveValues& v) { return int{v.rpm}; },
-     [](LiveValues& v, int x) { v.rpm = narrow<std::uint16_t>(x); }},
-    {"tps", 0, kU8, [](const LiveValues& v) { return int{v.throttlePercent}; },
-     [](LiveValues& v, int x) { v.throttlePercent = narrow<std::uint8_t>(x); }},
-    {"throttle_mv", 0, kU16, [](const LiveValues& v) { return int{v.throttleMv}; },
-     [](LiveValues& v, int x) { v.throttleMv = narrow<std::uint16_t>(x); }},
-    {"supply_mv", 0, kU16, [](const LiveValues& v) { return int{v.supplyMv}; },
-     [](LiveValues& v, int x) { v.supplyMv = narrow<std::uint16_t>(x); }},
-    {"advance1", kMinAdvance, kMaxAdvance, [](const LiveValues& v) { return v.advance[0]; },
-     [](LiveValues& v, int x) { v.advance[0] = x; }},
-    {"advance2", kMinAdvance, kMaxAdvance, [](const LiveValues& v) { return v.advance[1]; },
-     [](LiveValues& v, int x) { v.advance[1] = x; }},
-    {"max_advance1", 0, kU16, [](const LiveValues& v) { return int{v.maxAdvance[0]}; },
-     [](LiveValues& v, int x) { v.maxAdvance[0] = narrow<std::uint16_t>(x); }},
-    {"max_advance2", 0, kU16, [](const LiveValues& v) { return int{v.maxAdvance[1]}; },
-     [](LiveValues& v, int x) { v.maxAdvance[1] = narrow<std::uint16_t>(x); }},
-    {"servo_desired_mv", 0, kU16, [](const LiveValues& v) { return int{v.servoDesiredMv}; },
-     [](LiveValues& v, int x) { v.servoDesiredMv = narrow<std::uint16_t>(x); }},
-    {"servo_measured_mv", 0, kU16, [](const LiveValues& v) { return int{v.servoMeasuredMv}; },
-     [](LiveValues& v, int x) { v.servoMeasuredMv = narrow<std::uint16_t>(x); }},
-    {"pickup1", 0, 1, [](const LiveValues& v) { return int{v.pickupSignal[0]}; },
-     [](LiveValues& v, int x) { v.pickupSignal[0] = x != 0; }},
-    {"pickup2", 0, 1, [](const LiveValues& v) { return int{v.pickupSignal[1]}; },
-     [](LiveValues& v, int x) { v.pickupSignal[1] = x != 0; }},
-    {"running", 0, 1, [](const LiveValues& v) { return int{v.running}; },
-     [](LiveValues& v, int x) { v.running = x != 0; }},
-    {"power_out1", 0, 1, [](const LiveValues& v) { return int{v.powerOut[0]}; },
-     [](LiveValues& v, int x) { v.powerOut[0] = x != 0; }},
-    {"power_out2", 0, 1, [](const LiveValues& v) { return int{v.powerOut[1]}; },
-     [](LiveValues& v, int x) { v.powerOut[1] = x != 0; }},
-    {"power_out3", 0, 1, [](const LiveValues& v) { return int{v.powerOut[2]}; },
-     [](LiveValues& v, int x) { v.powerOut[2] = x != 0; }},
-    {"input1", 0, 1, [](const LiveValues& v) { return int{v.inputGrounded[0]}; },
-     [](LiveValues& v, int x) { v.inputGrounded[0] = x != 0; }},
-    {"input2", 0, 1, [](const LiveValues& v) { return int{v.inputGrounded[1]}; },
-     [](LiveValues& v, int x) { v.inputGrounded[1] = x != 0; }},
-    {"errors", 0, kU8, [](const LiveValues& v) { return int{v.errorBits}; },
-     [](LiveValues& v, int x) { v.errorBits = narrow<std::uint8_t>(x); }},
-    {"saving", 0, kU16, [](const LiveValues& v) { return int{v.savingCountdown}; },
-     [](LiveValues& v, int x) { v.savingCountdown = narrow<std::uint16_t>(x); }},
-    {"program_count", 0, kU16, [](const LiveValues& v) { return int{v.programCount}; },
-     [](LiveValues& v, int x) { v.programCount = narrow<std::uint16_t>(x); }},
-    {"protocol", 0, kU8, [](const LiveValues& v) { return int{v.protocolVersion}; },
-     [](LiveValues& v, int x) { v.protocolVersion = narrow<std::uint8_t>(x); }},
-};
-// clang-format on
-
 constexpr std::size_t kProtocolIndex = static_cast<std::size_t>(LiveColumn::Protocol);
-static_assert(kProtocolIndex + 1 == kLiveColumnCount && kColumns[kProtocolIndex].name == "protocol",
-              "the table follows LiveColumn");
 
-std::string buildHeader() {
+char separatorOf(LiveCsvForm form) {
+    return form == LiveCsvForm::DecimalComma ? ';' : ',';
+}
+
+std::string buildHeader(LiveCsvForm form) {
+    const char separator = separatorOf(form);
     std::string header(kTimeColumn);
-    for (const ColumnSpec& c : kColumns) {
-        header += ',';
+    for (const MonitorField& c : link::LoggedFields()) {
+        header += separator;
         header += c.name;
+    }
+    for (const std::string_view name : {kTimeMsColumn, kStartTimeColumn}) {
+        header += separator;
+        header += name;
     }
     header += '\n';
     return header;
 }
+
+// Room the start time may take in a row.
+constexpr std::size_t kMaxStartTimeSize = 64;
 
 // Larger times are not a recording of any real ride and would overflow.
 constexpr std::int64_t kMaxSeconds = 1'000'000'000'000;
@@ -111,12 +59,13 @@ bool allDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Whole seconds, then optionally '.' and decimals; digits past the third
-// are dropped.
-std::optional<LiveCsvProblem> parseTime(std::string_view text, std::int64_t& ms) {
+// Whole seconds, then optionally a decimal mark (one of `marks`) and
+// decimals; digits past the third are dropped.
+std::optional<LiveCsvProblem> parseSeconds(std::string_view text, std::string_view marks,
+                                           std::int64_t& ms) {
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) text.remove_prefix(1);
-    const std::size_t dot = text.find('.');
+    const std::size_t dot = text.find_first_of(marks);
     const std::string_view whole = text.substr(0, dot);
     const std::string_view fraction =
         dot == std::string_view::npos ? std::string_view{} : text.substr(dot + 1);
@@ -132,7 +81,18 @@ std::optional<LiveCsvProblem> parseTime(std::string_view text, std::int64_t& ms)
     return std::nullopt;
 }
 
-std::optional<LiveCsvProblem> parseValue(std::string_view text, const ColumnSpec& column,
+// Whole milliseconds.
+std::optional<LiveCsvProblem> parseMilliseconds(std::string_view text, std::int64_t& ms) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (!allDigits(text)) return LiveCsvProblem::NotANumber;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ms);
+    if (negative || ec != std::errc() || ms > kMaxSeconds * 1000 + 999)
+        return LiveCsvProblem::OutOfRange;
+    return std::nullopt;
+}
+
+std::optional<LiveCsvProblem> parseValue(std::string_view text, const MonitorField& column,
                                          int& value) {
     if (text.empty()) return LiveCsvProblem::NotANumber;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -143,20 +103,23 @@ std::optional<LiveCsvProblem> parseValue(std::string_view text, const ColumnSpec
     return std::nullopt;
 }
 
-// Where the fields of the header go: a value column, the time or nowhere.
+// Where the fields of the header go: a value column, a time or nowhere.
 constexpr int kTimeField = -1;
 constexpr int kUnknownField = -2;
+constexpr int kTimeMsField = -3;
 
 int fieldOf(std::string_view name) {
     if (name == kTimeColumn) return kTimeField;
+    if (name == kTimeMsColumn) return kTimeMsField;
     for (std::size_t i = 0; i < kLiveColumnCount; ++i)
-        if (kColumns[i].name == name) return static_cast<int>(i);
+        if (columnField(i).name == name) return static_cast<int>(i);
     return kUnknownField;
 }
 
 std::string columnName(int field) {
-    return std::string(field == kTimeField ? kTimeColumn
-                                           : kColumns[static_cast<std::size_t>(field)].name);
+    if (field == kTimeField) return std::string(kTimeColumn);
+    if (field == kTimeMsField) return std::string(kTimeMsColumn);
+    return std::string(columnField(static_cast<std::size_t>(field)).name);
 }
 
 class Parser {
@@ -178,7 +141,7 @@ class Parser {
                 break;
             }
             const auto count =
-                static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+                static_cast<std::size_t>(std::count(line.begin(), line.end(), separator_)) + 1;
             if (count != fields_.size()) {
                 error_ = {LiveCsvProblem::ValueCount, lineNumber_, {}};
                 return fail();
@@ -201,13 +164,21 @@ class Parser {
     }
 
     bool header(std::string_view line, LiveLog& log) {
+        // The form for spreadsheets that write a decimal comma separates
+        // with ';', which no column name holds.
+        if (line.find(';') != std::string_view::npos) {
+            separator_ = ';';
+            decimalMarks_ = ".,";
+        }
         bool hasTime = false;
+        bool hasTimeMs = false;
         for (std::size_t at = 0; at <= line.size();) {
-            const std::size_t comma = std::min(line.find(',', at), line.size());
+            const std::size_t comma = std::min(line.find(separator_, at), line.size());
             const int field = fieldOf(cell(line.substr(at, comma - at)));
-            bool* seen = field == kTimeField ? &hasTime
-                         : field >= 0        ? &log.present[static_cast<std::size_t>(field)]
-                                             : nullptr;
+            bool* seen = field == kTimeField     ? &hasTime
+                         : field == kTimeMsField ? &hasTimeMs
+                         : field >= 0            ? &log.present[static_cast<std::size_t>(field)]
+                                                 : nullptr;
             if (seen != nullptr && *seen) {
                 error_ = {LiveCsvProblem::RepeatedColumn, lineNumber_, columnName(field)};
                 return false;
@@ -216,23 +187,32 @@ class Parser {
             fields_.push_back(field);
             at = comma + 1;
         }
-        if (!hasTime) error_ = {LiveCsvProblem::NoTimeColumn, lineNumber_, {}};
-        return hasTime;
+        if (!hasTime && !hasTimeMs) {
+            error_ = {LiveCsvProblem::NoTimeColumn, lineNumber_, {}};
+            return false;
+        }
+        // The whole milliseconds are exact, and a spreadsheet may have
+        // changed time_s (0.330 read as 330).
+        if (hasTimeMs) std::replace(fields_.begin(), fields_.end(), kTimeField, kUnknownField);
+        timeField_ = hasTimeMs ? kTimeMsField : kTimeField;
+        return true;
     }
 
     bool row(std::string_view line, LiveLog& log) {
         LiveRow r;
         std::size_t at = 0;
         for (const int field : fields_) {
-            const std::size_t comma = std::min(line.find(',', at), line.size());
+            const std::size_t comma = std::min(line.find(separator_, at), line.size());
             const std::string_view text = cell(line.substr(at, comma - at));
             at = comma + 1;
             if (field == kUnknownField) continue;
             std::optional<LiveCsvProblem> problem;
             if (field == kTimeField) {
-                problem = parseTime(text, r.timeMs);
+                problem = parseSeconds(text, decimalMarks_, r.timeMs);
+            } else if (field == kTimeMsField) {
+                problem = parseMilliseconds(text, r.timeMs);
             } else {
-                const ColumnSpec& column = kColumns[static_cast<std::size_t>(field)];
+                const MonitorField& column = columnField(static_cast<std::size_t>(field));
                 int value = 0;
                 problem = parseValue(text, column, value);
                 if (!problem) column.set(r.values, value);
@@ -243,7 +223,7 @@ class Parser {
             }
         }
         if (!log.rows.empty() && r.timeMs < log.rows.back().timeMs) {
-            error_ = {LiveCsvProblem::TimeBackwards, lineNumber_, std::string(kTimeColumn)};
+            error_ = {LiveCsvProblem::TimeBackwards, lineNumber_, columnName(timeField_)};
             return false;
         }
         if (log.present[kProtocolIndex])
@@ -259,14 +239,17 @@ class Parser {
     std::string_view text_;
     int lineNumber_ = 0;
     bool endedWithNewline_ = false;
+    char separator_ = ',';
+    std::string_view decimalMarks_ = ".";
     std::vector<int> fields_;
+    int timeField_ = kTimeField;
     LiveCsvError error_;
 };
 
 }  // namespace
 
 std::string_view LiveColumnName(LiveColumn column) {
-    return kColumns[static_cast<std::size_t>(column)].name;
+    return columnField(static_cast<std::size_t>(column)).name;
 }
 
 std::optional<LiveColumn> LiveColumnNamed(std::string_view name) {
@@ -276,29 +259,37 @@ std::optional<LiveColumn> LiveColumnNamed(std::string_view name) {
 }
 
 int LiveColumnValue(LiveColumn column, const link::LiveValues& values) {
-    return kColumns[static_cast<std::size_t>(column)].get(values);
+    return columnField(static_cast<std::size_t>(column)).get(values);
 }
 
-std::string_view LiveCsvHeader() {
-    static const std::string header = buildHeader();
-    return header;
+std::string_view LiveCsvHeader(LiveCsvForm form) {
+    static const std::string point = buildHeader(LiveCsvForm::DecimalPoint);
+    static const std::string comma = buildHeader(LiveCsvForm::DecimalComma);
+    return form == LiveCsvForm::DecimalComma ? comma : point;
 }
 
 std::string_view FormatLiveRow(std::int64_t timeMs, const link::LiveValues& values,
-                               LiveRowBuffer& buffer) {
+                               LiveRowBuffer& buffer, LiveCsvForm form,
+                               std::string_view startTime) {
+    const char separator = separatorOf(form);
     char* out = buffer.data();
     char* const end = buffer.data() + buffer.size();
     const std::int64_t ms = std::max<std::int64_t>(timeMs, 0);
     out = std::to_chars(out, end, ms / 1000).ptr;
     const auto millis = static_cast<int>(ms % 1000);
-    *out++ = '.';
+    *out++ = form == LiveCsvForm::DecimalComma ? ',' : '.';
     *out++ = static_cast<char>('0' + millis / 100);
     *out++ = static_cast<char>('0' + millis / 10 % 10);
     *out++ = static_cast<char>('0' + millis % 10);
-    for (const ColumnSpec& c : kColumns) {
-        *out++ = ',';
+    for (const MonitorField& c : link::LoggedFields()) {
+        *out++ = separator;
         out = std::to_chars(out, end, c.get(values)).ptr;
     }
+    *out++ = separator;
+    out = std::to_chars(out, end, ms).ptr;
+    *out++ = separator;
+    startTime = startTime.substr(0, kMaxStartTimeSize);
+    out = std::copy(startTime.begin(), startTime.end(), out);
     *out++ = '\n';
     return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
 }
@@ -312,7 +303,7 @@ std::string DescribeLiveCsvError(const LiveCsvError& error) {
     if (!error.column.empty()) text += error.column + ": ";
     switch (error.problem) {
         case LiveCsvProblem::NoTimeColumn:
-            return text + "the header has no time_s column";
+            return text + "the header has no time_s or time_ms column";
         case LiveCsvProblem::RepeatedColumn:
             return text + "column named twice";
         case LiveCsvProblem::ValueCount:

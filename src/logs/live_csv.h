@@ -1,6 +1,7 @@
-// Live values as CSV: a header line, then one row per monitor frame, the
-// time first (seconds since the first frame, three decimals), then one
-// column per value, booleans as 0 and 1, lines ending in '\n'. Written while
+// Live values as CSV: a header line, then one row per monitor frame: the
+// time (seconds since the first frame, three decimals), one column per
+// value, booleans as 0 and 1, then the time again in whole milliseconds and
+// the local start time (first row only); lines end in '\n'. Written while
 // recording, read back for a replay.
 #pragma once
 
@@ -44,6 +45,15 @@ enum class LiveColumn {
 inline constexpr std::size_t kLiveColumnCount = 22;
 
 inline constexpr std::string_view kTimeColumn = "time_s";
+// The time as a whole number, which spreadsheets of every language read
+// alike, and the local start time with its zone ("2026-12-11T05:40:00+01:00").
+inline constexpr std::string_view kTimeMsColumn = "time_ms";
+inline constexpr std::string_view kStartTimeColumn = "start_time";
+
+// How values are separated and decimals written: "0.330,..." as most
+// programs read it, or "0,330;..." for spreadsheets in languages that write
+// a decimal comma.
+enum class LiveCsvForm : std::uint8_t { DecimalPoint, DecimalComma };
 // "rpm", "tps", ..., the names of the monitor's JSON output.
 std::string_view LiveColumnName(LiveColumn column);
 // The column of that name; nothing for time_s and unknown names.
@@ -52,19 +62,21 @@ std::optional<LiveColumn> LiveColumnNamed(std::string_view name);
 int LiveColumnValue(LiveColumn column, const link::LiveValues& values);
 
 // The header line with its line end.
-std::string_view LiveCsvHeader();
+std::string_view LiveCsvHeader(LiveCsvForm form = LiveCsvForm::DecimalPoint);
 
 // Room for the longest row.
-inline constexpr std::size_t kMaxLiveRowSize = 256;
+inline constexpr std::size_t kMaxLiveRowSize = 320;
 using LiveRowBuffer = std::array<char, kMaxLiveRowSize>;
 
 // One row with its line end, written into `buffer`; the result points into
-// it. A negative time is written as 0.
+// it. A negative time is written as 0. `startTime` (the first row's) is cut
+// at 64 characters and must hold no separator.
 std::string_view FormatLiveRow(std::int64_t timeMs, const link::LiveValues& values,
-                               LiveRowBuffer& buffer);
+                               LiveRowBuffer& buffer, LiveCsvForm form = LiveCsvForm::DecimalPoint,
+                               std::string_view startTime = {});
 
 struct LiveRow {
-    std::int64_t timeMs = 0;  // time_s in milliseconds
+    std::int64_t timeMs = 0;  // time_ms, or time_s in milliseconds
     link::LiveValues values;  // columns the log lacks stay at their defaults
 };
 
@@ -80,7 +92,7 @@ struct LiveLog {
 };
 
 enum class LiveCsvProblem {
-    NoTimeColumn,    // the header lacks time_s (also: no header at all)
+    NoTimeColumn,    // the header has neither time_s nor time_ms (also: no header at all)
     RepeatedColumn,  // a column named twice in the header
     ValueCount,      // a row with more or fewer values than the header
     NotANumber,
@@ -101,10 +113,13 @@ struct ParsedLiveCsv {
     std::optional<LiveCsvError> error;  // the log is empty then
 };
 
-// A whole log. The header's columns may come in any order; unknown ones are
-// ignored; "\r\n" line ends, blank lines and a leading byte order mark are
-// accepted; a last row without its line end is left out. When the log names
-// the protocol, versionState is set from it as when decoding a frame.
+// A whole log in either form: a header that holds ';' separates with ';'
+// and may write time_s with a decimal comma. The header's columns may come
+// in any order; unknown ones are ignored; time_ms is taken over time_s when
+// the log has both (logs before time_ms have only time_s); "\r\n" line
+// ends, blank lines and a leading byte order mark are accepted; a last row
+// without its line end is left out. When the log names the protocol,
+// versionState is set from it as when decoding a frame.
 ParsedLiveCsv ParseLiveCsv(std::string_view text);
 
 // "line 7: rpm: not a number", in English for the command-line tools.

@@ -50,14 +50,17 @@ std::unique_ptr<LogSink> OpenLogFile(const std::string& path, std::error_code& e
     return std::make_unique<PosixLogFile>(fd);
 }
 
-LogWriter::LogWriter(std::unique_ptr<LogSink> sink) : sink_(std::move(sink)) {
-    put(LiveCsvHeader());
+LogWriter::LogWriter(std::unique_ptr<LogSink> sink, LiveCsvForm form, std::string startTime)
+    : sink_(std::move(sink)), form_(form), startTime_(std::move(startTime)) {
+    put(LiveCsvHeader(form_));
 }
 
 bool LogWriter::append(std::int64_t clockMs, const link::LiveValues& values) {
     if (failed()) return false;
     if (rows_ == 0) firstMs_ = clockMs;
-    if (!put(FormatLiveRow(clockMs - firstMs_, values, buffer_))) return false;
+    const std::string_view startTime =
+        rows_ == 0 ? std::string_view(startTime_) : std::string_view();
+    if (!put(FormatLiveRow(clockMs - firstMs_, values, buffer_, form_, startTime))) return false;
     lastMs_ = clockMs;
     ++rows_;
     return true;

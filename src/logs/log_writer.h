@@ -33,8 +33,10 @@ std::unique_ptr<LogSink> OpenLogFile(const std::string& path, std::error_code& e
 
 class LogWriter {
   public:
-    // Writes the header; check failed() afterwards.
-    explicit LogWriter(std::unique_ptr<LogSink> sink);
+    // Writes the header in `form`; check failed() afterwards. `startTime`,
+    // the local time the recording starts, goes into the first row.
+    explicit LogWriter(std::unique_ptr<LogSink> sink, LiveCsvForm form = LiveCsvForm::DecimalPoint,
+                       std::string startTime = {});
 
     // One row at `clockMs` of any steady clock; the first row is at 0 s.
     // False, and nothing written, once the recording has failed. A row
@@ -52,6 +54,8 @@ class LogWriter {
     bool put(std::string_view bytes);
 
     std::unique_ptr<LogSink> sink_;
+    LiveCsvForm form_;
+    std::string startTime_;
     std::error_code failure_;
     std::uint64_t written_ = 0;
     std::size_t rows_ = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "link/monitor_fields.h"
+
 namespace tz::plots {
 
 namespace {
@@ -10,36 +12,47 @@ namespace {
 using graphs::rgb;
 
 // In the order of the log's columns; colours that stay apart on white.
-constexpr auto kStyles = std::to_array<ChannelStyle>({
-    {"rpm", rgb(0xC00000), false},  // rpm
-    {"%", rgb(0x0060C0), false},    // tps
-    {"mV", rgb(0x4080C0), false},   // throttle_mv
-    {"mV", rgb(0x806000), false},   // supply_mv
-    {"°", rgb(0x008000), false},    // advance1
-    {"°", rgb(0xA000A0), false},    // advance2
-    {"°", rgb(0x60A060), false},    // max_advance1
-    {"°", rgb(0xC080C0), false},    // max_advance2
-    {"mV", rgb(0xE07000), false},   // servo_desired_mv
-    {"mV", rgb(0x008080), false},   // servo_measured_mv
-    {"", rgb(0x505050), true},      // pickup1
-    {"", rgb(0x707070), true},      // pickup2
-    {"", rgb(0x000000), true},      // running
-    {"", rgb(0xD04040), true},      // power_out1
-    {"", rgb(0x4040D0), true},      // power_out2
-    {"", rgb(0x40A040), true},      // power_out3
-    {"", rgb(0x906030), true},      // input1
-    {"", rgb(0x309060), true},      // input2
-    {"", rgb(0xFF0000), false},     // errors
-    {"", rgb(0x6060A0), false},     // saving
-    {"", rgb(0x606060), false},     // program_count
-    {"", rgb(0x909090), false},     // protocol
+constexpr auto kColours = std::to_array<graphs::Rgb>({
+    rgb(0xC00000),  // rpm
+    rgb(0x0060C0),  // tps
+    rgb(0x4080C0),  // throttle_mv
+    rgb(0x806000),  // supply_mv
+    rgb(0x008000),  // advance1
+    rgb(0xA000A0),  // advance2
+    rgb(0x60A060),  // max_advance1
+    rgb(0xC080C0),  // max_advance2
+    rgb(0xE07000),  // servo_desired_mv
+    rgb(0x008080),  // servo_measured_mv
+    rgb(0x505050),  // pickup1
+    rgb(0x707070),  // pickup2
+    rgb(0x000000),  // running
+    rgb(0xD04040),  // power_out1
+    rgb(0x4040D0),  // power_out2
+    rgb(0x40A040),  // power_out3
+    rgb(0x906030),  // input1
+    rgb(0x309060),  // input2
+    rgb(0xFF0000),  // errors
+    rgb(0x6060A0),  // saving
+    rgb(0x606060),  // program_count
+    rgb(0x909090),  // protocol
 });
-static_assert(kStyles.size() == logs::kLiveColumnCount);
+static_assert(kColours.size() == logs::kLiveColumnCount);
+
+// The unit and whether it is a flag come with the monitor's fields.
+std::array<ChannelStyle, logs::kLiveColumnCount> makeStyles() {
+    std::array<ChannelStyle, logs::kLiveColumnCount> styles{};
+    for (std::size_t c = 0; c < styles.size(); ++c) {
+        const link::MonitorField& field = link::LoggedFields()[c];
+        styles[c] = {field.unit, kColours[c], field.flag};
+    }
+    return styles;
+}
 
 }  // namespace
 
 const ChannelStyle& channelStyle(logs::LiveColumn column) {
-    return kStyles[static_cast<std::size_t>(column)];
+    static const std::array<ChannelStyle, logs::kLiveColumnCount> styles = makeStyles();
+    return styles[static_cast<std::size_t>(column)];
 }
 
 std::vector<logs::LiveColumn> defaultChannels() {

@@ -14,8 +14,10 @@ void CellTimer::frame(std::int64_t timeMs, const link::LiveValues& live, const I
 
 // ---- Recording
 
-std::error_code LiveLogs::startRecording(std::unique_ptr<logs::LogSink> sink, std::int64_t nowMs) {
-    recording_.emplace(Recording{logs::LogWriter(std::move(sink)), nowMs});
+std::error_code LiveLogs::startRecording(std::unique_ptr<logs::LogSink> sink, std::int64_t nowMs,
+                                         logs::LiveCsvForm form, std::string startTime) {
+    recording_.emplace(
+        Recording{logs::LogWriter(std::move(sink), form, std::move(startTime)), nowMs});
     const std::error_code error = recording_->writer.failure();
     if (error) recording_.reset();
     return error;

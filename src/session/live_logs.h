@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <system_error>
 
 #include "link/monitor.h"
@@ -50,7 +51,8 @@ class LiveLogs {
     // Writes the header into `sink` and every later frame from the unit as a
     // row, replacing a recording that runs. The error when the header could
     // not be written (nothing records then).
-    std::error_code startRecording(std::unique_ptr<logs::LogSink> sink, std::int64_t nowMs);
+    std::error_code startRecording(std::unique_ptr<logs::LogSink> sink, std::int64_t nowMs,
+                                   logs::LiveCsvForm form, std::string startTime);
     void stopRecording() { recording_.reset(); }
     bool recording() const { return recording_.has_value(); }
     std::size_t recordedRows() const { return recording_ ? recording_->writer.rows() : 0; }

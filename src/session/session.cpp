@@ -255,8 +255,9 @@ link::LiveCell Session::liveCell(bool tpsRows) const {
 
 // ---- Live-data logs
 
-std::error_code Session::startRecording(std::unique_ptr<logs::LogSink> sink) {
-    return logs_.startRecording(std::move(sink), services_.steadyMs());
+std::error_code Session::startRecording(std::unique_ptr<logs::LogSink> sink,
+                                        logs::LiveCsvForm form) {
+    return logs_.startRecording(std::move(sink), services_.steadyMs(), form, services_.timeStamp());
 }
 
 const Events& Session::startReplay(logs::LiveLog log) {

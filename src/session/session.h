@@ -22,6 +22,7 @@
 #include "link/live_cell.h"
 #include "params/ign_reader.h"
 #include "params/param_state.h"
+#include "platform/local_time.h"
 #include "platform/restore_points.h"
 #include "session/live_logs.h"
 #include "session/restore_point_keeper.h"
@@ -48,6 +49,8 @@ struct SessionServices {
     // that names them (the local time when empty).
     std::string restorePointDirectory = {};
     std::function<DateTime()> clock = {};
+    // The local time with its zone that a live-data log starts at.
+    std::function<std::string()> timeStamp = currentLocalTimeStamp;
 };
 
 enum class OpenStatus : std::uint8_t {
@@ -178,10 +181,11 @@ class Session {
 
     // ---- Live-data logs
     // Records every monitor frame from the unit into `sink` (a file from
-    // logs::OpenLogFile, or a stream), the first row at 0 s, until stopped or
+    // logs::OpenLogFile, or a stream) in `form`, the first row at 0 s, until stopped or
     // until a write fails (RecordingFailed at that tick). The error when not
     // even the header could be written.
-    std::error_code startRecording(std::unique_ptr<logs::LogSink> sink);
+    std::error_code startRecording(std::unique_ptr<logs::LogSink> sink,
+                                   logs::LiveCsvForm form = logs::LiveCsvForm::DecimalPoint);
     void stopRecording() { logs_.stopRecording(); }
     bool recording() const { return logs_.recording(); }
     std::size_t recordedRows() const { return logs_.recordedRows(); }

@@ -47,8 +47,8 @@ constexpr auto kTexts = std::to_array<Translations>({
     {"Pause", "Pause", "Pause", "Pozastavit"},
     {"Time in this cell: {} s", "Zeit in dieser Zelle: {} s", "Temps dans cette case : {} s",
      "Čas v této buňce: {} s"},
-    {"the column time_s is missing", "die Spalte time_s fehlt", "la colonne time_s manque",
-     "chybí sloupec time_s"},
+    {"the columns time_s and time_ms are missing", "die Spalten time_s und time_ms fehlen",
+     "les colonnes time_s et time_ms manquent", "chybí sloupce time_s a time_ms"},
     {"the column {} is named twice", "die Spalte {} ist doppelt benannt",
      "la colonne {} est nommée deux fois", "sloupec {} je uveden dvakrát"},
     {"the number of values does not match the header",
@@ -57,7 +57,7 @@ constexpr auto kTexts = std::to_array<Translations>({
     {"{}: not a number", "{}: keine Zahl", "{} : pas un nombre", "{}: není číslo"},
     {"{}: value out of range", "{}: Wert außerhalb des Bereichs", "{} : valeur hors limites",
      "{}: hodnota mimo rozsah"},
-    {"time_s goes backwards", "time_s läuft rückwärts", "time_s recule", "time_s jde zpět"},
+    {"{} goes backwards", "{} läuft rückwärts", "{} recule", "{} jde zpět"},
 });
 
 static_assert(kTexts.size() == static_cast<std::size_t>(LogText::ProblemTimeBackwards) + 1);

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -272,17 +273,25 @@ TEST_F(CliUnit, MonitorPrintsOneObjectPerFrame) {
     int lines = 0;
     for (char ch : r.out) lines += ch == '\n';
     EXPECT_EQ(lines, 3);
-    EXPECT_NE(r.out.find("\"rpm\":4321,\"tps\":12,"), std::string::npos) << r.out;
+    // Every key in its place: scripts read these lines.
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+              R"({"rpm":4321,"tps":12,"throttle_mv":498,"supply_mv":13800,"advance1":0,)"
+              R"("advance2":0,"max_advance1":0,"max_advance2":0,"servo_desired_mv":0,)"
+              R"("servo_measured_mv":0,"pickup1":false,"pickup2":false,"running":false,)"
+              R"("power_out":[0,0,0],"inputs":[0,0],"errors":0,"saving":0,"program_count":0,)"
+              R"("protocol":91})");
 }
 
-// The lines of a log after its header, each without its time.
+// The lines of a log after its header, each without its times (time_s
+// first, time_ms and start_time last).
 std::vector<std::string> rowValues(const std::string& log) {
     std::vector<std::string> rows;
     std::size_t at = log.find('\n');
     while (at != std::string::npos && at + 1 < log.size()) {
         const std::size_t end = log.find('\n', at + 1);
         const std::string line = log.substr(at + 1, end - at - 1);
-        rows.push_back(line.substr(line.find(',') + 1));
+        const std::size_t last = line.rfind(',', line.rfind(',') - 1);
+        rows.push_back(line.substr(line.find(',') + 1, last - line.find(',') - 1));
         at = end;
     }
     return rows;
@@ -321,14 +330,33 @@ TEST_F(CliUnit, ALogRecordedFromTheEngineReplaysInTheSimulator) {
     EXPECT_NE(again.front(), again.back());
 }
 
+// For spreadsheets that write a decimal comma: ';' between values.
+TEST_F(CliUnit, MonitorWritesTheDecimalCommaFormWithItsStartTime) {
+    testing::Simulator unit(TZ_SIM_PATH, port(), {"--baud", "0", "--set", "rpm=4321"});
+    const CliRun r = cli("monitor --port " + port() + " --csv --decimal-comma --count 3");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string_view header = logs::LiveCsvHeader(logs::LiveCsvForm::DecimalComma);
+    ASSERT_EQ(r.out.substr(0, header.size()), header);
+    const std::string first =
+        r.out.substr(header.size(), r.out.find('\n', header.size()) - header.size());
+    EXPECT_TRUE(std::regex_match(
+        first, std::regex(R"(0,000;4321;.*;0;\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")))
+        << first;
+    const logs::ParsedLiveCsv parsed = logs::ParseLiveCsv(r.out);
+    ASSERT_FALSE(parsed.error) << logs::DescribeLiveCsvError(*parsed.error);
+    ASSERT_EQ(parsed.log.rows.size(), 3u);
+    EXPECT_EQ(parsed.log.rows.back().values.rpm, 4321);
+}
+
 TEST_F(CliUnit, MonitorUsage) {
     for (const char* arguments :
          {"monitor --csv", "monitor --port X --csv --count 0", "monitor --port X --csv --rows 3",
-          "monitor --port X --count -3", "monitor --port X --count 1x", "monitor --port X --count",
-          "monitor --port X --count ''", "monitor --port X --csv --count 99999999999999999999"}) {
+          "monitor --port X --decimal-comma --count 3", "monitor --port X --count -3",
+          "monitor --port X --count 1x", "monitor --port X --count", "monitor --port X --count ''",
+          "monitor --port X --csv --count 99999999999999999999"}) {
         const CliRun r = cli(arguments);
         EXPECT_EQ(r.exitCode, 64) << arguments;
-        EXPECT_NE(r.err.find("[--csv]"), std::string::npos) << arguments;
+        EXPECT_NE(r.err.find("[--csv [--decimal-comma]]"), std::string::npos) << arguments;
     }
 }
 

@@ -29,7 +29,7 @@ Frame poll(std::uint8_t a, std::uint8_t b, std::uint8_t c) {
 
 // A named field of a monitor frame.
 int field(const Frame& monitor, const char* name) {
-    const FieldInfo* info = FindMonitorField(name);
+    const link::MonitorField* info = link::FindFrameField(name);
     int value = monitor[static_cast<std::size_t>(info->offset)];
     if (info->width == 2) value |= monitor[static_cast<std::size_t>(info->offset + 1)] << 8;
     return value - info->bias;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "busy_live_values.h"
 
 namespace tz::logs {
@@ -9,22 +11,35 @@ namespace {
 
 using testing::busyValues;
 
-std::string row(std::int64_t ms, const link::LiveValues& v) {
+std::string row(std::int64_t ms, const link::LiveValues& v,
+                LiveCsvForm form = LiveCsvForm::DecimalPoint, std::string_view startTime = {}) {
     LiveRowBuffer buffer;
-    return std::string(FormatLiveRow(ms, v, buffer));
+    return std::string(FormatLiveRow(ms, v, buffer, form, startTime));
 }
 
-TEST(LiveCsvFormat, HeaderNamesTheMonitorOutputInOrder) {
+constexpr std::string_view kStart = "2026-12-11T05:40:00+01:00";
+
+TEST(LiveCsvFormat, HeaderNamesTheMonitorOutputInOrderThenTheExactTimes) {
     EXPECT_EQ(LiveCsvHeader(),
               "time_s,rpm,tps,throttle_mv,supply_mv,advance1,advance2,max_advance1,max_advance2,"
               "servo_desired_mv,servo_measured_mv,pickup1,pickup2,running,power_out1,power_out2,"
-              "power_out3,input1,input2,errors,saving,program_count,protocol\n");
+              "power_out3,input1,input2,errors,saving,program_count,protocol,time_ms,"
+              "start_time\n");
+    EXPECT_EQ(LiveCsvHeader(LiveCsvForm::DecimalComma),
+              "time_s;rpm;tps;throttle_mv;supply_mv;advance1;advance2;max_advance1;max_advance2;"
+              "servo_desired_mv;servo_measured_mv;pickup1;pickup2;running;power_out1;power_out2;"
+              "power_out3;input1;input2;errors;saving;program_count;protocol;time_ms;"
+              "start_time\n");
     EXPECT_EQ(LiveColumnName(LiveColumn::Protocol), "protocol");
 }
 
 TEST(LiveCsvFormat, RowHasEveryValueWithBooleansAsDigits) {
     EXPECT_EQ(row(12345, busyValues()),
-              "12.345,6500,42,2316,13812,-7,31,36,35,3005,4995,1,0,1,1,0,1,0,1,6,512,1234,91\n");
+              "12.345,6500,42,2316,13812,-7,31,36,35,3005,4995,1,0,1,1,0,1,0,1,6,512,1234,91,"
+              "12345,\n");
+    EXPECT_EQ(row(12345, busyValues(), LiveCsvForm::DecimalComma, kStart),
+              "12,345;6500;42;2316;13812;-7;31;36;35;3005;4995;1;0;1;1;0;1;0;1;6;512;1234;91;"
+              "12345;2026-12-11T05:40:00+01:00\n");
 }
 
 TEST(LiveCsvFormat, TimeHasThreeDecimals) {
@@ -43,25 +58,50 @@ TEST(LiveCsvFormat, LongestRowFitsTheBuffer) {
     v.savingCountdown = v.programCount = 65535;
     v.throttlePercent = v.errorBits = v.protocolVersion = 255;
     v.advance = {-2147483647 - 1, -2147483647 - 1};
-    const std::string text = row(INT64_MAX, v);
+    const std::string text = row(INT64_MAX, v, LiveCsvForm::DecimalComma, std::string(200, 'x'));
     EXPECT_LE(text.size(), kMaxLiveRowSize);
     EXPECT_EQ(text.back(), '\n');
 }
 
-TEST(LiveCsvParse, ReadsBackWhatWasWritten) {
-    std::string text(LiveCsvHeader());
-    for (int i = 0; i < 3; ++i) text += row(55 * i, busyValues(i));
-    const ParsedLiveCsv parsed = ParseLiveCsv(text);
-    ASSERT_FALSE(parsed.error);
-    ASSERT_EQ(parsed.log.rows.size(), 3u);
-    for (std::size_t c = 0; c < kLiveColumnCount; ++c) EXPECT_TRUE(parsed.log.present[c]) << c;
-    for (int i = 0; i < 3; ++i) {
-        const LiveRow& r = parsed.log.rows[static_cast<std::size_t>(i)];
-        EXPECT_EQ(r.timeMs, 55 * i);
-        EXPECT_EQ(row(r.timeMs, r.values), row(55 * i, busyValues(i)));
-        EXPECT_EQ(r.values.versionState, link::VersionState::Match);
+TEST(LiveCsvParse, ReadsBackWhatWasWrittenInEitherForm) {
+    for (const LiveCsvForm form : {LiveCsvForm::DecimalPoint, LiveCsvForm::DecimalComma}) {
+        std::string text(LiveCsvHeader(form));
+        for (int i = 0; i < 3; ++i)
+            text += row(1055 * i, busyValues(i), form, i == 0 ? kStart : std::string_view());
+        const ParsedLiveCsv parsed = ParseLiveCsv(text);
+        ASSERT_FALSE(parsed.error) << text;
+        ASSERT_EQ(parsed.log.rows.size(), 3u);
+        for (std::size_t c = 0; c < kLiveColumnCount; ++c) EXPECT_TRUE(parsed.log.present[c]) << c;
+        for (int i = 0; i < 3; ++i) {
+            const LiveRow& r = parsed.log.rows[static_cast<std::size_t>(i)];
+            EXPECT_EQ(r.timeMs, 1055 * i);
+            EXPECT_EQ(row(r.timeMs, r.values), row(1055 * i, busyValues(i)));
+            EXPECT_EQ(r.values.versionState, link::VersionState::Match);
+        }
+        EXPECT_FALSE(parsed.log.lastRowCutOff);
     }
-    EXPECT_FALSE(parsed.log.lastRowCutOff);
+}
+
+// What spreadsheets make of the times: time_ms is exact and wins; time_s may
+// carry a decimal comma in the ';' form.
+TEST(LiveCsvParse, TimesAsSpreadsheetsLeaveThem) {
+    const std::pair<std::string, std::vector<std::int64_t>> cases[] = {
+        {"time_s,rpm\n0.330,1\n1.5,1\n", {330, 1500}},
+        {"time_s,rpm,time_ms\n330,1,330\n1500,1,1500\n", {330, 1500}},
+        {"time_ms,rpm\n0,1\n1500,1\n", {0, 1500}},
+        {"time_s;rpm\n0,330;1\n1.5;1\n", {330, 1500}},
+        {"\"time_s\";\"rpm\"\r\n\"0,330\";\"1\"\r\n\"2\";\"1\"\r\n", {330, 2000}},
+        {"time_s;rpm;time_ms;start_time\n0,000;1;0;2026-12-11T05:40:00+01:00\n1,5;1;1500;\n",
+         {0, 1500}},
+    };
+    for (const auto& [text, times] : cases) {
+        const ParsedLiveCsv parsed = ParseLiveCsv(text);
+        ASSERT_FALSE(parsed.error) << text << DescribeLiveCsvError(*parsed.error);
+        ASSERT_EQ(parsed.log.rows.size(), times.size()) << text;
+        for (std::size_t i = 0; i < times.size(); ++i)
+            EXPECT_EQ(parsed.log.rows[i].timeMs, times[i]) << text;
+        EXPECT_TRUE(parsed.log.has(LiveColumn::Rpm)) << text;
+    }
 }
 
 TEST(LiveCsvParse, ColumnsInAnyOrderUnknownOnesIgnoredMissingOnesReported) {
@@ -150,6 +190,14 @@ TEST(LiveCsvParse, ErrorsNameTheLineAndColumn) {
         {"time_s,advance2\n0,-101\n", {P::OutOfRange, 2, "advance2"}},
         {"time_s,advance2\n0,156\n", {P::OutOfRange, 2, "advance2"}},
         {"time_s,rpm\n1.000,1\n0.999,1\n", {P::TimeBackwards, 3, "time_s"}},
+        {"time_s,rpm\n0,5,1\n", {P::ValueCount, 2, ""}},
+        {"time_s;rpm\n0;5;1\n", {P::ValueCount, 2, ""}},
+        {"time_s;rpm\n0,5,1;1\n", {P::NotANumber, 2, "time_s"}},
+        {"time_s,time_ms,time_ms\n", {P::RepeatedColumn, 1, "time_ms"}},
+        {"time_ms,rpm\n0.5,1\n", {P::NotANumber, 2, "time_ms"}},
+        {"time_ms,rpm\n-1,1\n", {P::OutOfRange, 2, "time_ms"}},
+        {"time_ms,rpm\n99999999999999999999,1\n", {P::OutOfRange, 2, "time_ms"}},
+        {"time_s,time_ms\n5,1000\n4,999\n", {P::TimeBackwards, 3, "time_ms"}},
     };
     for (const auto& c : cases) {
         const ParsedLiveCsv parsed = ParseLiveCsv(c.text);

@@ -66,6 +66,21 @@ TEST(LogWriter, EachRowReachesTheFileAsItIsAppended) {
     EXPECT_EQ(parsed.log.rows[2].values.rpm, busyValues(2).rpm);
 }
 
+TEST(LogWriter, TheStartTimeGoesIntoTheFirstRowOfItsForm) {
+    std::string contents;
+    LogWriter writer(std::make_unique<FillingSink>(contents, 10'000), LiveCsvForm::DecimalComma,
+                     "2026-12-11T05:40:00+01:00");
+    ASSERT_TRUE(writer.append(20'000, busyValues(0)));
+    ASSERT_TRUE(writer.append(21'250, busyValues(1)));
+    const std::size_t header = LiveCsvHeader(LiveCsvForm::DecimalComma).size();
+    ASSERT_EQ(contents.substr(0, header), LiveCsvHeader(LiveCsvForm::DecimalComma));
+    const std::size_t firstEnd = contents.find('\n', header);
+    EXPECT_TRUE(contents.substr(header, firstEnd - header).starts_with("0,000;"));
+    EXPECT_TRUE(contents.substr(0, firstEnd).ends_with(";0;2026-12-11T05:40:00+01:00"));
+    EXPECT_TRUE(contents.substr(firstEnd + 1).starts_with("1,250;"));
+    EXPECT_TRUE(contents.ends_with(";1250;\n"));
+}
+
 TEST(LogWriter, OpeningFailsWhereNoFileCanBeMade) {
     tz::testing::TempDir dir;
     std::error_code error;
@@ -82,18 +97,19 @@ TEST(LogWriter, AFailedWriteStopsTheRecordingAndKeepsTheWholeRows) {
     auto sink = std::make_unique<FillingSink>(contents, header + 2 * rowSize + rowSize / 2);
     FillingSink& file = *sink;
     LogWriter writer(std::move(sink));
+    // Times whose rows are as long as the first.
     EXPECT_TRUE(writer.append(0, busyValues()));
-    EXPECT_TRUE(writer.append(55, busyValues()));
+    EXPECT_TRUE(writer.append(5, busyValues()));
     EXPECT_FALSE(writer.failed());
 
-    EXPECT_FALSE(writer.append(110, busyValues()));
+    EXPECT_FALSE(writer.append(8, busyValues()));
     EXPECT_TRUE(writer.failed());
     EXPECT_EQ(writer.failure(), std::errc::no_space_on_device);
     EXPECT_EQ(writer.rows(), 2u);
     EXPECT_EQ(contents.size(), header + 2 * rowSize);
 
     // Stopped: later rows are not even tried.
-    EXPECT_FALSE(writer.append(165, busyValues()));
+    EXPECT_FALSE(writer.append(9, busyValues()));
     EXPECT_EQ(file.writes, 4);
     const ParsedLiveCsv parsed = ParseLiveCsv(contents);
     ASSERT_FALSE(parsed.error);

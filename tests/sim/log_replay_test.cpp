@@ -98,13 +98,13 @@ TEST_F(Replay, EveryMillivoltValueOfTheConverterComesBack) {
         const link::LiveValues logged = decode(recorded);
 
         MonitorFields replayed;
-        replayed.set("tps-raw", ConverterReading(logged.throttleMv));
-        replayed.set("servo-desired", ConverterReading(logged.servoDesiredMv));
+        replayed.set("tps-raw", link::ConverterReading(logged.throttleMv));
+        replayed.set("servo-desired", link::ConverterReading(logged.servoDesiredMv));
         ASSERT_EQ(decode(replayed).throttleMv, logged.throttleMv) << reading;
         ASSERT_EQ(decode(replayed).servoDesiredMv, logged.servoDesiredMv) << reading;
     }
-    EXPECT_EQ(ConverterReading(-5), 0);
-    EXPECT_EQ(ConverterReading(60000), 1023);
+    EXPECT_EQ(link::ConverterReading(-5), 0);
+    EXPECT_EQ(link::ConverterReading(60000), 1023);
 }
 
 TEST_F(Replay, RowsFollowTheClockFromTheStart) {
