@@ -63,6 +63,9 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
                                        comparisonDialogs ? comparisonDialogs : &comparisonDialogs_,
                                        checkDialogs ? checkDialogs : &checkDialogs_},
              std::move(arguments)) {
+    host_.setRestyle([this] {
+        if (binding_) binding_->mirrorEverything();
+    });
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);
     // Now that the surfaces exist, the layout draws the grid overlay on them.

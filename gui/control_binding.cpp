@@ -122,6 +122,13 @@ void ControlBinding::sync() {
     syncing_ = false;
 }
 
+void ControlBinding::mirrorEverything() {
+    quiet_ = true;
+    for (ui::ControlId id = 0; id < model_.size(); ++id) mirror(id);
+    quiet_ = false;
+    fitClientToContent();
+}
+
 bool ControlBinding::menusChangedSince(std::uint32_t revision) const {
     for (ui::ControlId id = 0; id < model_.size(); ++id) {
         const ui::Control& c = model_.at(id);
