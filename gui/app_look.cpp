@@ -22,8 +22,8 @@ Look& currentLook() {
 
 void rememberOnce() {
     if (desktopLook()) return;
-    desktopLook() = DesktopLook{QApplication::style()->name(), QApplication::palette(),
-                                QApplication::font()};
+    desktopLook() =
+        DesktopLook{QApplication::style()->name(), QApplication::palette(), QApplication::font()};
 }
 
 graphs::Rgb toRgb(const QColor& c) {

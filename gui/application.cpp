@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPalette>
 
 #include "platform/config_paths.h"
 #include "platform/restore_points.h"
@@ -64,6 +65,7 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
                                        checkDialogs ? checkDialogs : &checkDialogs_},
              std::move(arguments)) {
     host_.setRestyle([this] {
+        window_.setPalette(QPalette());
         if (binding_) binding_->mirrorEverything();
     });
     logic_.FormCreate();

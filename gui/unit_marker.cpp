@@ -36,9 +36,9 @@ class Marker final : public QWidget {
         const QWidget& control = *parentWidget();
         const bool box = qobject_cast<const QLineEdit*>(&control) != nullptr ||
                          qobject_cast<const QComboBox*>(&control) != nullptr;
-        painter.setBrush(readableMark(
-            QColor(0x1E, 0x3C, 0xFF),
-            control.palette().color(box ? QPalette::Base : QPalette::Window)));
+        painter.setBrush(
+            readableMark(QColor(0x1E, 0x3C, 0xFF),
+                         control.palette().color(box ? QPalette::Base : QPalette::Window)));
         painter.drawPolygon(QPolygon({QPoint(0, 0), QPoint(kSize, 0), QPoint(0, kSize)}));
     }
 };

@@ -33,9 +33,10 @@ double contrastRatio(Rgb a, Rgb b) {
 
 Rgb readableOn(Rgb wanted, Rgb background, double minimum) {
     if (contrastRatio(wanted, background) >= minimum) return wanted;
-    const Rgb end = contrastRatio(colour::kWhite, background) >= contrastRatio(colour::kBlack, background)
-                        ? colour::kWhite
-                        : colour::kBlack;
+    const Rgb end =
+        contrastRatio(colour::kWhite, background) >= contrastRatio(colour::kBlack, background)
+            ? colour::kWhite
+            : colour::kBlack;
     constexpr int kSteps = 20;
     for (int step = 1; step < kSteps; ++step) {
         const Rgb candidate = mix(wanted, end, static_cast<double>(step) / kSteps);

@@ -26,13 +26,14 @@ Control checkBox(std::string_view name, ui::Rect bounds, std::string_view captio
 void buildBikeType(const Builder& page) {
     const ui::ControlId type =
         page.add(label("LabelBike", {8, 10, 104, kLabelHeight}, "Motorbike type"));
-    page.name(page.add(keyingComboBox(
-        "ComboBoxBike", {116, 6, 345, kEditHeight},
-        {"Classic (1 lobe, 1 or 2 pick-up) ", "Standard  (2 lobe  per revol., 1 or 2 pick-up) ",
-         "Standard  (3 lobe  per revol., 1 pick-up) ",
-         "Standard  (1 lobe 2  rev. (CMPS), 1 or 2 pick-up) ", "Honda NSR 250 MC18 -",
-         "Honda CRM 250", "Special setting"})),
-              {{type, {}}});
+    page.name(
+        page.add(keyingComboBox(
+            "ComboBoxBike", {116, 6, 345, kEditHeight},
+            {"Classic (1 lobe, 1 or 2 pick-up) ", "Standard  (2 lobe  per revol., 1 or 2 pick-up) ",
+             "Standard  (3 lobe  per revol., 1 pick-up) ",
+             "Standard  (1 lobe 2  rev. (CMPS), 1 or 2 pick-up) ", "Honda NSR 250 MC18 -",
+             "Honda CRM 250", "Special setting"})),
+        {{type, {}}});
 }
 
 // Switches of the pick-ups and the start, and the revolutions without
@@ -90,10 +91,11 @@ void buildChannel(const Builder& special, int channel, int top) {
     int row = 18;
     for (const auto& [point, caption] : kPoints) {
         const std::string suffix = "Palec" + c + std::string(point);
-        const ui::ControlId edit = group
-                                       .labelledEdit("Label" + suffix, caption, 8, suffix,
-                                                     {kLobeColumn, row, 30, kEditHeight}, {1, 58, 1, 1})
-                                       .edit;
+        const ui::ControlId edit =
+            group
+                .labelledEdit("Label" + suffix, caption, 8, suffix,
+                              {kLobeColumn, row, 30, kEditHeight}, {1, 58, 1, 1})
+                .edit;
         const ui::NamePart pointName = group.captionOf("Label" + suffix);
         group.name(edit, {channelName, pointName, group.captionOf("LabelLobe")});
         group.name(group.add(checkBox("CheckBox" + suffix + "H2",
@@ -112,15 +114,16 @@ void buildSpecialGroup(const Builder& page) {
                 "Specification of synchronization - Caution - For experienced user only!")));
     const ui::ControlId method =
         special.add(label("LabelSynchro", {8, 22, 148, kLabelHeight}, "Synchronization method"));
-    special.name(special.add(keyingComboBox(
-        "ComboBoxSynchro", {160, 18, 410, kEditHeight},
-        {"1 lobe, 1 or 2 pick-up", "Short gap between lobes (inserted lobe)", "Wide lobe",
-         "Long gap between lobes (missing lobe)", "2 pick-ups, missing lobe",
-         "2 Short gaps between lobes (inserted lobe)", "Honda NSR 250 MC18 -", "Cam (CMPS)",
-         "Harley", "Long gap between lobes - more lobes (48-2)", "Special for more pickups",
-         "Inserted lobe - kick start", "Honda Cam (CMPS)", "Long gap between lobes + Cam (CMPS)",
-         "Honda CRM 250"})),
-                 {{method, {}}});
+    special.name(
+        special.add(keyingComboBox(
+            "ComboBoxSynchro", {160, 18, 410, kEditHeight},
+            {"1 lobe, 1 or 2 pick-up", "Short gap between lobes (inserted lobe)", "Wide lobe",
+             "Long gap between lobes (missing lobe)", "2 pick-ups, missing lobe",
+             "2 Short gaps between lobes (inserted lobe)", "Honda NSR 250 MC18 -", "Cam (CMPS)",
+             "Harley", "Long gap between lobes - more lobes (48-2)", "Special for more pickups",
+             "Inserted lobe - kick start", "Honda Cam (CMPS)",
+             "Long gap between lobes + Cam (CMPS)", "Honda CRM 250"})),
+        {{method, {}}});
 
     special.labelledEdit("LabelPocPalcu", "Number of lobe at rotor", 8, "PocPalcu",
                          {208, 50, 30, kEditHeight}, {1, 58, 1, 1});

@@ -90,9 +90,8 @@ EditUpDown Builder::editWithUpDown(std::string_view suffix, Rect edit, Range ran
 EditUpDown Builder::labelledEdit(std::string_view labelName, std::string_view caption,
                                  int labelLeft, std::string_view suffix, Rect edit,
                                  Range range) const {
-    const ControlId labelId = add(
-        label(labelName, {labelLeft, edit.top + 4, edit.left - 4 - labelLeft, kLabelHeight},
-              caption));
+    const ControlId labelId = add(label(
+        labelName, {labelLeft, edit.top + 4, edit.left - 4 - labelLeft, kLabelHeight}, caption));
     const EditUpDown pair = editWithUpDown(suffix, edit, range);
     model_.setNameParts(pair.edit, {{labelId, {}}});
     return pair;

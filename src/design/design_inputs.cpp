@@ -34,8 +34,9 @@ void buildValueRows(const Builder& page) {
                                 {8, top + 4, kEditLeft - 12, kLabelHeight}, row.caption);
         caption.showHint = true;
         const ui::ControlId labelId = page.add(std::move(caption));
-        page.name(page.editWithUpDown(row.suffix, {kEditLeft, top, 50, kEditHeight}, row.range).edit,
-                  {{labelId, {}}});
+        page.name(
+            page.editWithUpDown(row.suffix, {kEditLeft, top, 50, kEditHeight}, row.range).edit,
+            {{labelId, {}}});
         top += 28;
     }
 }

@@ -23,18 +23,18 @@ void buildCurve(const Builder& group) {
     const ui::ControlId rpm = group.add(label("LabelRpmPriv", {8, 24, 38, kLabelHeight}, "RPM"));
     for (int i = 0; i < 10; ++i) {
         const std::string point = std::to_string(i + 1);
-        const EditUpDown box =
-            group.editWithUpDown("RpmPriv" + point, {kPointLeft + kPointPitch * i, 20, 40, kEditHeight},
-                                 {i < 2 ? 200 : 300, 20100, 100, kRpm[static_cast<std::size_t>(i)]});
+        const EditUpDown box = group.editWithUpDown(
+            "RpmPriv" + point, {kPointLeft + kPointPitch * i, 20, 40, kEditHeight},
+            {i < 2 ? 200 : 300, 20100, 100, kRpm[static_cast<std::size_t>(i)]});
         group.name(box.edit, {servo, {rpm, {}}, fixedText(point)});
     }
     const ui::ControlId voltage =
         group.add(label("LabelNapPriv", {8, 54, 38, kLabelHeight}, "[mV]"));
     for (int i = 0; i < 10; ++i) {
         const std::string point = std::to_string(i + 1);
-        const EditUpDown box =
-            group.editWithUpDown("NapPriv" + point, {kPointLeft + kPointPitch * i, 50, 40, kEditHeight},
-                                 {20, 5000, 20, 2000 + 100 * i});
+        const EditUpDown box = group.editWithUpDown(
+            "NapPriv" + point, {kPointLeft + kPointPitch * i, 50, 40, kEditHeight},
+            {20, 5000, 20, 2000 + 100 * i});
         group.name(box.edit, {servo, {voltage, {}}, fixedText(point)});
     }
 }
@@ -42,7 +42,8 @@ void buildCurve(const Builder& group) {
 void buildHysteresisAndShift(const Builder& group) {
     group.labelledEdit("LabelServoHyster", "Servo Hysteresis [mV]", 8, "PrivHyster",
                        {160, 84, 40, kEditHeight}, {0, 1275, 5, 200});
-    const ui::ControlId shift = group.add(control(Kind::SpinButton, "CSpinButton11", {540, 81, 15, 27}));
+    const ui::ControlId shift =
+        group.add(control(Kind::SpinButton, "CSpinButton11", {540, 81, 15, 27}));
     group.name(shift, {group.captionOf("GroupBoxPrivera"),
                        {group.add(control(Kind::CheckBox, "CheckBoxServoAll",
                                           {560, 86, 60, kCheckBoxHeight}, "All")),

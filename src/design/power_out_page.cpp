@@ -26,7 +26,8 @@ constexpr int kRowPitch = 33;
 // zone by its throttle band and speed band.
 void buildMap(const Builder& map, const std::string& n) {
     const ui::NamePart group = map.captionOf("GroupBoxPOutMap" + n);
-    const ui::NamePart rpm{map.add(label("LabelPOutRpm" + n, {94, 22, 30, kLabelHeight}, "Rpm")), {}};
+    const ui::NamePart rpm{map.add(label("LabelPOutRpm" + n, {94, 22, 30, kLabelHeight}, "Rpm")),
+                           {}};
     const ui::NamePart tps{
         map.add(label("LabelPOutTps" + n, {kTpsEditLeft, 34, 30, kLabelHeight}, "Tps")), {}};
     for (int j = 0; j < 3; ++j) {

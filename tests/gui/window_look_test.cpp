@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTabBar>
 #include <QStyle>
+#include <QTabBar>
 #include <cstdlib>
 
 #include "canvas/contrast.h"
@@ -46,12 +46,10 @@ class DesktopLookTest : public tz::testing::ShownWindow {
         ShownWindow::TearDown();
     }
     QWidget& widget(const char* name) {
-        return *program->binding().widget(
-            program->logic().controls().id(ui::ControlName{name}));
+        return *program->binding().widget(program->logic().controls().id(ui::ControlName{name}));
     }
     QAction& menu(const char* name) {
-        return *program->binding().action(
-            program->logic().controls().id(ui::ControlName{name}));
+        return *program->binding().action(program->logic().controls().id(ui::ControlName{name}));
     }
 };
 
@@ -67,11 +65,14 @@ TEST_F(DesktopLookTest, ADarkDesktopIsTakenAndTheTextsStayReadable) {
     EXPECT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
     EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(0x23, 0x26, 0x29));
 
+    // The page control's frame and tabs show the desktop's colours too.
+    EXPECT_EQ(widget("PageControl1").palette().color(QPalette::Button), QColor(0x31, 0x36, 0x3B));
     // Edit boxes take the dark base; their black text turns light.
     for (const char* edit : {"EditOmez2", "Edit50", "EditRpmAdv1"}) {
         SCOPED_TRACE(edit);
         EXPECT_EQ(widget(edit).palette().color(QPalette::Base), QColor(0x1B, 0x1E, 0x20));
-        EXPECT_GE(textContrast(widget(edit), QPalette::Text, QPalette::Base), graphs::kTextContrast);
+        EXPECT_GE(textContrast(widget(edit), QPalette::Text, QPalette::Base),
+                  graphs::kTextContrast);
     }
     // A label on its page, whose ground is the window's or the button face's.
     EXPECT_GE(textContrast(widget("LabelOmez2"), QPalette::WindowText, QPalette::Window),

@@ -65,8 +65,8 @@ QString spokenName(QWidget* widget) {
 
 TEST_F(SpokenNames, EveryInputAndButtonIsNamedInEachLanguage) {
     const ui::ControlModel& model = program->logic().controls();
-    constexpr std::array<const char*, texts::kLanguageCount> kMenuItems{
-        "MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    constexpr std::array<const char*, texts::kLanguageCount> kMenuItems{"MenuEnglish", "MenuGerman",
+                                                                        "MenuFrench", "MenuCzech"};
     for (texts::Language language : texts::kAllLanguages) {
         SCOPED_TRACE(texts::languageIndex(language));
         program->binding()
