@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPalette>
 
 #include "platform/config_paths.h"
 #include "platform/restore_points.h"
@@ -63,6 +64,10 @@ Application::Application(const ApplicationPaths& paths, std::vector<std::string>
                                        comparisonDialogs ? comparisonDialogs : &comparisonDialogs_,
                                        checkDialogs ? checkDialogs : &checkDialogs_},
              std::move(arguments)) {
+    host_.setRestyle([this] {
+        window_.setPalette(QPalette());
+        if (binding_) binding_->mirrorEverything();
+    });
     logic_.FormCreate();
     binding_ = std::make_unique<ControlBinding>(logic_.controls(), logic_, window_);
     // Now that the surfaces exist, the layout draws the grid overlay on them.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QPalette>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -120,6 +121,17 @@ void ControlBinding::sync() {
         hints_->refresh();
     } while (resync_);
     syncing_ = false;
+}
+
+void ControlBinding::mirrorEverything() {
+    quiet_ = true;
+    // Colours a widget was given in the old palette would stay: every widget
+    // takes the new one whole before its own colours are set again.
+    for (QWidget* w : widgets_)
+        if (w != nullptr) w->setPalette(QPalette());
+    for (ui::ControlId id = 0; id < model_.size(); ++id) mirror(id);
+    quiet_ = false;
+    fitClientToContent();
 }
 
 bool ControlBinding::menusChangedSince(std::uint32_t revision) const {

@@ -50,6 +50,9 @@ class ControlBinding : public QObject, private UserInput {
     // events call it by themselves. Costs a single comparison when nothing
     // changed.
     void sync();
+    // Mirrors every control again, as after a change of the application's
+    // style and palette.
+    void mirrorEverything();
 
     // The widget of a control (the client area for the window); null for
     // menus and unknown ids.

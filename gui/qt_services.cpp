@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "gui/app_look.h"
 #include "gui/conversions.h"
 
 namespace tz::gui {
@@ -165,6 +166,11 @@ namespace tz::gui {
 
 void QtWindowHost::languageChanged(std::uint8_t language) {
     applyQtTranslations(language);
+}
+
+void QtWindowHost::lookChanged(bool desktop) {
+    applyApplicationLook(desktop ? Look::Desktop : Look::Designed);
+    if (restyle_) restyle_();
 }
 
 }  // namespace tz::gui

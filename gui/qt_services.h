@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "presenter/services.h"
 
@@ -43,9 +44,14 @@ class QtWindowHost : public WindowHost {
     int screenHeight() const override;
     // Qt's own dialog texts follow the interface language.
     void languageChanged(std::uint8_t language) override;
+    // Sets the application's look, then lets `restyle` show every control
+    // in it again.
+    void lookChanged(bool desktop) override;
+    void setRestyle(std::function<void()> restyle) { restyle_ = std::move(restyle); }
 
   private:
     QMainWindow& window_;
+    std::function<void()> restyle_;
 };
 
 // A dialog filter in Qt's form, "Description (*.a *.b)", from one whose

@@ -1,5 +1,9 @@
 #include "gui/unit_marker.h"
 
+#include "gui/app_look.h"
+
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPolygon>
 #include <QWidget>
@@ -27,7 +31,14 @@ class Marker final : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0x1E, 0x3C, 0xFF));
+        // Edit boxes and combo boxes fill their background with the base
+        // colour, other controls show the window's.
+        const QWidget& control = *parentWidget();
+        const bool box = qobject_cast<const QLineEdit*>(&control) != nullptr ||
+                         qobject_cast<const QComboBox*>(&control) != nullptr;
+        painter.setBrush(
+            readableMark(QColor(0x1E, 0x3C, 0xFF),
+                         control.palette().color(box ? QPalette::Base : QPalette::Window)));
         painter.drawPolygon(QPolygon({QPoint(0, 0), QPoint(kSize, 0), QPoint(0, kSize)}));
     }
 };

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "gui/access_keys.h"
+#include "gui/app_look.h"
 #include "gui/control_widgets.h"
 #include "gui/conversions.h"
 #include "gui/pictures.h"
@@ -28,6 +29,35 @@ QStringList toStringList(const std::vector<std::string>& items) {
     list.reserve(static_cast<qsizetype>(items.size()));
     for (const std::string& item : items) list.append(toQString(item));
     return list;
+}
+
+// The colour a control's text stands on: its own where it fills its
+// background; none for a control that shows its parent's.
+std::optional<QColor> textBackground(const ui::Control& c) {
+    switch (c.kind) {
+        case ui::Kind::Edit:
+        case ui::Kind::ComboBox:
+            return colourOf(c.colour);
+        case ui::Kind::Label:
+            if (!c.transparent) return colourOf(c.colour);
+            break;
+        case ui::Kind::Button:
+            return QApplication::palette().color(QPalette::Active, QPalette::Button);
+        default:
+            if (c.colour != ui::Colour::ButtonFace) return colourOf(c.colour);
+            break;
+    }
+    return std::nullopt;
+}
+
+// A text colour readable on the control's background; on a parent's, which
+// may be the window's or the button face's colour, readable on both.
+QColor readableTextOf(const ui::Control& c) {
+    const QColor wanted = colourOf(c.fontColour);
+    if (const std::optional<QColor> own = textBackground(c)) return readableText(wanted, *own);
+    const QPalette& palette = QApplication::palette();
+    return readableText(readableText(wanted, palette.color(QPalette::Active, QPalette::Window)),
+                        palette.color(QPalette::Active, QPalette::Button));
 }
 
 // Disabled text keeps the style's grey.
@@ -216,6 +246,13 @@ void mirrorKind(const ui::Control& c, QWidget& widget, const AccessKeys& keys) {
             setBackground(widget, colourOf(c.colour));
             widget.update();
             break;
+        case ui::Kind::UpDown:
+        case ui::Kind::SpinButton: {
+            auto& arrows = static_cast<ArrowPair&>(widget);
+            arrows.upButton()->setAccessibleName(toQString(c.spokenName.up));
+            arrows.downButton()->setAccessibleName(toQString(c.spokenName.down));
+            break;
+        }
         default:
             break;
     }
@@ -234,9 +271,10 @@ void setBackground(QWidget& widget, std::optional<QColor> colour) {
 void mirrorWidget(const ui::Control& c, QWidget& widget, const AccessKeys& keys) {
     const QSignalBlocker blocker(&widget);
     widget.setFont(toQFont(c.font));
-    setTextColour(widget, colourOf(c.fontColour));
+    setTextColour(widget, readableTextOf(c));
     widget.setToolTip(c.showHint ? toQString(shortHint(c.hint)) : QString());
     widget.setEnabled(c.enabled);
+    widget.setAccessibleName(toQString(c.spokenName.name));
     if (c.kind != ui::Kind::Label && c.kind != ui::Kind::TabSheet)
         widget.setGeometry(toQRect(c.bounds));
     mirrorKind(c, widget, keys);

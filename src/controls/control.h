@@ -82,6 +82,24 @@ struct Font {
 using ControlId = int;
 inline constexpr ControlId kNoControl = -1;
 
+// One part of the name a screen reader gives a control: another control's
+// caption (a label, a column or row header, a group), or with no control a
+// fixed text such as a column number.
+struct NamePart {
+    ControlId control = kNoControl;
+    std::string text;
+    bool operator==(const NamePart&) const = default;
+};
+
+// What a screen reader says for a control: its name and, for an up/down or
+// a spin button, the names of its upper and lower arrow.
+struct SpokenName {
+    std::string name;
+    std::string up;
+    std::string down;
+    bool operator==(const SpokenName&) const = default;
+};
+
 struct Control {
     std::string name;
     Kind kind = Kind::Label;
@@ -148,6 +166,13 @@ struct Control {
     std::string picture;
     // TabSheet: whether its tab is shown.
     bool tabVisible = true;
+
+    // The parts of its name for screen readers, joined by blanks, when its
+    // caption does not name it (an edit box's label); set by the design.
+    std::vector<NamePart> nameParts;
+    // Its name for screen readers in the current language, filled by the
+    // logic from the parts, the caption or the hint.
+    SpokenName spokenName;
 
     // Raised on every change, so that a binding can update only what moved.
     std::uint32_t revision = 0;

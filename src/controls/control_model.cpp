@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace tz::ui {
 
@@ -73,6 +74,14 @@ void ControlModel::setHint(ControlId id, std::string_view hint) {
 
 void ControlModel::setShowHint(ControlId id, bool show) {
     if (at(id).showHint != show) change(id).showHint = show;
+}
+
+void ControlModel::setNameParts(ControlId id, std::vector<NamePart> parts) {
+    if (at(id).nameParts != parts) change(id).nameParts = std::move(parts);
+}
+
+void ControlModel::setSpokenName(ControlId id, SpokenName name) {
+    if (at(id).spokenName != name) change(id).spokenName = std::move(name);
 }
 
 int ControlModel::upDownValue(ControlId upDown) const {

@@ -43,6 +43,9 @@ class ControlModel {
     void setHint(ControlId id, std::string_view hint);
     // Whether the hint shows as a tool tip.
     void setShowHint(ControlId id, bool show);
+    // What names the control for screen readers (see Control::nameParts).
+    void setNameParts(ControlId id, std::vector<NamePart> parts);
+    void setSpokenName(ControlId id, SpokenName name);
 
     // Values. An up/down's value is the number shown in its edit box limited
     // to its range, or its last position when the edit box holds no number.

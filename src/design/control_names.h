@@ -127,6 +127,7 @@
     X(MenuCompareUnit)           \
     X(MenuContens)               \
     X(MenuCzech)                 \
+    X(MenuDesktopLook)           \
     X(MenuEnglish)               \
     X(MenuExit)                  \
     X(MenuFrench)                \

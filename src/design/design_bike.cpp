@@ -24,13 +24,16 @@ Control checkBox(std::string_view name, ui::Rect bounds, std::string_view captio
 }
 
 void buildBikeType(const Builder& page) {
-    page.add(label("LabelBike", {8, 10, 104, kLabelHeight}, "Motorbike type"));
-    page.add(keyingComboBox(
-        "ComboBoxBike", {116, 6, 345, kEditHeight},
-        {"Classic (1 lobe, 1 or 2 pick-up) ", "Standard  (2 lobe  per revol., 1 or 2 pick-up) ",
-         "Standard  (3 lobe  per revol., 1 pick-up) ",
-         "Standard  (1 lobe 2  rev. (CMPS), 1 or 2 pick-up) ", "Honda NSR 250 MC18 -",
-         "Honda CRM 250", "Special setting"}));
+    const ui::ControlId type =
+        page.add(label("LabelBike", {8, 10, 104, kLabelHeight}, "Motorbike type"));
+    page.name(
+        page.add(keyingComboBox(
+            "ComboBoxBike", {116, 6, 345, kEditHeight},
+            {"Classic (1 lobe, 1 or 2 pick-up) ", "Standard  (2 lobe  per revol., 1 or 2 pick-up) ",
+             "Standard  (3 lobe  per revol., 1 pick-up) ",
+             "Standard  (1 lobe 2  rev. (CMPS), 1 or 2 pick-up) ", "Honda NSR 250 MC18 -",
+             "Honda CRM 250", "Special setting"})),
+        {{type, {}}});
 }
 
 // Switches of the pick-ups and the start, and the revolutions without
@@ -84,15 +87,23 @@ void buildChannel(const Builder& special, int channel, int top) {
         {"Zac", "Maximum advance"},
         {"End", "Start advance"},
     }};
+    const ui::NamePart channelName = special.captionOf("GroupBoxPalec" + c);
     int row = 18;
     for (const auto& [point, caption] : kPoints) {
         const std::string suffix = "Palec" + c + std::string(point);
-        group.labelledEdit("Label" + suffix, caption, 8, suffix,
-                           {kLobeColumn, row, 30, kEditHeight}, {1, 58, 1, 1});
-        group.add(checkBox("CheckBox" + suffix + "H2",
-                           {kEdge2Column, row + 2, kCheckBoxHeight, kCheckBoxHeight}));
-        group.add(checkBox("CheckBox" + suffix + "P2",
-                           {kPickup2Column, row + 2, kCheckBoxHeight, kCheckBoxHeight}));
+        const ui::ControlId edit =
+            group
+                .labelledEdit("Label" + suffix, caption, 8, suffix,
+                              {kLobeColumn, row, 30, kEditHeight}, {1, 58, 1, 1})
+                .edit;
+        const ui::NamePart pointName = group.captionOf("Label" + suffix);
+        group.name(edit, {channelName, pointName, group.captionOf("LabelLobe")});
+        group.name(group.add(checkBox("CheckBox" + suffix + "H2",
+                                      {kEdge2Column, row + 2, kCheckBoxHeight, kCheckBoxHeight})),
+                   {channelName, pointName, group.captionOf("LabelHrana2")});
+        group.name(group.add(checkBox("CheckBox" + suffix + "P2",
+                                      {kPickup2Column, row + 2, kCheckBoxHeight, kCheckBoxHeight})),
+                   {channelName, pointName, group.captionOf("LabelSnimac2")});
         row += 28;
     }
 }
@@ -101,15 +112,18 @@ void buildSpecialGroup(const Builder& page) {
     const Builder special = page.into(page.add(
         control(Kind::GroupBox, "GroupBoxSpecial", {4, 204, 637, 262},
                 "Specification of synchronization - Caution - For experienced user only!")));
-    special.add(label("LabelSynchro", {8, 22, 148, kLabelHeight}, "Synchronization method"));
-    special.add(keyingComboBox(
-        "ComboBoxSynchro", {160, 18, 410, kEditHeight},
-        {"1 lobe, 1 or 2 pick-up", "Short gap between lobes (inserted lobe)", "Wide lobe",
-         "Long gap between lobes (missing lobe)", "2 pick-ups, missing lobe",
-         "2 Short gaps between lobes (inserted lobe)", "Honda NSR 250 MC18 -", "Cam (CMPS)",
-         "Harley", "Long gap between lobes - more lobes (48-2)", "Special for more pickups",
-         "Inserted lobe - kick start", "Honda Cam (CMPS)", "Long gap between lobes + Cam (CMPS)",
-         "Honda CRM 250"}));
+    const ui::ControlId method =
+        special.add(label("LabelSynchro", {8, 22, 148, kLabelHeight}, "Synchronization method"));
+    special.name(
+        special.add(keyingComboBox(
+            "ComboBoxSynchro", {160, 18, 410, kEditHeight},
+            {"1 lobe, 1 or 2 pick-up", "Short gap between lobes (inserted lobe)", "Wide lobe",
+             "Long gap between lobes (missing lobe)", "2 pick-ups, missing lobe",
+             "2 Short gaps between lobes (inserted lobe)", "Honda NSR 250 MC18 -", "Cam (CMPS)",
+             "Harley", "Long gap between lobes - more lobes (48-2)", "Special for more pickups",
+             "Inserted lobe - kick start", "Honda Cam (CMPS)",
+             "Long gap between lobes + Cam (CMPS)", "Honda CRM 250"})),
+        {{method, {}}});
 
     special.labelledEdit("LabelPocPalcu", "Number of lobe at rotor", 8, "PocPalcu",
                          {208, 50, 30, kEditHeight}, {1, 58, 1, 1});
@@ -124,9 +138,15 @@ void buildSpecialGroup(const Builder& page) {
     special.add(control(Kind::Canvas, "PaintBoxWheel", {8, 128, 282, 128}));
     special.add(liveLabel("LabelPocetProgramovani", {kChannelLeft, 236, 156, 14},
                           "Number of Programing= ---"));
-    special.labelledEdit("LabelKompenz", "Compensation ", 456, "Kompenz1",
-                         {536, 232, 30, kEditHeight}, {0, 255, 1, 11});
-    special.editWithUpDown("Kompenz2", {586, 232, 30, kEditHeight}, {0, 255, 1, 11});
+    const ui::ControlId compensation1 =
+        special
+            .labelledEdit("LabelKompenz", "Compensation ", 456, "Kompenz1",
+                          {536, 232, 30, kEditHeight}, {0, 255, 1, 11})
+            .edit;
+    const ui::ControlId compensation2 =
+        special.editWithUpDown("Kompenz2", {586, 232, 30, kEditHeight}, {0, 255, 1, 11}).edit;
+    special.name(compensation1, {special.captionOf("LabelKompenz"), fixedText("1")});
+    special.name(compensation2, {special.captionOf("LabelKompenz"), fixedText("2")});
 
     special.add(label("LabelLobe", {kChannelLeft + kLobeColumn, 50, 60, kLabelHeight}, "Lobe"));
     special.add(

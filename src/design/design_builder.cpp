@@ -53,6 +53,18 @@ Control gauge(std::string_view name, Rect bounds, ui::Colour bar) {
     return c;
 }
 
+ui::NamePart fixedText(std::string text) {
+    return {ui::kNoControl, std::move(text)};
+}
+
+ui::NamePart Builder::captionOf(std::string_view controlName) const {
+    return {model_.id(ui::ControlName{controlName}), {}};
+}
+
+void Builder::name(ControlId id, std::vector<ui::NamePart> parts) const {
+    model_.setNameParts(id, std::move(parts));
+}
+
 ControlId Builder::add(Control control) const {
     control.parent = parent_;
     control.tabOrder = static_cast<int>(model_.children(parent_).size());
@@ -78,9 +90,11 @@ EditUpDown Builder::editWithUpDown(std::string_view suffix, Rect edit, Range ran
 EditUpDown Builder::labelledEdit(std::string_view labelName, std::string_view caption,
                                  int labelLeft, std::string_view suffix, Rect edit,
                                  Range range) const {
-    add(label(labelName, {labelLeft, edit.top + 4, edit.left - 4 - labelLeft, kLabelHeight},
-              caption));
-    return editWithUpDown(suffix, edit, range);
+    const ControlId labelId = add(label(
+        labelName, {labelLeft, edit.top + 4, edit.left - 4 - labelLeft, kLabelHeight}, caption));
+    const EditUpDown pair = editWithUpDown(suffix, edit, range);
+    model_.setNameParts(pair.edit, {{labelId, {}}});
+    return pair;
 }
 
 }  // namespace tz::design

@@ -43,6 +43,9 @@ ui::Control radioGroup(std::string_view name, ui::Rect bounds, std::string_view 
 ui::Control comboBox(std::string_view name, ui::Rect bounds, std::vector<std::string> items);
 ui::Control gauge(std::string_view name, ui::Rect bounds, ui::Colour bar);
 
+// A fixed part of a control's name for screen readers, such as a number.
+ui::NamePart fixedText(std::string text);
+
 // Adds controls under one parent; each new control comes last in the tab
 // order of its siblings.
 class Builder {
@@ -54,12 +57,17 @@ class Builder {
 
     ui::ControlId add(ui::Control control) const;
 
+    // Names a control for screen readers by the parts, joined by blanks.
+    void name(ui::ControlId id, std::vector<ui::NamePart> parts) const;
+    // A name part: the caption of the control of that name, added before.
+    ui::NamePart captionOf(std::string_view controlName) const;
+
     // An edit box "Edit" + suffix showing the initial position, and its
     // up/down "UpDown" + suffix right of it at the same height.
     EditUpDown editWithUpDown(std::string_view suffix, ui::Rect edit, Range range) const;
 
     // A caption label in front of an edit box with its up/down: the label
-    // starts at labelLeft and reaches up to the edit box.
+    // starts at labelLeft and reaches up to the edit box, and names it.
     EditUpDown labelledEdit(std::string_view labelName, std::string_view caption, int labelLeft,
                             std::string_view suffix, ui::Rect edit, Range range) const;
 

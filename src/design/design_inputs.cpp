@@ -33,8 +33,10 @@ void buildValueRows(const Builder& page) {
         Control caption = label("Label" + std::string(row.suffix),
                                 {8, top + 4, kEditLeft - 12, kLabelHeight}, row.caption);
         caption.showHint = true;
-        page.add(std::move(caption));
-        page.editWithUpDown(row.suffix, {kEditLeft, top, 50, kEditHeight}, row.range);
+        const ui::ControlId labelId = page.add(std::move(caption));
+        page.name(
+            page.editWithUpDown(row.suffix, {kEditLeft, top, 50, kEditHeight}, row.range).edit,
+            {{labelId, {}}});
         top += 28;
     }
 }

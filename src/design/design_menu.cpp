@@ -85,6 +85,8 @@ constexpr auto kToolsMenu = std::to_array<MenuEntry>({
     kSeparator,
     {.name = "MenuCellTime", .caption = "&Time per map cell", .checkable = true},
     {.name = "MenuCellTimeReset", .caption = "Reset time per map ce&ll"},
+    kSeparator,
+    {.name = "MenuDesktopLook", .caption = "Desktop style and colours", .checkable = true},
 });
 
 constexpr auto kLanguageMenu = std::to_array<MenuEntry>({

@@ -30,18 +30,25 @@ void buildTestPage(const Builder& page) {
 
     const Builder rpm = testGroup(page, "GroupBoxTestRpm", 1, "Rpm");
     rpm.add(button("ButtonTestRpm", {15, 24, 120, 30}, "Rpm"));
-    rpm.editWithUpDown("TestRpm", {15, 68, 60, kEditHeight}, {200, 25000, 100, 25000});
+    rpm.name(
+        rpm.editWithUpDown("TestRpm", {15, 68, 60, kEditHeight}, {200, 25000, 100, 25000}).edit,
+        {rpm.captionOf("GroupBoxTestRpm")});
 
     const Builder servo = testGroup(page, "GroupBoxTestServo", 2, "Servo");
     servo.add(button("ButtonTestServoPlus", {15, 24, 58, 30}, "Servo +"));
     servo.add(button("ButtonTestServoMinus", {77, 24, 58, 30}, "Servo -"));
-    servo.add(label("LabelTestServo", {15, 64, 120, kLabelHeight}, "Time [ms]"));
-    servo.editWithUpDown("TestServo", {15, 80, 60, kEditHeight}, {10, 2500, 10, 500});
+    const ui::ControlId time =
+        servo.add(label("LabelTestServo", {15, 64, 120, kLabelHeight}, "Time [ms]"));
+    servo.name(
+        servo.editWithUpDown("TestServo", {15, 80, 60, kEditHeight}, {10, 2500, 10, 500}).edit,
+        {servo.captionOf("GroupBoxTestServo"), {time, {}}});
 
     const Builder powerOut = testGroup(page, "GroupBoxTestPOut", 3, "Power out");
     for (int n = 1; n <= 3; ++n) {
         const std::string number = std::to_string(n);
-        powerOut.add(button("ButtonTestPOut" + number, {15 + 42 * (n - 1), 24, 36, 30}, number));
+        powerOut.name(powerOut.add(button("ButtonTestPOut" + number,
+                                          {15 + 42 * (n - 1), 24, 36, 30}, number)),
+                      {powerOut.captionOf("GroupBoxTestPOut"), fixedText(number)});
     }
 }
 

@@ -12,18 +12,19 @@ using ui::Kind;
 struct SpeedButton {
     std::string_view name;
     std::string_view picture;
+    std::string_view menuItem;  // the command's menu item, which names it
     int left;
     bool showHint;  // undo and redo have no tool tip
     bool enabled;   // undo and redo start with an empty history
 };
 
 constexpr std::array<SpeedButton, 6> kSpeedButtons{{
-    {"SpeedButton6", "new", 8, true, true},
-    {"SpeedButtonOpen", "open", 32, true, true},
-    {"SpeedButtonSave", "save", 56, true, true},
-    {"SpeedButtonPrint", "print", 80, true, true},
-    {"SpeedButtonZpet", "undo", 112, false, false},
-    {"SpeedButtonZnovu", "redo", 136, false, false},
+    {"SpeedButton6", "new", "MenuNew", 8, true, true},
+    {"SpeedButtonOpen", "open", "MenuOpen", 32, true, true},
+    {"SpeedButtonSave", "save", "MenuSave", 56, true, true},
+    {"SpeedButtonPrint", "print", "MenuPrint", 80, true, true},
+    {"SpeedButtonZpet", "undo", "MenuZpet", 112, false, false},
+    {"SpeedButtonZnovu", "redo", "MenuZnovu", 136, false, false},
 }};
 
 struct PushButton {
@@ -51,7 +52,7 @@ void buildToolbar(const Builder& window) {
         button.showHint = b.showHint;
         button.enabled = b.enabled;
         button.tabStop = false;
-        bar.add(std::move(button));
+        bar.name(bar.add(std::move(button)), {bar.captionOf(b.menuItem)});
     }
     for (const PushButton& b : kPushButtons) {
         Control button = control(Kind::Button, b.name, {b.left, 12, b.width, 25}, b.caption);

@@ -22,24 +22,38 @@ constexpr int kRowPitch = 33;
 
 // Thresholds along the top, throttle thresholds down the left, the twelve
 // zones between them, and bevel lines where the thresholds divide the zones.
+// Each box is named by the map, its kind and its number counted from 1, a
+// zone by its throttle band and speed band.
 void buildMap(const Builder& map, const std::string& n) {
-    map.add(label("LabelPOutRpm" + n, {94, 22, 30, kLabelHeight}, "Rpm"));
-    map.add(label("LabelPOutTps" + n, {kTpsEditLeft, 34, 30, kLabelHeight}, "Tps"));
+    const ui::NamePart group = map.captionOf("GroupBoxPOutMap" + n);
+    const ui::NamePart rpm{map.add(label("LabelPOutRpm" + n, {94, 22, 30, kLabelHeight}, "Rpm")),
+                           {}};
+    const ui::NamePart tps{
+        map.add(label("LabelPOutTps" + n, {kTpsEditLeft, 34, 30, kLabelHeight}, "Tps")), {}};
     for (int j = 0; j < 3; ++j) {
-        map.editWithUpDown("POutRpm" + n + "_" + std::to_string(j),
-                           {kSpeedEditLeft + kSpeedPitch * j, kSpeedEditTop, 40, kEditHeight},
-                           {300, 25000 + 100 * j, 100, 2000 + 2000 * j});
+        const ui::ControlId edit =
+            map.editWithUpDown("POutRpm" + n + "_" + std::to_string(j),
+                               {kSpeedEditLeft + kSpeedPitch * j, kSpeedEditTop, 40, kEditHeight},
+                               {300, 25000 + 100 * j, 100, 2000 + 2000 * j})
+                .edit;
+        map.name(edit, {group, rpm, fixedText(std::to_string(j + 1))});
     }
     for (int j = 0; j < 2; ++j) {
-        map.editWithUpDown("POutTps" + n + "_" + std::to_string(j),
-                           {kTpsEditLeft, kTpsEditTop + kRowPitch * j, 30, kEditHeight},
-                           {0, 101 + j, 1, 30 + 30 * j});
+        const ui::ControlId edit =
+            map.editWithUpDown("POutTps" + n + "_" + std::to_string(j),
+                               {kTpsEditLeft, kTpsEditTop + kRowPitch * j, 30, kEditHeight},
+                               {0, 101 + j, 1, 30 + 30 * j})
+                .edit;
+        map.name(edit, {group, tps, fixedText(std::to_string(j + 1))});
     }
     for (int j = 0; j < 3; ++j) {
         for (int c = 0; c < 4; ++c) {
-            map.add(control(Kind::CheckBox,
-                            "CheckBoxPOut" + n + "_r" + std::to_string(j) + "c" + std::to_string(c),
-                            {130 + 100 * c, 56 + kRowPitch * j, 20, kCheckBoxHeight}));
+            const ui::ControlId zone = map.add(
+                control(Kind::CheckBox,
+                        "CheckBoxPOut" + n + "_r" + std::to_string(j) + "c" + std::to_string(c),
+                        {130 + 100 * c, 56 + kRowPitch * j, 20, kCheckBoxHeight}));
+            map.name(zone, {group, tps, fixedText(std::to_string(j + 1)), rpm,
+                            fixedText(std::to_string(c + 1))});
         }
     }
     for (int j = 0; j < 3; ++j) {

@@ -16,6 +16,7 @@ constexpr const char* kActivePage = "PageControl1->ActivePageIndex";
 constexpr const char* kComPortDevice = "ComPortDevice";
 constexpr const char* kBackupBeforeProgram = "BackupBeforeProgram";
 constexpr const char* kMaxAdvanceStep = "MaxAdvanceStep";
+constexpr const char* kDesktopLook = "DesktopLook";
 constexpr int kLargestAdvanceStep = 60;
 
 std::uint8_t lowByte(int value) {
@@ -51,6 +52,7 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
     out.backupBeforeProgram = readInteger(store, s, kBackupBeforeProgram, 1) != 0;
     const int step = readInteger(store, s, kMaxAdvanceStep, kDefaultMaxAdvanceStep);
     out.maxAdvanceStep = step >= 0 && step <= kLargestAdvanceStep ? step : kDefaultMaxAdvanceStep;
+    out.desktopLook = readInteger(store, s, kDesktopLook, 0) != 0;
     return out;
 }
 
@@ -74,6 +76,8 @@ bool SaveSettings(SettingsStore& store, const ShellSettings& settings) {
     writeInteger(store, s, kBackupBeforeProgram, settings.backupBeforeProgram ? 1 : 0);
     if (settings.maxAdvanceStep != kDefaultMaxAdvanceStep || store.readString(s, kMaxAdvanceStep))
         writeInteger(store, s, kMaxAdvanceStep, settings.maxAdvanceStep);
+    if (settings.desktopLook || store.readString(s, kDesktopLook))
+        writeInteger(store, s, kDesktopLook, settings.desktopLook ? 1 : 0);
     return store.flush();
 }
 

@@ -44,6 +44,9 @@ struct ShellSettings {
     // The settings check's largest advance step between neighbouring map
     // cells, degrees 0..60 (an extra key; 10 when missing or out of range).
     int maxAdvanceStep = kDefaultMaxAdvanceStep;
+    // The window in the desktop's style, colours and font instead of its own
+    // (an extra key; off when missing).
+    bool desktopLook = false;
 };
 
 inline constexpr const char* kSettingsSection = "BASIC";
@@ -58,7 +61,7 @@ ShellSettings LoadSettings(const SettingsStore& store, const WindowPlacement& de
 // Writes the ten keys in their fixed order, then the extra keys that other
 // installations pass over: the port's device (once there is one) and the
 // backup before programming (always, so that a choice is kept), the largest
-// advance step (once it is not the default); flushes the store;
+// advance step and the desktop look (once they are not the default); flushes the store;
 // false when the store could not be written. Keys the program does not know
 // stay.
 bool SaveSettings(SettingsStore& store, const ShellSettings& settings);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "design/control_names.h"
+#include "presenter/spoken_names.h"
 #include "texts/captions.h"
 #include "texts/language.h"
 
@@ -89,6 +90,7 @@ void Captions::fillCaptions() {
     finishCombo();
     messages_.fillCaptionEntries(language);
     fillMessages();
+    fillSpokenNames(controls_, language);
 }
 
 void Captions::fillMessages() {

@@ -76,6 +76,9 @@ class WindowHost {
     // The user interface language changed (0 English .. 3 Czech): the
     // toolkit's own texts (dialog buttons) follow it.
     virtual void languageChanged(std::uint8_t /*language*/) {}
+    // The window takes the desktop's style, colours and font (true) or its
+    // own look (false), at once.
+    virtual void lookChanged(bool /*desktop*/) {}
     // The size of the screen the window opens on, without the desktop's
     // panels.
     virtual int screenWidth() const = 0;

@@ -11,6 +11,7 @@
 #include "platform/desktop_locale.h"
 #include "platform/settings.h"
 #include "platform/test_mode_marker.h"
+#include "presenter/spoken_names.h"
 #include "presenter/version_texts.h"
 #include "texts/language.h"
 
@@ -184,6 +185,7 @@ void WindowPresenter::loadSettings() {
     session_.restoreFileNames(s.fileName, s.lastFileName);
     comparisons_.setBackup(s.backupBeforeProgram);
     checks_.setMaxAdvanceStep(s.maxAdvanceStep);
+    if (s.desktopLook) setDesktopLook(true);
     files_.setDialogPath(s.lastFileName);
     const int page =
         s.activePage >= 0 && s.activePage < kWindowPages ? s.activePage : kDesignedPage;
@@ -192,6 +194,12 @@ void WindowPresenter::loadSettings() {
     if (services_.savedImagePath.empty()) return;
     if (const std::optional<std::string> text = readWholeFile(services_.savedImagePath))
         session_.loadSavedImage(*text);
+}
+
+void WindowPresenter::setDesktopLook(bool on) {
+    desktopLook_ = on;
+    controls_.setChecked(controls_.id(ctl::MenuDesktopLook), on);
+    services_.host.lookChanged(on);
 }
 
 void WindowPresenter::saveSettings() {
@@ -211,6 +219,7 @@ void WindowPresenter::saveSettings() {
     s.activePage = activePage();
     s.backupBeforeProgram = comparisons_.backup();
     s.maxAdvanceStep = checks_.maxAdvanceStep();
+    s.desktopLook = desktopLook_;
     SaveSettings(services_.settings, s);
     if (!services_.savedImagePath.empty())
         writeFileAtomically(services_.savedImagePath, formatSavedImage(session_.image()));
@@ -329,6 +338,7 @@ void WindowPresenter::clicked(ui::ControlId control) {
     if (is(ctl::MenuCompareFile)) return comparisons_.compareWithFile();
     if (is(ctl::MenuRestorePoints)) return comparisons_.showRestorePoints();
     if (is(ctl::MenuBackup)) return comparisons_.toggleBackup();
+    if (is(ctl::MenuDesktopLook)) return setDesktopLook(!desktopLook_);
     for (std::size_t i = 0; i < index_.portItems.size(); ++i)
         if (control == index_.portItems[i]) return unit_.choosePort(static_cast<int>(i));
     if (unit_.testButton(control)) return;
@@ -392,6 +402,7 @@ void WindowPresenter::tick() {
     wheel_.refresh();
     unitState_.apply(events);
     unitState_.show();
+    fillSpokenNames(controls_, captions_.textLanguage());
 }
 
 }  // namespace tz::presenter

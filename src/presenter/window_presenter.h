@@ -145,6 +145,9 @@ class WindowPresenter final : public UiEvents {
     SettingsChecks checks_;
     WheelView wheel_;
     UnitStateView unitState_;
+    // The window in the desktop's style and colours (menu Tools).
+    bool desktopLook_ = false;
+    void setDesktopLook(bool on);
 };
 
 }  // namespace tz::presenter

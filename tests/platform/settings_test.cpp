@@ -144,6 +144,35 @@ TEST(Settings, TheLargestAdvanceStepIsWrittenOnceItIsNotTheDefault) {
     }
 }
 
+TEST(Settings, TheDesktopLookIsWrittenOnceItWasChosen) {
+    struct Case {
+        const char* before;
+        bool loaded;   // what the file gives
+        bool desktop;  // what is saved
+        const char* written;
+    };
+    const Case cases[] = {
+        {"", false, false, ""},
+        {"", false, true, "DesktopLook=1\n"},
+        {"DesktopLook=1\nOtherKey=x\n", true, false, "DesktopLook=0\n"},
+        {"DesktopLook=junk\n", false, false, "DesktopLook=0\n"},
+    };
+    for (const Case& c : cases) {
+        IniFile ini = iniFrom(std::string("[BASIC]\n") + c.before);
+        ShellSettings s = LoadSettings(ini, kDesigned, 0);
+        EXPECT_EQ(s.desktopLook, c.loaded) << c.before;
+        s.desktopLook = c.desktop;
+        SaveSettings(ini, s);
+        const std::string text = ini.text();
+        const std::size_t at = text.find("DesktopLook");
+        EXPECT_EQ(at == std::string::npos ? "" : text.substr(at, text.find('\n', at) - at + 1),
+                  c.written)
+            << c.before;
+        EXPECT_EQ(text.find("OtherKey") != std::string::npos,
+                  std::string(c.before).find("OtherKey") != std::string::npos);
+    }
+}
+
 TEST(IniFile, KeepsOtherSectionsAndKeysAndIgnoresJunk) {
     IniFile ini = iniFrom(
         "garbage line\n; "
