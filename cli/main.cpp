@@ -5,6 +5,7 @@
 
 #include "cli/cli_context.h"
 #include "platform/build_version.h"
+#include "platform/program_arguments.h"
 
 namespace {
 
@@ -143,6 +144,9 @@ constexpr Command kCommands[] = {
 
 int main(int argc, char** argv) {
     using namespace tz;
+    ProgramArguments arguments(argc, argv);
+    argc = arguments.argc();
+    argv = arguments.argv();
     cli::Context context{{}, texts::Language::English, {}, std::cout, std::cerr};
     int i = 1;
     for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {

@@ -4,7 +4,6 @@
 // them to a new file.
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -18,6 +17,7 @@
 #include "editing/cell_range_text.h"
 #include "editing/image_tables.h"
 #include "editing/table_tools.h"
+#include "platform/atomic_file.h"
 #include "session/reports.h"
 #include "texts/table_texts.h"
 
@@ -132,14 +132,9 @@ std::unique_ptr<editing::CellTable> tableOf(TableName name, Image& image) {
 }
 
 std::optional<std::string> readText(const std::string& path) {
+    if (path != "-") return readWholeFile(path);
     std::ostringstream text;
-    if (path == "-") {
-        text << std::cin.rdbuf();
-        return text.str();
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    text << in.rdbuf();
+    text << std::cin.rdbuf();
     return text.str();
 }
 

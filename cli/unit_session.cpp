@@ -3,7 +3,7 @@
 #include <iostream>
 #include <thread>
 
-#include "link/posix_serial_port.h"
+#include "link/system_serial_port.h"
 #include "platform/restore_points.h"
 #include "session/reports.h"
 #include "texts/comparison_texts.h"
@@ -13,7 +13,7 @@ namespace tz::cli {
 
 UnitSession::UnitSession(Context& context, const std::string& device, bool progressLines)
     : context_(context),
-      session_({link::PosixSerialPortFactory(),
+      session_({link::SystemSerialPortFactory(),
                 [device] { return std::vector<std::string>{device}; }, ".",
                 session::SteadyMilliseconds, restorePointDirectory()}),
       progressLines_(progressLines) {

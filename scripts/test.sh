@@ -20,7 +20,7 @@ fi
 
 if [ "${TZ_FUZZ_SECONDS:-0}" -gt 0 ]; then
   CXX=clang++-14 cmake -S . -B build-fuzz -DTZ_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build-fuzz -j"$jobs"
+  cmake --build build-fuzz -j"$jobs" --target tz_fuzzers
   for fuzzer in build-fuzz/fuzz/fuzz_*; do
     name=$(basename "$fuzzer")
     corpus="fuzz/corpus/${name#fuzz_}"

@@ -6,6 +6,7 @@
 
 #include "platform/build_version.h"
 #include "sim/options.h"
+#include "sim/sim_loop.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/sim_loop.h"
+#include "sim/sim_options.h"
 
 namespace tz::sim {
 

@@ -16,19 +16,10 @@
 #include "sim/faults.h"
 #include "sim/frame_assembler.h"
 #include "sim/pty_device.h"
+#include "sim/sim_options.h"
 #include "sim/unit_model.h"
 
 namespace tz::sim {
-
-struct SimOptions {
-    UnitConfig unit;
-    FaultConfig faults;
-    std::string linkPath;
-    int baud = 57600;  // 0: replies leave at once
-    std::string logPath;
-    std::int64_t awayAfterMs = -1;  // close the terminal after this time
-    std::int64_t awayForMs = 0;     // and open a new one this much later
-};
 
 class SimLoop {
   public:

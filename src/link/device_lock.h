@@ -2,6 +2,8 @@
 // window's and the command line's, opens the device through here and holds
 // an advisory lock (flock) on it while it uses it. Unlike TIOCEXCL and lock
 // files, the lock also keeps out a second program that runs as root.
+// POSIX only: on Windows a COM port opens for one program at a time by
+// itself (windows_serial_port.h).
 #pragma once
 
 #include <string>

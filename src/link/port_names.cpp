@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 
 namespace tz::link {
@@ -10,6 +9,7 @@ namespace tz::link {
 namespace {
 
 constexpr std::string_view kGroups[] = {"ttyUSB", "ttyACM", "ttyS"};
+constexpr int kMaxComPort = 256;
 
 // The number after a group prefix, when the name is the prefix and digits only.
 std::optional<int> numberAfter(std::string_view name, std::string_view prefix) {
@@ -36,7 +36,19 @@ std::vector<std::string> OrderSerialDevices(const std::vector<std::string>& devN
     return paths;
 }
 
-std::vector<std::string> PortTable(const char* override, const DeviceLister& listDev) {
+std::vector<std::string> OrderComPorts(const std::vector<std::string>& names) {
+    std::vector<std::pair<int, std::string>> ports;
+    for (const std::string& name : names)
+        if (auto n = numberAfter(name, "COM"); n && *n >= 1 && *n <= kMaxComPort && name[3] != '0')
+            ports.emplace_back(*n, name);
+    std::sort(ports.begin(), ports.end());
+    ports.erase(std::unique(ports.begin(), ports.end()), ports.end());
+    std::vector<std::string> ordered;
+    for (const auto& port : ports) ordered.push_back(port.second);
+    return ordered;
+}
+
+std::vector<std::string> PortTable(const char* override, const DeviceLister& listPorts) {
     std::vector<std::string> table;
     if (override != nullptr) {
         std::string_view rest(override);
@@ -48,22 +60,13 @@ std::vector<std::string> PortTable(const char* override, const DeviceLister& lis
         }
         return table;
     }
-    table = OrderSerialDevices(listDev());
+    table = listPorts();
     if (table.size() > kComPorts) table.resize(kComPorts);
     return table;
 }
 
-std::vector<std::string> ListDevDirectory() {
-    std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator it("/dev", error);
-    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error))
-        names.push_back(it->path().filename().string());
-    return names;
-}
-
 std::vector<std::string> SystemPortTable() {
-    return PortTable(std::getenv(kPortsVariable), ListDevDirectory);
+    return PortTable(std::getenv(kPortsVariable), ListSystemPorts);
 }
 
 }  // namespace tz::link

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "link/device_lock.h"
+#include "link/system_serial_port.h"
 
 namespace tz::link {
 
@@ -110,7 +111,7 @@ void PosixSerialPort::purge() {
     if (fd_ >= 0) ::tcflush(fd_, TCIOFLUSH);
 }
 
-SerialPortFactory PosixSerialPortFactory() {
+SerialPortFactory SystemSerialPortFactory() {
     return [] { return std::make_unique<PosixSerialPort>(); };
 }
 

@@ -35,6 +35,4 @@ class PosixSerialPort final : public SerialPort {
     std::string deniedGroup_;
 };
 
-SerialPortFactory PosixSerialPortFactory();
-
 }  // namespace tz::link

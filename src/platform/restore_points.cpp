@@ -8,6 +8,8 @@
 
 #include "platform/atomic_file.h"
 #include "platform/config_paths.h"
+#include "platform/local_time.h"
+#include "platform/utf8_path.h"
 
 namespace tz {
 
@@ -94,17 +96,16 @@ std::string_view operationWord(RestoreOperation operation) {
     return {};
 }
 
-DateTime localDateTime(std::time_t when) {
-    std::tm local{};
-    ::localtime_r(&when, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
-}
-
 bool isValidDateTime(const DateTime& t) {
     return t.year >= 0 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
            t.day <= 31 && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 &&
            t.second >= 0 && t.second <= 60;
+}
+
+DateTime localDateTime(std::time_t when) {
+    const std::tm local = localCalendarTime(when);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 std::string dateTimeText(const DateTime& t) {
@@ -161,7 +162,7 @@ std::optional<RestorePoint> parseRestorePointFileName(std::string_view name) {
 }
 
 std::string restorePointDirectory() {
-    return dataDirectory() + "/restore-points";
+    return joinPath(dataDirectory(), "restore-points");
 }
 
 RestorePoints::RestorePoints(std::string directory, std::size_t keep)
@@ -170,13 +171,14 @@ RestorePoints::RestorePoints(std::string directory, std::size_t keep)
 std::vector<RestorePoint> RestorePoints::list() const {
     std::vector<RestorePoint> points;
     std::error_code ec;
-    for (fs::directory_iterator it(directory_, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(pathFromUtf8(directory_), ec), end; !ec && it != end;
+         it.increment(ec)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) continue;
         std::optional<RestorePoint> point =
-            parseRestorePointFileName(it->path().filename().string());
+            parseRestorePointFileName(utf8FromPath(it->path().filename()));
         if (!point) continue;
-        point->path = it->path().string();
+        point->path = utf8FromPath(it->path());
         points.push_back(std::move(*point));
     }
     std::sort(points.begin(), points.end(), newerFirst);
@@ -188,13 +190,13 @@ std::optional<std::string> RestorePoints::add(const DateTime& time, RestoreOpera
                                               std::string_view ignText) const {
     if (!isValidDateTime(time)) return std::nullopt;
     std::error_code ec;
-    fs::create_directories(directory_, ec);
+    fs::create_directories(pathFromUtf8(directory_), ec);
 
     RestorePoint point{time, 1, operation, unitNameForFiles(unitName), {}};
     for (const RestorePoint& existing : list())
         if (existing.time == time) point.sequence = std::max(point.sequence, existing.sequence + 1);
     if (point.sequence > kMaxSequence) return std::nullopt;
-    const std::string path = directory_ + "/" + restorePointFileName(point);
+    const std::string path = joinPath(directory_, restorePointFileName(point));
     if (!writeFileAtomically(path, ignText)) return std::nullopt;
     prune(path);
     return path;
@@ -207,7 +209,7 @@ void RestorePoints::prune(const std::string& written) const {
     for (const RestorePoint& point : list()) {
         if (point.path == written || ++others < keep_) continue;
         std::error_code ec;
-        fs::remove(point.path, ec);
+        fs::remove(pathFromUtf8(point.path), ec);
     }
 }
 

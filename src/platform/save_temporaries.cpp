@@ -1,96 +1,44 @@
 #include "platform/save_temporaries.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <vector>
+#include "platform/save_temporary_names.h"
+#include "platform/utf8_path.h"
 
 namespace tz {
 
 namespace {
 
-constexpr std::string_view kMarker = ".tz_arko5-save-";
-constexpr std::size_t kRandomLength = 6;
-
-struct SplitPath {
-    std::string directory;
-    std::string base;
-};
-
-SplitPath split(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return {".", path};
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
-
-// The characters mkstemp() puts in place of the X.
+// The characters put in place of the X.
 bool isRandomCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-std::vector<std::string> temporariesIn(const SplitPath& p) {
-    std::vector<std::string> names;
-    DIR* dir = ::opendir(p.directory.c_str());
-    if (dir == nullptr) return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (isSaveTemporaryOf(entry->d_name, p.base)) names.emplace_back(entry->d_name);
-    }
-    ::closedir(dir);
-    return names;
-}
-
-// Removes one leftover: only a regular file of ours that no running save
-// holds, and only while the name still leads to the file that was checked.
-bool removeLeftover(int dirFd, const std::string& name) {
-    const int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    bool removed = false;
-    struct stat opened {};
-    struct stat named {};
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
-        removed = ::unlinkat(dirFd, name.c_str(), 0) == 0;
-    }
-    ::close(fd);
-    return removed;
-}
-
 }  // namespace
 
+SplitPath splitPath(const std::string& path) {
+    const std::filesystem::path p = pathFromUtf8(path);
+    const std::filesystem::path directory = p.parent_path();
+    return {directory.empty() ? std::string(".") : utf8FromPath(directory),
+            utf8FromPath(p.filename())};
+}
+
 std::string saveTemporaryTemplate(const std::string& path) {
-    const SplitPath p = split(path);
-    return p.directory + "/." + p.base + std::string(kMarker) + std::string(kRandomLength, 'X');
+    const SplitPath p = splitPath(path);
+    return joinPath(p.directory,
+                    "." + p.base + std::string(kSaveMarker) + std::string(kSaveRandomLength, 'X'));
 }
 
 bool isSaveTemporaryOf(std::string_view entry, std::string_view base) {
-    if (base.empty() || entry.size() != 1 + base.size() + kMarker.size() + kRandomLength ||
+    if (base.empty() || entry.size() != 1 + base.size() + kSaveMarker.size() + kSaveRandomLength ||
         entry.front() != '.')
         return false;
     entry.remove_prefix(1);
     if (!entry.starts_with(base)) return false;
     entry.remove_prefix(base.size());
-    if (!entry.starts_with(kMarker)) return false;
-    entry.remove_prefix(kMarker.size());
+    if (!entry.starts_with(kSaveMarker)) return false;
+    entry.remove_prefix(kSaveMarker.size());
     for (const char c : entry)
         if (!isRandomCharacter(c)) return false;
     return true;
-}
-
-std::size_t removeLeftoverTemporaries(const std::string& path) {
-    const SplitPath p = split(path);
-    const std::vector<std::string> names = temporariesIn(p);
-    if (names.empty()) return 0;
-    const int dirFd = ::open(p.directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0) return 0;
-    std::size_t removed = 0;
-    for (const std::string& name : names) removed += removeLeftover(dirFd, name) ? 1 : 0;
-    ::close(dirFd);
-    return removed;
 }
 
 }  // namespace tz

@@ -7,6 +7,7 @@
 #include "design/control_names.h"
 #include "platform/atomic_file.h"
 #include "platform/restore_points.h"
+#include "platform/utf8_path.h"
 #include "texts/live_log_texts.h"
 
 namespace tz::presenter {
@@ -30,14 +31,14 @@ std::string formatRecordingTime(std::int64_t ms) {
     return text;
 }
 
+// With the separator at its end; empty for a bare file name.
 std::string directoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::filesystem::path p = pathFromUtf8(path);
+    return p.has_parent_path() ? joinPath(utf8FromPath(p.parent_path()), "") : std::string();
 }
 
 std::string fileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return utf8FromPath(pathFromUtf8(path).filename());
 }
 
 LogText problemText(logs::LiveCsvProblem problem) {

@@ -8,6 +8,7 @@
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
 #include "platform/build_info.h"
+#include "platform/utf8_path.h"
 
 namespace tz::session {
 
@@ -28,7 +29,7 @@ Session::Session(SessionServices services)
     : services_(std::move(services)),
       defaultFilePath_(services_.programDirectory.empty()
                            ? std::string("data.ign")
-                           : services_.programDirectory + "/data.ign"),
+                           : joinPath(services_.programDirectory, "data.ign")),
       link_(params_, services_.serialPorts, services_.portTable),
       restorePoints_(services_.restorePointDirectory, services_.clock) {
     params_.outside.portIndex = kFirstStartPort;

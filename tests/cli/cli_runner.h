@@ -7,6 +7,7 @@
 
 #include "platform/atomic_file.h"
 #include "program_run.h"
+#include "system.h"
 #include "temp_dir.h"
 
 namespace tz::testing {
@@ -14,10 +15,9 @@ namespace tz::testing {
 using CliRun = ProgramRun;
 
 // The program with the arguments; its output goes through files in dir. A run
-// that hangs is ended after two minutes with exit status 124.
+// that hangs fails the test instead of stalling the suite (timeLimitedCommand).
 inline CliRun runCli(const TempDir& dir, const std::string& arguments) {
-    // A hang fails the test as status 124 instead of stalling the suite.
-    return runProgram(dir, "timeout 120 " + std::string(TZ_CLI_PATH), arguments);
+    return runProgram(dir, timeLimitedCommand(TZ_CLI_PATH), arguments);
 }
 
 // Runs and files of one test in one temporary folder.

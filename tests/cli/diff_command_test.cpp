@@ -6,6 +6,7 @@
 #include "cli_runner.h"
 #include "platform/atomic_file.h"
 #include "platform/restore_points.h"
+#include "platform/utf8_path.h"
 #include "scoped_env.h"
 #include "temp_dir.h"
 
@@ -82,7 +83,7 @@ TEST_F(CliDiff, FilesThatCannotBeComparedAndWrongUsage) {
 }
 
 TEST_F(CliDiff, RestorePointsAreListedNewestFirst) {
-    const testing::ScopedEnv dataHome("XDG_DATA_HOME", dir.file("data").c_str());
+    const testing::ScopedEnv dataHome(testing::kDataHomeVariable, dir.file("data").c_str());
     EXPECT_EQ(run("restore-points").out, "");
 
     const RestorePoints points(restorePointDirectory());
@@ -90,7 +91,9 @@ TEST_F(CliDiff, RestorePointsAreListedNewestFirst) {
     ASSERT_TRUE(points.add({2024, 3, 9, 7, 6, 0}, RestoreOperation::BeforeProgram, "ABC12", "x"));
     ASSERT_TRUE(points.add({2024, 3, 9, 7, 6, 0}, RestoreOperation::Program, "ABC12", "x"));
 
-    const std::string where = dir.file("data/tz_arko5/restore-points/");
+    // On Windows joined by its own separator.
+    const std::string where =
+        joinPath(joinPath(joinPath(dir.file("data"), "tz_arko5"), "restore-points"), "");
     const CliRun r = run("restore-points");
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "2024-03-09 07:06:00\tprogram\tABC12\t" + where +

@@ -1,9 +1,7 @@
 // The file subcommands of tz_arko5-cli, run as a user's script would run them.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <algorithm>
-
 #include <cstdlib>
 
 #include "cli_runner.h"

@@ -21,12 +21,18 @@ TEST(PortNames, UsbAdaptersFirstThenBuiltInPortsEachByNumber) {
                      "/dev/ttyS2", "/dev/ttyS10"}));
 }
 
+TEST(PortNames, ComPortsByNumberEachOnce) {
+    const Paths registry = {"COM10", "COM3", "COM1", "COM3",  "COM256", "COM257",
+                            "COM0",  "COM",  "com4", "COM03", "COM2x",  "LPT1"};
+    EXPECT_EQ(OrderComPorts(registry), (Paths{"COM1", "COM3", "COM10", "COM256"}));
+}
+
 TEST(PortNames, TheVariableReplacesTheDeviceListInItsOrder) {
     bool listed = false;
     const DeviceLister lister = [&listed] {
         listed = true;
         Paths many;
-        for (int i = 0; i < 40; ++i) many.push_back("ttyS" + std::to_string(i));
+        for (int i = 0; i < 40; ++i) many.push_back("/dev/ttyS" + std::to_string(i));
         return many;
     };
     EXPECT_EQ(PortTable("/tmp/unit:/dev/ttyS3::/dev/x", lister),

@@ -10,9 +10,11 @@
 
 #include "link/link_cycle.h"
 #include "link/posix_serial_port.h"
+#include "link/system_serial_port.h"
 #include "link_recorder.h"
 #include "sim/options.h"
 #include "sim/pty_device.h"
+#include "sim/sim_loop.h"
 
 namespace tz::link {
 namespace {
@@ -56,7 +58,7 @@ class EndToEnd : public ::testing::Test {
   protected:
     void startOn(const std::string& device) {
         cycle = std::make_unique<RecordedLink>(
-            host, PosixSerialPortFactory(), [device] { return std::vector<std::string>{device}; });
+            host, SystemSerialPortFactory(), [device] { return std::vector<std::string>{device}; });
         cycle->OpenPort();
     }
 

@@ -20,6 +20,15 @@ TEST(AtomicFile, ReplacesTheWholeFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(files, 1);
 }
 
+TEST(AtomicFile, KeepsEveryByteAsItIs) {
+    // No line-end translation on any system: .ign files keep their CR LF.
+    testing::TempDir dir;
+    const std::string content("KORVANEX_KEY 91\r\nA\nB\r\r\n\0\xff\x1a end", 30);
+    ASSERT_TRUE(writeFileAtomically(dir.file("a.ign"), content));
+    EXPECT_EQ(readWholeFile(dir.file("a.ign")), content);
+    EXPECT_EQ(std::filesystem::file_size(dir.file("a.ign")), content.size());
+}
+
 TEST(AtomicFile, FailureLeavesTheTargetAndNoTemporaryFile) {
     testing::TempDir dir;
     // A non-empty directory in the way makes the final rename fail, also for root.

@@ -9,6 +9,7 @@
 #include "failing_log_sink.h"
 #include "logs/live_csv.h"
 #include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 #include "sim/log_replay.h"
 #include "texts/live_log_texts.h"
 #include "unit_fixture.h"
@@ -100,7 +101,8 @@ TEST_F(LogCommandsTest, RecordingIntoAFileUntilStoppedAndAFileThatCannotBeCreate
     EXPECT_EQ(log.log.rows[0].timeMs, 0);
     EXPECT_EQ(log.log.rows[2].values.rpm, 4000);
     // The next dialog starts in the directory chosen last.
-    EXPECT_EQ(dialogs.saveRequests.back().fileName.rfind(dir.path() + "/nowhere/live-", 0), 0u);
+    EXPECT_EQ(dialogs.saveRequests.back().fileName.rfind(joinPath(dir.file("nowhere"), "live-"), 0),
+              0u);
 
     // What the window recorded, the simulated unit and the window replay.
     sim::MonitorFields fields;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "system.h"
 #include "temp_dir.h"
 
 namespace tz::testing {
@@ -31,10 +31,10 @@ inline ProgramRun runProgram(const TempDir& dir, const std::string& program,
     const int status = std::system(command.c_str());
     const auto contents = [](const std::string& path) {
         std::ostringstream s;
-        s << std::ifstream(path, std::ios::binary).rdbuf();
+        s << std::ifstream(pathFromUtf8(path), std::ios::binary).rdbuf();
         return s.str();
     };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(outPath), contents(errPath)};
+    return {exitCodeOf(status), contents(outPath), contents(errPath)};
 }
 
 // What --version prints: the program's name and version, and the commit when

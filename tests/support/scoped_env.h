@@ -7,26 +7,21 @@
 #include <optional>
 #include <string>
 
+#include "system.h"
+
 namespace tz::testing {
 
 class ScopedEnv {
   public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        set(value);
+        setEnvironment(name, value);
     }
-    ~ScopedEnv() { set(old_ ? old_->c_str() : nullptr); }
+    ~ScopedEnv() { setEnvironment(name_.c_str(), old_ ? old_->c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
   private:
-    void set(const char* value) {
-        if (value)
-            ::setenv(name_.c_str(), value, 1);
-        else
-            ::unsetenv(name_.c_str());
-    }
-
     std::string name_;
     std::optional<std::string> old_;
 };

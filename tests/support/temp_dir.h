@@ -3,26 +3,34 @@
 #pragma once
 
 #include <filesystem>
+#include <random>
 #include <string>
+
+#include "platform/utf8_path.h"
 
 namespace tz::testing {
 
 class TempDir {
   public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tz_test.XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::random_device random;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        std::filesystem::path candidate;
+        do candidate = base / ("tz_test." + std::to_string(random()));
+        while (!std::filesystem::create_directory(candidate));
+        path_ = utf8FromPath(candidate);
     }
     ~TempDir() {
         std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(path_, ec);
+        std::filesystem::permissions(pathFromUtf8(path_), std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(pathFromUtf8(path_), ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // Joined by the system's separator, as the program joins paths.
+    std::string file(const std::string& name) const { return joinPath(path_, name); }
 
   private:
     std::string path_;
