@@ -1,5 +1,7 @@
 #include "gui/status_bar.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -10,10 +12,28 @@ namespace tz::gui {
 
 namespace {
 
+// A panel asks for the width the design gives it, or more when its text needs
+// it, and gives way down to its text when the bar is short: fixed-width panels
+// that do not fit are drawn over each other.
 class Panel final : public QLabel {
   public:
     Panel(QStatusBar& bar, std::function<void()> clicked)
-        : QLabel(&bar), clicked_(std::move(clicked)) {}
+        : QLabel(&bar), clicked_(std::move(clicked)) {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    }
+
+    void setDesignedWidth(int width) {
+        if (width == designedWidth_) return;
+        designedWidth_ = width;
+        updateGeometry();
+    }
+
+    QSize sizeHint() const override {
+        const QSize text = QLabel::sizeHint();
+        return {std::max(designedWidth_, text.width()), text.height()};
+    }
+    // A short bar takes room from the panels' blank space before their texts.
+    QSize minimumSizeHint() const override { return QLabel::sizeHint(); }
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
@@ -24,17 +44,20 @@ class Panel final : public QLabel {
 
   private:
     std::function<void()> clicked_;
+    int designedWidth_ = 0;
 };
 
-QList<QLabel*> panels(QStatusBar& bar) {
-    return bar.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+QList<Panel*> panels(QStatusBar& bar) {
+    return bar.findChildren<Panel*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace
 
 void mirrorStatusBar(const ui::Control& control, QStatusBar& bar,
                      const std::function<void(int panel)>& clicked) {
-    QList<QLabel*> labels = panels(bar);
+    // The font first: the panels' widths follow their texts in it.
+    bar.setFont(toQFont(control.font));
+    QList<Panel*> labels = panels(bar);
     const auto count = static_cast<qsizetype>(control.items.size());
     while (labels.size() > count) delete labels.takeLast();
     while (labels.size() < count) {
@@ -48,9 +71,10 @@ void mirrorStatusBar(const ui::Control& control, QStatusBar& bar,
     }
     for (qsizetype i = 0; i < count; ++i) {
         const auto n = static_cast<std::size_t>(i);
-        QLabel& label = *labels[i];
+        Panel& label = *labels[i];
         label.setText(toQString(control.items[n]));
-        if (n < control.panelWidths.size()) label.setFixedWidth(control.panelWidths[n]);
+        label.setDesignedWidth(n < control.panelWidths.size() ? control.panelWidths[n] : 0);
+        label.setMaximumWidth(label.sizeHint().width());
         const ui::Align align =
             n < control.panelAlignments.size() ? control.panelAlignments[n] : ui::Align::Left;
         label.setAlignment(toQtAlignment(align) | Qt::AlignVCenter);
@@ -58,7 +82,6 @@ void mirrorStatusBar(const ui::Control& control, QStatusBar& bar,
                                                        : QString());
     }
     if (control.bounds.height > 0) bar.setFixedHeight(control.bounds.height);
-    bar.setFont(toQFont(control.font));
     bar.setVisible(control.visible);
 }
 
