@@ -154,9 +154,10 @@ TEST_F(CliUnit, AUnitLostWhileSavingFailsTheProgrammingRun) {
     auto unit = std::make_unique<testing::Simulator>(
         TZ_SIM_PATH, port(), std::vector<std::string>{"--baud", "0", "--saving-ms", "5000"});
     CliRun r{};
+    const std::string output = testing::nextStandardOutput(dir);
     std::thread program([&] { r = cli("program --port " + port() + " " + data("defaults.ign")); });
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (readWholeFile(dir.file("stdout")).value_or("").find("Saving:") == std::string::npos &&
+    while (readWholeFile(output).value_or("").find("Saving:") == std::string::npos &&
            std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     unit.reset();

@@ -23,10 +23,23 @@ struct ProgramRun {
 };
 
 // The program with the arguments (shell words); its output goes through files
-// in dir.
+// in dir, new ones for every run: under Wine an ended run may still hold its
+// files a moment, and the next run's redirection would then fail and leave
+// the earlier output to be read as the new one.
+inline int& programRuns() {
+    static int runs = 0;
+    return runs;
+}
+
+// Where the next run's standard output goes, for a test that watches it.
+inline std::string nextStandardOutput(const TempDir& dir) {
+    return dir.file("stdout" + std::to_string(programRuns() + 1));
+}
+
 inline ProgramRun runProgram(const TempDir& dir, const std::string& program,
                              const std::string& arguments) {
-    const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+    const std::string outPath = nextStandardOutput(dir);
+    const std::string errPath = dir.file("stderr" + std::to_string(++programRuns()));
     const std::string command = program + " " + arguments + " >" + outPath + " 2>" + errPath;
     const int status = std::system(command.c_str());
     const auto contents = [](const std::string& path) {
