@@ -77,6 +77,20 @@ std::string nameOf(const ui::ControlModel& controls, const ui::Control& c) {
     return name;
 }
 
+// Whether anything a control's name is made of changed after revision since:
+// the control itself, the edit box of an up/down, or a control it names by.
+bool nameSourcesChanged(const ui::ControlModel& controls, const ui::Control& c,
+                        std::uint32_t since) {
+    if (c.revision > since) return true;
+    if (c.associate != ui::kNoControl && controls.at(c.associate).revision > since) return true;
+    const ui::Control& named =
+        c.kind == ui::Kind::UpDown && c.associate != ui::kNoControl ? controls.at(c.associate) : c;
+    for (const ui::NamePart& part : named.nameParts)
+        if (part.control != ui::kNoControl && controls.at(part.control).revision > since)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 void fillSpokenNames(ui::ControlModel& controls, texts::Language language) {
@@ -85,11 +99,15 @@ void fillSpokenNames(ui::ControlModel& controls, texts::Language language) {
         controls.setNameParts(
             id, {{ui::kNoControl, std::string(texts::translated(row.text, language))}});
     }
+    refreshSpokenNames(controls, language, 0);
+}
+
+void refreshSpokenNames(ui::ControlModel& controls, texts::Language language, std::uint32_t since) {
     const std::string_view increase = texts::translated(texts::increaseWord(), language);
     const std::string_view decrease = texts::translated(texts::decreaseWord(), language);
     for (ui::ControlId id = 0; id < controls.size(); ++id) {
         const ui::Control& c = controls.at(id);
-        if (!spokenKind(c.kind)) continue;
+        if (!spokenKind(c.kind) || !nameSourcesChanged(controls, c, since)) continue;
         ui::SpokenName name;
         const bool arrows = c.kind == ui::Kind::UpDown || c.kind == ui::Kind::SpinButton;
         name.name = c.kind == ui::Kind::UpDown && c.associate != ui::kNoControl

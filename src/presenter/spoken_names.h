@@ -5,14 +5,19 @@
 // an up/down say what they raise or lower.
 #pragma once
 
+#include <cstdint>
+
 #include "controls/control_model.h"
 #include "texts/language.h"
 
 namespace tz::presenter {
 
-// Updates every control whose name changed: after the caption fill and
-// whenever a caption that names another control may have changed (an RPM box
-// names its column's cells).
+// Names every control anew: after the caption fill, when the language changed.
 void fillSpokenNames(ui::ControlModel& controls, texts::Language language);
+
+// Names again only the controls whose name may have changed after the model's
+// revision since: a changed caption renames its own control and those it
+// names (an RPM box names its column's cells). Cheap enough for every tick.
+void refreshSpokenNames(ui::ControlModel& controls, texts::Language language, std::uint32_t since);
 
 }  // namespace tz::presenter

@@ -402,7 +402,8 @@ void WindowPresenter::tick() {
     wheel_.refresh();
     unitState_.apply(events);
     unitState_.show();
-    fillSpokenNames(controls_, captions_.textLanguage());
+    refreshSpokenNames(controls_, captions_.textLanguage(), spokenNamesSeen_);
+    spokenNamesSeen_ = controls_.revision();
 }
 
 }  // namespace tz::presenter

@@ -147,6 +147,8 @@ class WindowPresenter final : public UiEvents {
     UnitStateView unitState_;
     // The window in the desktop's style and colours (menu Tools).
     bool desktopLook_ = false;
+    // The control model's revision after the last renaming of spoken names.
+    std::uint32_t spokenNamesSeen_ = 0;
     void setDesktopLook(bool on);
 };
 
