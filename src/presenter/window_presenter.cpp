@@ -145,11 +145,14 @@ void WindowPresenter::FormClose() {
     session_.closePort();
     binding_.readControls(session_.image());
     session_.normalise();
-    saveSettings();
+    // Told only to a user who asked to close: a signal closes unattended.
+    if (!saveSettings() && closeAttended_)
+        services_.dialogs.showError(captions_.messages()[texts::Msg::MsgSettingsNotSaved]);
 }
 
 bool WindowPresenter::closeRequested(bool canAsk) {
     if (closed_) return true;
+    closeAttended_ = canAsk;
     // A signal may have closed the window while the user was asked.
     return unitState_.closeRequested(canAsk) || closed_;
 }
@@ -202,7 +205,7 @@ void WindowPresenter::setDesktopLook(bool on) {
     services_.host.lookChanged(on);
 }
 
-void WindowPresenter::saveSettings() {
+bool WindowPresenter::saveSettings() {
     const OutsideSettings& outside = session_.params().outside;
     ShellSettings s;
     s.placement = placement();
@@ -220,9 +223,10 @@ void WindowPresenter::saveSettings() {
     s.backupBeforeProgram = comparisons_.backup();
     s.maxAdvanceStep = checks_.maxAdvanceStep();
     s.desktopLook = desktopLook_;
-    SaveSettings(services_.settings, s);
-    if (!services_.savedImagePath.empty())
-        writeFileAtomically(services_.savedImagePath, formatSavedImage(session_.image()));
+    const bool saved = SaveSettings(services_.settings, s);
+    if (services_.savedImagePath.empty()) return saved;
+    return writeFileAtomically(services_.savedImagePath, formatSavedImage(session_.image())) &&
+           saved;
 }
 
 void WindowPresenter::applyCommandLineLanguage() {

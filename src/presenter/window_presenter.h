@@ -107,7 +107,8 @@ class WindowPresenter final : public UiEvents {
   private:
     void buildWindow();
     void loadSettings();
-    void saveSettings();
+    // False when the settings or the saved image could not be written.
+    bool saveSettings();
     void applyCommandLineLanguage();
     void changeSheet();
 
@@ -115,6 +116,8 @@ class WindowPresenter final : public UiEvents {
     std::vector<std::string> arguments_;
     std::string pcVersionLine_ = "exe";
     bool closed_ = false;
+    // Whether the last close was asked for by a user who can be told.
+    bool closeAttended_ = false;
     // The port choice the settings held, kept for them when a command-line
     // port replaced it for this run.
     struct StoredPort {

@@ -139,6 +139,12 @@ constexpr std::array<Entry, kMsgCount> kEntries{{
       "Die Einstellungen können nicht gespeichert werden, dieser Ordner ließ sich nicht anlegen: ",
       "Les réglages ne peuvent pas être enregistrés : ce dossier n'a pas pu être créé : ",
       "Nastavení nelze uložit, tuto složku se nepodařilo vytvořit: "}},
+    {Msg::MsgSettingsNotSaved,
+     FilledBy::Messages,
+     {"The settings could not be saved for the next start.",
+      "Die Einstellungen konnten für den nächsten Start nicht gespeichert werden.",
+      "Les réglages n'ont pas pu être enregistrés pour le prochain démarrage.",
+      "Nastavení se nepodařilo uložit pro příští spuštění."}},
 }};
 
 constexpr bool entriesInCatalogueOrder() {

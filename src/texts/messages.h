@@ -59,9 +59,10 @@ enum class Msg : std::uint8_t {
     MsgPortBusy,          // followed by the device
     MsgNoDocumentViewer,  // followed by the document's path
     MsgFolderNotMade,     // followed by the folder
+    MsgSettingsNotSaved,
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::MsgFolderNotMade) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::MsgSettingsNotSaved) + 1;
 
 // Which of the two fills writes an entry: the message fill or the caption
 // fill of the window.

@@ -22,9 +22,10 @@ class MemorySettings : public MemorySettingsStore {
   public:
     bool flush() override {
         ++flushes;
-        return true;
+        return !failFlush;
     }
     int flushes = 0;
+    bool failFlush = false;
 };
 
 class ScriptedDialogs : public Dialogs {

@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "params/param_state.h"
 #include "params/saved_image.h"
 #include "platform/atomic_file.h"
@@ -172,6 +174,38 @@ TEST_F(WindowTest, ClosingSavesSettingsAndThePendingEdit) {
     ASSERT_EQ(parseSavedImage(readWholeFile(dir.file("_TZ_ARKO5_v91.ini")).value(), saved), 300);
     EXPECT_EQ(saved[field::BASE_ADV], 17);
     EXPECT_EQ(saved, w.session().image());
+}
+
+TEST_F(WindowTest, SettingsThatCannotBeSavedAtCloseAreReportedToTheUserOnly) {
+    struct Case {
+        const char* what;
+        bool settingsFail;
+        bool imageFails;  // its path is a folder
+        bool userClosed;  // else a signal closed the window
+        bool reported;
+    };
+    const Case cases[] = {
+        {"all saved", false, false, true, false},
+        {"settings file", true, false, true, true},
+        {"saved image", false, true, true, true},
+        {"closed by a signal", true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        settings.failFlush = c.settingsFail;
+        const std::string image = dir.file("_TZ_ARKO5_v91.ini");
+        std::filesystem::remove_all(image);
+        if (c.imageFails) std::filesystem::create_directory(image);
+        dialogs.errors.clear();
+        presenter::WindowPresenter& w = start();
+        ASSERT_TRUE(w.closeRequested(c.userClosed));
+        w.closing();
+        EXPECT_EQ(
+            dialogs.errors,
+            c.reported
+                ? std::vector<std::string>{"The settings could not be saved for the next start."}
+                : std::vector<std::string>{});
+    }
 }
 
 TEST_F(WindowTest, ExitMenuClosesTheWindowThroughTheHost) {
