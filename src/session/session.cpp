@@ -30,7 +30,7 @@ Session::Session(SessionServices services)
       defaultFilePath_(services_.programDirectory.empty()
                            ? std::string("data.ign")
                            : joinPath(services_.programDirectory, "data.ign")),
-      link_(params_, services_.serialPorts, services_.portTable),
+      link_(services_.serialPorts, services_.portTable),
       restorePoints_(services_.restorePointDirectory, services_.clock) {
     params_.outside.portIndex = kFirstStartPort;
     params_.image[field::BIKE] = 0;
@@ -42,11 +42,41 @@ void Session::loadSavedImage(std::string_view text) {
 }
 
 void Session::takeLinkEvents() {
+    bool pagesTaken = false;
     for (const link::LinkEvent& e : link_.events()) {
-        std::visit([this](const auto& event) { events_.emplace_back(event); }, e);
-        // A read is one undoable step of its own; it never programs.
-        if (std::holds_alternative<link::ImageRead>(e)) pushHistory();
+        std::visit(EventHandlers{
+                       [&](const link::PagesRead& read) {
+                           takeReadPages(read.pages);
+                           pagesTaken = true;
+                       },
+                       [&](const link::RepairDue&) {
+                           params_.normalise();
+                           events_.emplace_back(ImageRepaired{});
+                       },
+                       [&](const auto& event) { events_.emplace_back(event); },
+                   },
+                   e);
     }
+    // The link's openings move the port choice the settings keep.
+    const link::PortChoice& choice = link_.portChoice();
+    params_.outside.portIndex = choice.index;
+    params_.outside.searchIndex = choice.searchIndex;
+    if (!pagesTaken) return;
+    link_.ContinueRead(params_.image);
+    takeLinkEvents();
+}
+
+void Session::lendPortChoice() {
+    link_.setPortChoice({params_.outside.portIndex, params_.outside.searchIndex});
+}
+
+void Session::takeReadPages(const Image& pages) {
+    // The verify that follows compares the unit with the repaired pages.
+    params_.image = pages;
+    params_.normalise();
+    events_.emplace_back(ImageRead{});
+    // A read is one undoable step of its own; it never programs.
+    pushHistory();
 }
 
 // ---- History and automatic programming
@@ -90,7 +120,7 @@ const Events& Session::restore(const std::optional<History::Snapshot>& snapshot)
 
 void Session::startProgramming() {
     fetchPurpose_ = FetchPurpose::None;
-    link_.StartProgramming();
+    link_.StartProgramming(params_.image);
     takeLinkEvents();
 }
 
@@ -179,14 +209,17 @@ const Events& Session::tick() {
         logs_.stepReplay(now, params_.image, events_);
         return events_;
     }
+    lendPortChoice();
     link_.tick();
     takeLinkEvents();
     unitKnowledge_.infoPage(link_.unitInfo());
     std::optional<link::TransferEnded> ended;
-    for (const link::LinkEvent& e : link_.events()) {
-        if (const auto* frame = std::get_if<link::MonitorFrame>(&e))
+    const std::size_t taken = events_.size();
+    for (std::size_t i = 0; i < taken; ++i) {
+        if (const auto* frame = std::get_if<link::MonitorFrame>(&events_[i]))
             logs_.unitFrame(now, frame->live, params_.image, events_);
-        if (const auto* end = std::get_if<link::TransferEnded>(&e)) ended = *end;
+        else if (const auto* end = std::get_if<link::TransferEnded>(&events_[i]))
+            ended = *end;
     }
     // What follows may start another transfer, which replaces the link's
     // events: it comes after they were all taken.
@@ -213,7 +246,7 @@ const Events& Session::verify() {
     if (logs_.replaying()) return events_;
     params_.repair();
     fetchPurpose_ = FetchPurpose::None;
-    link_.StartVerify();
+    link_.StartVerify(params_.image);
     takeLinkEvents();
     return events_;
 }
@@ -230,6 +263,7 @@ const Events& Session::read() {
 
 const Events& Session::choosePort(int index) {
     events_.clear();
+    lendPortChoice();
     link_.ChoosePort(index);
     takeLinkEvents();
     return events_;
@@ -237,6 +271,7 @@ const Events& Session::choosePort(int index) {
 
 const Events& Session::openPort() {
     events_.clear();
+    lendPortChoice();
     link_.OpenPort();
     takeLinkEvents();
     return events_;
@@ -337,10 +372,10 @@ void Session::transferEnded(const link::TransferEnded& ended) {
     }
     switch (ended.operation) {
         case link::Operation::Read:
-            keepRestorePoint(RestoreOperation::Read, params_.image);
+            keepRestorePoint(RestoreOperation::Read, link_.image());
             break;
         case link::Operation::Program:
-            keepRestorePoint(RestoreOperation::Program, params_.image);
+            keepRestorePoint(RestoreOperation::Program, link_.image());
             break;
         case link::Operation::Fetch:
             unitKnowledge_.known(link_.fetchedPages(), link_.unitInfo());
@@ -349,8 +384,8 @@ void Session::transferEnded(const link::TransferEnded& ended) {
         case link::Operation::Verify:
             break;
     }
-    // The run ended with a verify of the image.
-    unitKnowledge_.known(params_.image, link_.unitInfo());
+    // The run ended with a verify of the image the link sent or read.
+    unitKnowledge_.known(link_.image(), link_.unitInfo());
 }
 
 void Session::transferFailed(const link::TransferEnded& ended) {
@@ -363,7 +398,7 @@ void Session::transferFailed(const link::TransferEnded& ended) {
             if (link_.transfer().pageByte != link::kInfoPage) unitKnowledge_.forget();
             break;
         case link::Operation::Verify:
-            if (ended.pageRefused) unitKnowledge_.refused(params_.image);
+            if (ended.pageRefused) unitKnowledge_.refused(link_.image());
             break;
         case link::Operation::Read:
             break;

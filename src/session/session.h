@@ -259,8 +259,14 @@ class Session {
     void startProgramming();
     // Programming after a change, or once the replay has ended.
     void programAfterChange();
-    // Takes the link's events of its last call into the session's events.
+    // Takes the link's events of its last call into the session's events: a
+    // read's pages go over the image and the read goes on with their verify,
+    // a repair the link asks for is made, the port choice is kept.
     void takeLinkEvents();
+    void takeReadPages(const Image& pages);
+    // The port choice is kept with the outside settings; the link works on it
+    // during a call and takeLinkEvents() takes back where it moved it.
+    void lendPortChoice();
     // A transfer ended: restore points, the comparison's pages, the
     // programming after a backup, what the unit holds.
     void transferEnded(const link::TransferEnded& ended);
