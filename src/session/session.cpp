@@ -142,7 +142,7 @@ void Session::programAfterChange() {
         changeHeld_ = true;
         return;
     }
-    if (logs_.replaying())
+    if (replay_)
         programPending_ = true;
     else
         startProgramming();
@@ -204,11 +204,25 @@ void Session::restoreFileNames(std::string current, std::string last) {
 
 const Events& Session::tick() {
     events_.clear();
-    const std::int64_t now = services_.steadyMs();
-    if (logs_.replaying()) {
-        logs_.stepReplay(now, params_.image, events_);
-        return events_;
-    }
+    source_->tick(services_.steadyMs(), params_.image, events_);
+    return events_;
+}
+
+void Session::UnitFrames::tick(std::int64_t nowMs, const Image&, Events&) {
+    session_.tickUnit(nowMs);
+}
+
+void Session::UnitFrames::resume(const Image&, Events& events) {
+    session_.logs_.cellTimer().interrupt();
+    // The live values are the unit's again: its last ones at once, or none
+    // while it does not answer.
+    if (session_.connected())
+        events.emplace_back(link::MonitorFrame{live(), true});
+    else
+        events.emplace_back(link::ConnectionLost{true});
+}
+
+void Session::tickUnit(std::int64_t now) {
     lendPortChoice();
     link_.tick();
     takeLinkEvents();
@@ -224,41 +238,44 @@ const Events& Session::tick() {
     // What follows may start another transfer, which replaces the link's
     // events: it comes after they were all taken.
     if (ended) transferEnded(*ended);
+}
+
+template <class Start>
+const Events& Session::unitCommand(Start start) {
+    events_.clear();
+    if (replay_) return events_;
+    start();
+    takeLinkEvents();
     return events_;
 }
 
 const Events& Session::program() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    params_.repair();
-    if (!backupBeforeProgram_) {
-        startProgramming();
-        return events_;
-    }
-    fetchPurpose_ = FetchPurpose::Backup;
-    link_.StartFetch();
-    takeLinkEvents();
-    return events_;
+    return unitCommand([this] {
+        params_.repair();
+        if (backupBeforeProgram_) {
+            fetchPurpose_ = FetchPurpose::Backup;
+            link_.StartFetch();
+        } else {
+            fetchPurpose_ = FetchPurpose::None;
+            link_.StartProgramming(params_.image);
+        }
+    });
 }
 
 const Events& Session::verify() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    params_.repair();
-    fetchPurpose_ = FetchPurpose::None;
-    link_.StartVerify(params_.image);
-    takeLinkEvents();
-    return events_;
+    return unitCommand([this] {
+        params_.repair();
+        fetchPurpose_ = FetchPurpose::None;
+        link_.StartVerify(params_.image);
+    });
 }
 
 const Events& Session::read() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    fetchPurpose_ = FetchPurpose::None;
-    link_.StartRead();
-    takeLinkEvents();
-    fileName_.clear();
-    return events_;
+    return unitCommand([this] {
+        fetchPurpose_ = FetchPurpose::None;
+        link_.StartRead();
+        fileName_.clear();
+    });
 }
 
 const Events& Session::choosePort(int index) {
@@ -282,7 +299,7 @@ void Session::closePort() {
 }
 
 void Session::pressTestButton(link::TestButton button) {
-    if (!logs_.replaying()) link_.PressTestButton(button);
+    if (!replay_) link_.PressTestButton(button);
 }
 
 link::LiveCell Session::liveCell(bool tpsRows) const {
@@ -296,23 +313,26 @@ std::error_code Session::startRecording(std::unique_ptr<logs::LogSink> sink,
     return logs_.startRecording(std::move(sink), services_.steadyMs(), form, services_.timeStamp());
 }
 
+void Session::switchTo(FrameSource& source) {
+    source_ = &source;
+    source_->resume(params_.image, events_);
+}
+
 const Events& Session::startReplay(logs::LiveLog log) {
     events_.clear();
-    if (canReplay() && !log.rows.empty())
-        logs_.startReplay(std::move(log), services_.steadyMs(), params_.image, events_);
+    if (!canReplay() || log.rows.empty()) return events_;
+    // A replay that runs is replaced; the unit stays left alone.
+    source_ = &unit_;
+    replay_ = std::make_unique<LogReplay>(std::move(log), services_.steadyMs(), logs_.cellTimer());
+    switchTo(*replay_);
     return events_;
 }
 
 const Events& Session::stopReplay() {
     events_.clear();
-    if (!logs_.replaying()) return events_;
-    logs_.stopReplay();
-    // The live values are the unit's again: its last ones at once, or none
-    // while it does not answer.
-    if (connected())
-        events_.emplace_back(link::MonitorFrame{live(), true});
-    else
-        events_.emplace_back(link::ConnectionLost{true});
+    if (!replay_) return events_;
+    switchTo(unit_);
+    replay_.reset();
     if (programPending_) {
         programPending_ = false;
         startProgramming();
@@ -322,25 +342,35 @@ const Events& Session::stopReplay() {
 
 const Events& Session::playReplay() {
     events_.clear();
-    if (logs_.replaying()) logs_.play(services_.steadyMs(), params_.image, events_);
+    if (replay_) replay_->play(services_.steadyMs(), params_.image, events_);
     return events_;
+}
+
+void Session::pauseReplay() {
+    if (replay_) replay_->pause();
 }
 
 const Events& Session::seekReplay(std::int64_t positionMs) {
     events_.clear();
-    if (logs_.replaying()) logs_.seek(positionMs, params_.image, events_);
+    if (replay_) replay_->seek(positionMs, params_.image, events_);
     return events_;
+}
+
+void Session::setReplaySpeed(logs::ReplaySpeed speed) {
+    if (replay_) replay_->setSpeed(speed);
+}
+
+void Session::setReplayLooping(bool looping) {
+    if (replay_) replay_->setLooping(looping);
 }
 
 // ---- Comparisons, backups and restore points
 
 const Events& Session::readUnitForComparison() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    fetchPurpose_ = FetchPurpose::Comparison;
-    link_.StartFetch();
-    takeLinkEvents();
-    return events_;
+    return unitCommand([this] {
+        fetchPurpose_ = FetchPurpose::Comparison;
+        link_.StartFetch();
+    });
 }
 
 void Session::takeUnitPages() {
