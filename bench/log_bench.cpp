@@ -14,7 +14,8 @@
 #include "logs/log_writer.h"
 #include "params/param_state.h"
 #include "platform/atomic_file.h"
-#include "session/live_logs.h"
+#include "session/cell_timer.h"
+#include "session/log_replay.h"
 
 namespace {
 
@@ -90,11 +91,12 @@ void BM_StartReplayOfOneHourLog(benchmark::State& state) {
     const tz::Image image = tz::firstStartState().image;
     for (auto _ : state) {
         ParsedLiveCsv parsed = ParseLiveCsv(tz::readWholeFile(path.string()).value());
-        tz::session::LiveLogs logs;
+        tz::session::CellTimer cells;
         tz::session::Events events;
-        logs.startReplay(std::move(parsed.log), 0, image, events);
+        tz::session::LogReplay replay(std::move(parsed.log), 0, cells);
+        replay.resume(image, events);
         if (events.size() != 1) state.SkipWithError("no first row");
-        benchmark::DoNotOptimize(logs);
+        benchmark::DoNotOptimize(replay);
     }
     std::filesystem::remove(path);
 }

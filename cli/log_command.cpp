@@ -14,7 +14,7 @@
 #include "plots/channels.h"
 #include "plots/log_series.h"
 #include "plots/time_plot.h"
-#include "session/live_logs.h"
+#include "session/cell_timer.h"
 #include "texts/live_log_texts.h"
 #include "texts/log_view_texts.h"
 

@@ -10,6 +10,7 @@
 #include "link/link_cycle.h"
 #include "link/monitor.h"
 #include "link/replies.h"
+#include "params/param_state.h"
 
 namespace {
 
@@ -61,6 +62,18 @@ void checkEvents(const LinkEvents& events) {
     }
 }
 
+// Takes a read's pages over the image as the program does.
+bool takeReadPages(const LinkEvents& events, ParamState& params) {
+    for (const LinkEvent& e : events) {
+        if (const auto* read = std::get_if<PagesRead>(&e)) {
+            params.image = read->pages;
+            params.normalise();
+            return true;
+        }
+    }
+    return false;
+}
+
 void checkPrintable(const std::string& text, std::size_t limit) {
     if (text.size() > limit) std::abort();
     for (char c : text)
@@ -72,11 +85,10 @@ void checkPrintable(const std::string& text, std::size_t limit) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Line line;
     ParamState params;
-    LinkCycle cycle(
-        params, [&line] { return std::make_unique<FuzzPort>(line); },
-        [] {
-            return std::vector<std::string>{"fuzz", "missing"};
-        });
+    LinkCycle cycle([&line] { return std::make_unique<FuzzPort>(line); },
+                    [] {
+                        return std::vector<std::string>{"fuzz", "missing"};
+                    });
     cycle.OpenPort();
 
     std::size_t at = 0;
@@ -90,11 +102,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (op & 0x0F) {
             case 0:
                 params.normalise();
-                cycle.StartProgramming();
+                cycle.StartProgramming(params.image);
                 break;
             case 1:
                 params.normalise();
-                cycle.StartVerify();
+                cycle.StartVerify(params.image);
                 break;
             case 2:
                 cycle.StartRead();
@@ -126,6 +138,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkEvents(cycle.events());
         cycle.tick();
         checkEvents(cycle.events());
+        if (takeReadPages(cycle.events(), params)) {
+            cycle.ContinueRead(params.image);
+            checkEvents(cycle.events());
+        }
 
         const Transfer& t = cycle.transfer();
         if (t.tickCounter >= kPollTicks) std::abort();

@@ -9,7 +9,8 @@
 #include "logs/live_csv.h"
 #include "params/defaults.h"
 #include "params/image.h"
-#include "session/live_logs.h"
+#include "session/cell_timer.h"
+#include "session/log_replay.h"
 
 namespace {
 
@@ -37,38 +38,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool keepSpecial = false;
     ApplyDefaults(image, keepSpecial);
     image[field::TPS_MAPA] = static_cast<std::uint8_t>(data[0] >> 7);
-    session::LiveLogs logs;
+    session::CellTimer cells;
     session::Events events;
     std::int64_t now = 0;
-    logs.startReplay(std::move(parsed.log), now, image, events);
+    session::LogReplay replay(std::move(parsed.log), now, cells);
+    replay.resume(image, events);
     std::int64_t total = 0;
     for (std::size_t i = 0; i <= steps; ++i) {
         const std::uint8_t step = i < steps ? data[1 + i] : 0xFF;
         switch (step % 6) {
             case 0:
-                logs.play(now, image, events);
+                replay.play(now, image, events);
                 break;
             case 1:
-                logs.pause();
+                replay.pause();
                 break;
             case 2:
-                logs.seek(std::int64_t{step} * 977 - 5000, image, events);
+                replay.seek(std::int64_t{step} * 977 - 5000, image, events);
                 break;
             case 3:
-                logs.setSpeed(static_cast<logs::ReplaySpeed>(step / 6 % 6));
+                replay.setSpeed(static_cast<logs::ReplaySpeed>(step / 6 % 6));
                 break;
             case 4:
-                logs.setLooping(step / 6 % 2 != 0);
+                replay.setLooping(step / 6 % 2 != 0);
                 break;
             default:
                 now += std::int64_t{step} * 55;
-                logs.stepReplay(now, image, events);
+                replay.tick(now, image, events);
                 break;
         }
-        const logs::LogPlayer& player = *logs.player();
+        const logs::LogPlayer& player = replay.player();
         if (player.currentIndex() >= log.rows.size()) std::abort();
-        if (logs.cellTime().totalMs() < total) std::abort();
-        total = logs.cellTime().totalMs();
+        if (cells.sums().totalMs() < total) std::abort();
+        total = cells.sums().totalMs();
         for (const session::Event& e : events) {
             const auto* frame = std::get_if<link::MonitorFrame>(&e);
             if (frame == nullptr || !fromLog(log, frame->live)) std::abort();

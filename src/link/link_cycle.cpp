@@ -1,6 +1,7 @@
 #include "link/link_cycle.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "link/replies.h"
 
@@ -26,8 +27,8 @@ Report failureReport(LinkState failed) {
 
 }  // namespace
 
-LinkCycle::LinkCycle(ParamState& params, SerialPortFactory factory, PortTableSource portTable)
-    : params_(params), port_(std::move(factory), std::move(portTable)) {}
+LinkCycle::LinkCycle(SerialPortFactory factory, PortTableSource portTable)
+    : port_(std::move(factory), std::move(portTable)) {}
 
 void LinkCycle::tick() {
     events_.clear();
@@ -59,7 +60,7 @@ void LinkCycle::DecodeMonitor(const Frame& frame) {
 
 void LinkCycle::HandleReplyFrame(const Frame& frame) {
     const LinkState before = transfer_.state;
-    const ReplyOutcome outcome = HandleReply(frame, transfer_, params_.image);
+    const ReplyOutcome outcome = HandleReply(frame, transfer_, image_);
     if (outcome == ReplyOutcome::Ignored) return;
     watch_.answered();
     const auto payload = FrameView(frame).subspan<1, kPayloadSize>();
@@ -72,10 +73,7 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
         case ReplyOutcome::VersionMismatch:
             unit_ = DecodeInfoPage(payload);
             // A fetch leaves the image alone, whatever the unit answers.
-            if (transfer_.operation != Operation::Fetch) {
-                params_.normalise();
-                events_.push_back(ImageRepaired{});
-            }
+            if (transfer_.operation != Operation::Fetch) events_.push_back(RepairDue{});
             ended(Outcome::VersionMismatch, payload[kInfoProtocolVersionByte]);
             // The box that tells the user replaces the report.
             reportTicks_ = 0;
@@ -84,10 +82,7 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
 
         case ReplyOutcome::InfoPage:
             unit_ = DecodeInfoPage(payload);
-            if (before == LinkState::Programming) {
-                params_.normalise();
-                events_.push_back(ImageRepaired{});
-            }
+            if (before == LinkState::Programming) events_.push_back(RepairDue{});
             [[fallthrough]];
         case ReplyOutcome::NextPage:
             setProgress(progress_.maximum, progress_.position + 1);
@@ -95,15 +90,17 @@ void LinkCycle::HandleReplyFrame(const Frame& frame) {
             return;
 
         case ReplyOutcome::ReadComplete:
-            // The verify that follows compares the unit with the repaired pages.
-            params_.image = transfer_.readPages;
-            params_.normalise();
-            events_.push_back(ImageRead{});
-            [[fallthrough]];
+            // The verify that follows compares the unit with the pages as the
+            // taker repairs them (ContinueRead); its resends count from now.
+            image_ = transfer_.readPages;
+            transfer_.tickCounter = 0;
+            readHandedUp_ = true;
+            events_.push_back(PagesRead{transfer_.readPages});
+            return;
+
         case ReplyOutcome::ProgramComplete:
             SendPageFrame();
-            show(Report::Verifying);
-            setProgress(progress_.maximum, 0);
+            startedVerifyOfTransfer();
             return;
 
         case ReplyOutcome::FetchComplete:
@@ -190,14 +187,13 @@ void LinkCycle::watchConnection() {
     if (lastWatchStep_ != ConnectionWatch::Step::Reopen) return;
     port_.ClosePort();
     port_.setSilentReopen(true);
-    OutsideSettings& outside = params_.outside;
-    outside.searchIndex = static_cast<std::uint8_t>((outside.searchIndex + 1) % (kPortAuto + 1));
+    choice_.searchIndex = static_cast<std::uint8_t>((choice_.searchIndex + 1) % (kPortAuto + 1));
     openPort();
 }
 
 void LinkCycle::openPort() {
-    const PortOpened opened = port_.OpenPort(params_.outside);
-    if (!opened.opened && params_.outside.portIndex == kPortAuto) watch_.reconnect = kReopenAtOnce;
+    const PortOpened opened = port_.OpenPort(choice_);
+    if (!opened.opened && choice_.index == kPortAuto) watch_.reconnect = kReopenAtOnce;
     events_.push_back(opened);
 }
 
@@ -213,7 +209,7 @@ void LinkCycle::ClosePort() {
 
 void LinkCycle::ChoosePort(int index) {
     events_.clear();
-    params_.outside.portIndex = static_cast<std::uint8_t>(std::clamp(index, 0, int{kPortAuto}));
+    choice_.index = static_cast<std::uint8_t>(std::clamp(index, 0, int{kPortAuto}));
     port_.choose();
     port_.ClosePort();
     port_.setSilentReopen(false);
@@ -222,8 +218,12 @@ void LinkCycle::ChoosePort(int index) {
 
 void LinkCycle::SendPageFrame() {
     transfer_.tickCounter = 0;
-    port_.Send(
-        BuildPageFrame(transfer_.pageByte, params_.image, transfer_.state == LinkState::Reading));
+    port_.Send(BuildPageFrame(transfer_.pageByte, image_, transfer_.state == LinkState::Reading));
+}
+
+void LinkCycle::startedVerifyOfTransfer() {
+    show(Report::Verifying);
+    setProgress(progress_.maximum, 0);
 }
 
 void LinkCycle::SendPollFrame() {
@@ -254,26 +254,42 @@ void LinkCycle::ended(Outcome outcome, int unitVersion) {
         TransferEnded{transfer_.operation, outcome, unitVersion, transfer_.pageRefused});
 }
 
-void LinkCycle::StartProgramming() {
+void LinkCycle::StartProgramming(const Image& image) {
     events_.clear();
+    image_ = image;
+    readHandedUp_ = false;
     transfer_.startProgramming();
     started(Report::ProgramStarted);
 }
 
-void LinkCycle::StartVerify() {
+void LinkCycle::StartVerify(const Image& image) {
     events_.clear();
+    image_ = image;
+    readHandedUp_ = false;
     transfer_.startVerify();
     started(Report::VerifyStarted);
 }
 
 void LinkCycle::StartRead() {
     events_.clear();
+    readHandedUp_ = false;
     transfer_.startRead();
     started(Report::ReadStarted);
 }
 
+void LinkCycle::ContinueRead(const Image& repaired) {
+    events_.clear();
+    if (!std::exchange(readHandedUp_, false)) return;
+    image_ = repaired;
+    // The first verify frame goes out in the tick the pages arrived in, which
+    // already counted towards its resend.
+    port_.Send(BuildPageFrame(transfer_.pageByte, image_, false));
+    startedVerifyOfTransfer();
+}
+
 void LinkCycle::StartFetch() {
     events_.clear();
+    readHandedUp_ = false;
     transfer_.startFetch();
     started(Report::ReadStarted);
 }

@@ -20,7 +20,7 @@
 #include "link/serial_port.h"
 #include "link/test_requests.h"
 #include "link/transfer.h"
-#include "params/param_state.h"
+#include "params/image.h"
 
 namespace tz::link {
 
@@ -30,18 +30,20 @@ inline constexpr int kReportTicks = 200;
 
 class LinkCycle {
   public:
-    // The link reads the image for the pages it sends and compares, writes the
-    // unit's pages into it after a read, repairs it where a transfer needs
-    // that, and keeps the port choice in its outside settings.
-    LinkCycle(ParamState& params, SerialPortFactory factory,
-              PortTableSource portTable = SystemPortTable);
+    explicit LinkCycle(SerialPortFactory factory, PortTableSource portTable = SystemPortTable);
 
     void tick();
 
-    // Start a transfer, replacing whatever runs.
-    void StartProgramming();
-    void StartVerify();
+    // Start a transfer, replacing whatever runs. Programming and verifying
+    // send and compare a copy of `image` taken now, whatever happens to the
+    // caller's image meanwhile.
+    void StartProgramming(const Image& image);
+    void StartVerify(const Image& image);
+    // A read hands the unit's pages up as PagesRead; the taker repairs them
+    // and hands them back with ContinueRead in the same tick, and the read
+    // goes on with their verify.
     void StartRead();
+    void ContinueRead(const Image& repaired);
     // Reads the unit's pages as a read does (info page first, nothing stored)
     // into fetchedPages() only: the image is neither changed nor repaired,
     // and no verify follows. It ends with TransferEnded of Operation::Fetch.
@@ -50,6 +52,10 @@ class LinkCycle {
     // Item index 0..29 a fixed port, 30 the automatic search. A fixed choice
     // keeps the device it names now for the rest of the run.
     void ChoosePort(int index);
+    // The choice the next opening starts from. Openings move it: the search
+    // steps on, a preferred device found moves the index to it.
+    void setPortChoice(PortChoice choice) { choice_ = choice; }
+    const PortChoice& portChoice() const { return choice_; }
     // Before the first opening: the device of a fixed choice made in an
     // earlier run, opened when the device table holds it.
     void setPreferredDevice(std::string device) { port_.setPreferredDevice(std::move(device)); }
@@ -70,6 +76,9 @@ class LinkCycle {
     // settings: its TransferEnded is still to come.
     bool busy() const { return transfer_.state != LinkState::Idle || saveWatch_.pending(); }
     const Transfer& transfer() const { return transfer_; }
+    // The image the last programming run or verify sent and compared, or the
+    // repaired pages a read verified.
+    const Image& image() const { return image_; }
     // The unit answered within the watchdog's time.
     bool connected() const { return watch_.connected(); }
     // The watchdog's verdict of the last tick: false from its first silent
@@ -107,14 +116,19 @@ class LinkCycle {
     void watchConnection();
     void openPort();
     void SendPageFrame();
+    // The verify of a programming run or read has sent its first page.
+    void startedVerifyOfTransfer();
     void SendPollFrame();
     void setProgress(int maximum, int position);
     void show(Report report);
     void started(Report report);
     void ended(Outcome outcome, int unitVersion = 0);
 
-    ParamState& params_;
     PortConnection port_;
+    PortChoice choice_;
+    Image image_{};
+    // A read handed its pages up and waits for them back (ContinueRead).
+    bool readHandedUp_ = false;
     Transfer transfer_;
     SaveWatch saveWatch_;
     ConnectionWatch watch_;

@@ -11,6 +11,7 @@
 #include "link/monitor.h"
 #include "link/serial_port.h"
 #include "link/transfer.h"
+#include "params/image.h"
 
 namespace tz::link {
 
@@ -72,11 +73,15 @@ struct PortOpened {
     bool tellUser = false;
 };
 
-// The image was repaired in place (the programming run's info page, a refused
-// transfer of another protocol version); the views show it again.
-struct ImageRepaired {};
-// A read put the unit's pages into the image (already repaired).
-struct ImageRead {};
+// The window's image is to be brought within its rules again: a programming
+// run's info page was accepted, or a transfer met another protocol version.
+// The pages the link sends are the copy it took at the start.
+struct RepairDue {};
+// A read has all three of the unit's pages, not repaired. Its verify waits
+// until the taker hands the pages back repaired (LinkCycle::ContinueRead).
+struct PagesRead {
+    Image pages{};
+};
 
 // An accepted monitor frame.
 struct MonitorFrame {
@@ -92,7 +97,7 @@ struct ConnectionLost {
 
 using LinkEvent =
     std::variant<ReportShown, ProgrammingDone, ReportCleared, ProgressChanged, ProgressShown,
-                 TransferEnded, PortOpened, ImageRepaired, ImageRead, MonitorFrame, ConnectionLost>;
+                 TransferEnded, PortOpened, RepairDue, PagesRead, MonitorFrame, ConnectionLost>;
 using LinkEvents = std::vector<LinkEvent>;
 
 }  // namespace tz::link

@@ -14,22 +14,22 @@ std::string PortConnection::deviceOf(int index) const {
                : std::string();
 }
 
-PortOpened PortConnection::OpenPort(OutsideSettings& outside) {
-    const bool automatic = outside.portIndex == kPortAuto;
+PortOpened PortConnection::OpenPort(PortChoice& choice) {
+    const bool automatic = choice.index == kPortAuto;
     if (!automatic && fixedDevice_.empty()) {
         // A fixed choice is made on the device table of this moment, or on the
         // device it named in an earlier run when that one is present again.
         const std::vector<std::string> table = table_();
         const auto preferred = std::find(table.begin(), table.end(), preferredDevice_);
         if (!preferredDevice_.empty() && preferred != table.end())
-            outside.portIndex = static_cast<std::uint8_t>(preferred - table.begin());
-        fixedDevice_ = deviceOf(outside.portIndex);
+            choice.index = static_cast<std::uint8_t>(preferred - table.begin());
+        fixedDevice_ = deviceOf(choice.index);
     }
     preferredDevice_.clear();
 
     PortOpened result;
-    result.tried = automatic ? outside.searchIndex : outside.portIndex;
-    result.choice = outside.portIndex;
+    result.tried = automatic ? choice.searchIndex : choice.index;
+    result.choice = choice.index;
     // A fixed choice keeps its device for the whole run, wherever the device
     // table has moved it.
     device_ = automatic ? deviceOf(result.tried) : fixedDevice_;

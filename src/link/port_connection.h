@@ -22,6 +22,16 @@ using PortTableSource = std::function<std::vector<std::string>()>;
 
 inline constexpr int kReceiveBufferSize = 10000;
 
+// The port the menu chose: 0..29 a fixed port, kPortAuto the automatic
+// search, which tried `searchIndex` last. The program keeps both with its
+// outside settings.
+struct PortChoice {
+    std::uint8_t index = 0;
+    std::uint8_t searchIndex = 0;
+
+    bool operator==(const PortChoice&) const = default;
+};
+
 class PortConnection {
   public:
     PortConnection(SerialPortFactory factory, PortTableSource table);
@@ -32,7 +42,7 @@ class PortConnection {
     // index to it); the automatic search opens the one the search index
     // names. A fixed port that fails to open is for the user to hear of,
     // unless the opening is a silent one.
-    PortOpened OpenPort(OutsideSettings& outside);
+    PortOpened OpenPort(PortChoice& choice);
     // The user made a new choice: its device is taken at the next opening.
     void choose();
     // The device that a fixed choice made in an earlier run named, for the

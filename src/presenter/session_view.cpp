@@ -47,8 +47,8 @@ void SessionView::apply(const session::Event& event) {
                     dialogs_.showMessage(session::versionMismatchLine(messages(), e.unitVersion));
             },
             [this](const link::PortOpened& e) { portOpened(e); },
-            [this](const link::ImageRepaired&) { binding_.showImage(session_.image()); },
-            [this](const link::ImageRead&) {
+            [this](const session::ImageRepaired&) { binding_.showImage(session_.image()); },
+            [this](const session::ImageRead&) {
                 binding_.showImage(session_.image());
                 updateHistoryButtons();
             },

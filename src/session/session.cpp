@@ -30,7 +30,7 @@ Session::Session(SessionServices services)
       defaultFilePath_(services_.programDirectory.empty()
                            ? std::string("data.ign")
                            : joinPath(services_.programDirectory, "data.ign")),
-      link_(params_, services_.serialPorts, services_.portTable),
+      link_(services_.serialPorts, services_.portTable),
       restorePoints_(services_.restorePointDirectory, services_.clock) {
     params_.outside.portIndex = kFirstStartPort;
     params_.image[field::BIKE] = 0;
@@ -42,11 +42,41 @@ void Session::loadSavedImage(std::string_view text) {
 }
 
 void Session::takeLinkEvents() {
+    bool pagesTaken = false;
     for (const link::LinkEvent& e : link_.events()) {
-        std::visit([this](const auto& event) { events_.emplace_back(event); }, e);
-        // A read is one undoable step of its own; it never programs.
-        if (std::holds_alternative<link::ImageRead>(e)) pushHistory();
+        std::visit(EventHandlers{
+                       [&](const link::PagesRead& read) {
+                           takeReadPages(read.pages);
+                           pagesTaken = true;
+                       },
+                       [&](const link::RepairDue&) {
+                           params_.normalise();
+                           events_.emplace_back(ImageRepaired{});
+                       },
+                       [&](const auto& event) { events_.emplace_back(event); },
+                   },
+                   e);
     }
+    // The link's openings move the port choice the settings keep.
+    const link::PortChoice& choice = link_.portChoice();
+    params_.outside.portIndex = choice.index;
+    params_.outside.searchIndex = choice.searchIndex;
+    if (!pagesTaken) return;
+    link_.ContinueRead(params_.image);
+    takeLinkEvents();
+}
+
+void Session::lendPortChoice() {
+    link_.setPortChoice({params_.outside.portIndex, params_.outside.searchIndex});
+}
+
+void Session::takeReadPages(const Image& pages) {
+    // The verify that follows compares the unit with the repaired pages.
+    params_.image = pages;
+    params_.normalise();
+    events_.emplace_back(ImageRead{});
+    // A read is one undoable step of its own; it never programs.
+    pushHistory();
 }
 
 // ---- History and automatic programming
@@ -90,7 +120,7 @@ const Events& Session::restore(const std::optional<History::Snapshot>& snapshot)
 
 void Session::startProgramming() {
     fetchPurpose_ = FetchPurpose::None;
-    link_.StartProgramming();
+    link_.StartProgramming(params_.image);
     takeLinkEvents();
 }
 
@@ -112,7 +142,7 @@ void Session::programAfterChange() {
         changeHeld_ = true;
         return;
     }
-    if (logs_.replaying())
+    if (replay_)
         programPending_ = true;
     else
         startProgramming();
@@ -174,62 +204,83 @@ void Session::restoreFileNames(std::string current, std::string last) {
 
 const Events& Session::tick() {
     events_.clear();
-    const std::int64_t now = services_.steadyMs();
-    if (logs_.replaying()) {
-        logs_.stepReplay(now, params_.image, events_);
-        return events_;
-    }
+    source_->tick(services_.steadyMs(), params_.image, events_);
+    return events_;
+}
+
+void Session::UnitFrames::tick(std::int64_t nowMs, const Image&, Events&) {
+    session_.tickUnit(nowMs);
+}
+
+void Session::UnitFrames::resume(const Image&, Events& events) {
+    session_.logs_.cellTimer().interrupt();
+    // The live values are the unit's again: its last ones at once, or none
+    // while it does not answer.
+    if (session_.connected())
+        events.emplace_back(link::MonitorFrame{live(), true});
+    else
+        events.emplace_back(link::ConnectionLost{true});
+}
+
+void Session::tickUnit(std::int64_t now) {
+    lendPortChoice();
     link_.tick();
     takeLinkEvents();
     unitKnowledge_.infoPage(link_.unitInfo());
     std::optional<link::TransferEnded> ended;
-    for (const link::LinkEvent& e : link_.events()) {
-        if (const auto* frame = std::get_if<link::MonitorFrame>(&e))
+    const std::size_t taken = events_.size();
+    for (std::size_t i = 0; i < taken; ++i) {
+        if (const auto* frame = std::get_if<link::MonitorFrame>(&events_[i]))
             logs_.unitFrame(now, frame->live, params_.image, events_);
-        if (const auto* end = std::get_if<link::TransferEnded>(&e)) ended = *end;
+        else if (const auto* end = std::get_if<link::TransferEnded>(&events_[i]))
+            ended = *end;
     }
     // What follows may start another transfer, which replaces the link's
     // events: it comes after they were all taken.
     if (ended) transferEnded(*ended);
+}
+
+template <class Start>
+const Events& Session::unitCommand(Start start) {
+    events_.clear();
+    if (replay_) return events_;
+    start();
+    takeLinkEvents();
     return events_;
 }
 
 const Events& Session::program() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    params_.repair();
-    if (!backupBeforeProgram_) {
-        startProgramming();
-        return events_;
-    }
-    fetchPurpose_ = FetchPurpose::Backup;
-    link_.StartFetch();
-    takeLinkEvents();
-    return events_;
+    return unitCommand([this] {
+        params_.repair();
+        if (backupBeforeProgram_) {
+            fetchPurpose_ = FetchPurpose::Backup;
+            link_.StartFetch();
+        } else {
+            fetchPurpose_ = FetchPurpose::None;
+            link_.StartProgramming(params_.image);
+        }
+    });
 }
 
 const Events& Session::verify() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    params_.repair();
-    fetchPurpose_ = FetchPurpose::None;
-    link_.StartVerify();
-    takeLinkEvents();
-    return events_;
+    return unitCommand([this] {
+        params_.repair();
+        fetchPurpose_ = FetchPurpose::None;
+        link_.StartVerify(params_.image);
+    });
 }
 
 const Events& Session::read() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    fetchPurpose_ = FetchPurpose::None;
-    link_.StartRead();
-    takeLinkEvents();
-    fileName_.clear();
-    return events_;
+    return unitCommand([this] {
+        fetchPurpose_ = FetchPurpose::None;
+        link_.StartRead();
+        fileName_.clear();
+    });
 }
 
 const Events& Session::choosePort(int index) {
     events_.clear();
+    lendPortChoice();
     link_.ChoosePort(index);
     takeLinkEvents();
     return events_;
@@ -237,6 +288,7 @@ const Events& Session::choosePort(int index) {
 
 const Events& Session::openPort() {
     events_.clear();
+    lendPortChoice();
     link_.OpenPort();
     takeLinkEvents();
     return events_;
@@ -247,7 +299,7 @@ void Session::closePort() {
 }
 
 void Session::pressTestButton(link::TestButton button) {
-    if (!logs_.replaying()) link_.PressTestButton(button);
+    if (!replay_) link_.PressTestButton(button);
 }
 
 link::LiveCell Session::liveCell(bool tpsRows) const {
@@ -261,23 +313,26 @@ std::error_code Session::startRecording(std::unique_ptr<logs::LogSink> sink,
     return logs_.startRecording(std::move(sink), services_.steadyMs(), form, services_.timeStamp());
 }
 
+void Session::switchTo(FrameSource& source) {
+    source_ = &source;
+    source_->resume(params_.image, events_);
+}
+
 const Events& Session::startReplay(logs::LiveLog log) {
     events_.clear();
-    if (canReplay() && !log.rows.empty())
-        logs_.startReplay(std::move(log), services_.steadyMs(), params_.image, events_);
+    if (!canReplay() || log.rows.empty()) return events_;
+    // A replay that runs is replaced; the unit stays left alone.
+    source_ = &unit_;
+    replay_ = std::make_unique<LogReplay>(std::move(log), services_.steadyMs(), logs_.cellTimer());
+    switchTo(*replay_);
     return events_;
 }
 
 const Events& Session::stopReplay() {
     events_.clear();
-    if (!logs_.replaying()) return events_;
-    logs_.stopReplay();
-    // The live values are the unit's again: its last ones at once, or none
-    // while it does not answer.
-    if (connected())
-        events_.emplace_back(link::MonitorFrame{live(), true});
-    else
-        events_.emplace_back(link::ConnectionLost{true});
+    if (!replay_) return events_;
+    switchTo(unit_);
+    replay_.reset();
     if (programPending_) {
         programPending_ = false;
         startProgramming();
@@ -287,25 +342,35 @@ const Events& Session::stopReplay() {
 
 const Events& Session::playReplay() {
     events_.clear();
-    if (logs_.replaying()) logs_.play(services_.steadyMs(), params_.image, events_);
+    if (replay_) replay_->play(services_.steadyMs(), params_.image, events_);
     return events_;
+}
+
+void Session::pauseReplay() {
+    if (replay_) replay_->pause();
 }
 
 const Events& Session::seekReplay(std::int64_t positionMs) {
     events_.clear();
-    if (logs_.replaying()) logs_.seek(positionMs, params_.image, events_);
+    if (replay_) replay_->seek(positionMs, params_.image, events_);
     return events_;
+}
+
+void Session::setReplaySpeed(logs::ReplaySpeed speed) {
+    if (replay_) replay_->setSpeed(speed);
+}
+
+void Session::setReplayLooping(bool looping) {
+    if (replay_) replay_->setLooping(looping);
 }
 
 // ---- Comparisons, backups and restore points
 
 const Events& Session::readUnitForComparison() {
-    events_.clear();
-    if (logs_.replaying()) return events_;
-    fetchPurpose_ = FetchPurpose::Comparison;
-    link_.StartFetch();
-    takeLinkEvents();
-    return events_;
+    return unitCommand([this] {
+        fetchPurpose_ = FetchPurpose::Comparison;
+        link_.StartFetch();
+    });
 }
 
 void Session::takeUnitPages() {
@@ -337,10 +402,10 @@ void Session::transferEnded(const link::TransferEnded& ended) {
     }
     switch (ended.operation) {
         case link::Operation::Read:
-            keepRestorePoint(RestoreOperation::Read, params_.image);
+            keepRestorePoint(RestoreOperation::Read, link_.image());
             break;
         case link::Operation::Program:
-            keepRestorePoint(RestoreOperation::Program, params_.image);
+            keepRestorePoint(RestoreOperation::Program, link_.image());
             break;
         case link::Operation::Fetch:
             unitKnowledge_.known(link_.fetchedPages(), link_.unitInfo());
@@ -349,8 +414,8 @@ void Session::transferEnded(const link::TransferEnded& ended) {
         case link::Operation::Verify:
             break;
     }
-    // The run ended with a verify of the image.
-    unitKnowledge_.known(params_.image, link_.unitInfo());
+    // The run ended with a verify of the image the link sent or read.
+    unitKnowledge_.known(link_.image(), link_.unitInfo());
 }
 
 void Session::transferFailed(const link::TransferEnded& ended) {
@@ -363,7 +428,7 @@ void Session::transferFailed(const link::TransferEnded& ended) {
             if (link_.transfer().pageByte != link::kInfoPage) unitKnowledge_.forget();
             break;
         case link::Operation::Verify:
-            if (ended.pageRefused) unitKnowledge_.refused(params_.image);
+            if (ended.pageRefused) unitKnowledge_.refused(link_.image());
             break;
         case link::Operation::Read:
             break;

@@ -24,7 +24,9 @@
 #include "params/param_state.h"
 #include "platform/local_time.h"
 #include "platform/restore_points.h"
+#include "session/frame_source.h"
 #include "session/live_logs.h"
+#include "session/log_replay.h"
 #include "session/restore_point_keeper.h"
 #include "session/session_events.h"
 #include "session/unit_knowledge.h"
@@ -171,9 +173,7 @@ class Session {
 
     const link::LinkCycle& link() const { return link_; }
     // The unit's values, or the replayed row's while replaying.
-    const link::LiveValues& live() const {
-        return logs_.replaying() ? logs_.replayed() : link_.live();
-    }
+    const link::LiveValues& live() const { return source_->live(); }
     const link::UnitInfo& unit() const { return link_.unitInfo(); }
     bool connected() const { return link_.connected(); }
     // The advance-map cell and servo point the engine runs in now.
@@ -191,25 +191,26 @@ class Session {
     std::size_t recordedRows() const { return logs_.recordedRows(); }
     std::int64_t recordingMs() const { return logs_.recordingMs(services_.steadyMs()); }
 
-    // A replay shows a log in place of the unit: until stopReplay the link is
-    // left alone (no polls, nothing sent, no transfers; automatic programming
-    // waits for the end), and the log's rows arrive as monitor frames at
-    // their times while it plays. It starts paused at the first row. Only
-    // when the link is free (no transfer runs) and the log has rows.
+    // A replay shows a log in place of the unit: until stopReplay it is the
+    // source of the frames and the link is left alone (no polls, nothing
+    // sent, no transfers; automatic programming waits for the end), and the
+    // log's rows arrive as monitor frames at their times while it plays. It
+    // starts paused at the first row. Only when the link is free (no transfer
+    // runs) and the log has rows.
     bool canReplay() const { return link_.state() == link::LinkState::Idle; }
     const Events& startReplay(logs::LiveLog log);
     // The link takes over again as before: the unit's last live values come
     // as a monitor frame, or connection lost while it does not answer; then
     // programming that waited starts.
     const Events& stopReplay();
-    bool replaying() const { return logs_.replaying(); }
-    // Nothing while not replaying.
-    const logs::LogPlayer* replay() const { return logs_.player(); }
+    bool replaying() const { return replay_ != nullptr; }
+    // Nothing while not replaying; the calls below do nothing then either.
+    const logs::LogPlayer* replay() const { return replay_ ? &replay_->player() : nullptr; }
     const Events& playReplay();
-    void pauseReplay() { logs_.pause(); }
+    void pauseReplay();
     const Events& seekReplay(std::int64_t positionMs);
-    void setReplaySpeed(logs::ReplaySpeed speed) { logs_.setSpeed(speed); }
-    void setReplayLooping(bool looping) { logs_.setLooping(looping); }
+    void setReplaySpeed(logs::ReplaySpeed speed);
+    void setReplayLooping(bool looping);
 
     // The time the engine spent in each map cell, by the live-cell rule,
     // while connected or replaying.
@@ -255,12 +256,39 @@ class Session {
     // What a running fetch is for.
     enum class FetchPurpose : std::uint8_t { None, Comparison, Backup };
 
+    // The unit through the link as the source of frames: a tick is the
+    // link's tick with the session's handling of what it brought, into the
+    // session's own image and events.
+    class UnitFrames final : public FrameSource {
+      public:
+        explicit UnitFrames(Session& session) : session_(session) {}
+        void tick(std::int64_t nowMs, const Image& image, Events& events) override;
+        void resume(const Image& image, Events& events) override;
+        const link::LiveValues& live() const override { return session_.link_.live(); }
+
+      private:
+        Session& session_;
+    };
+
     const Events& restore(const std::optional<History::Snapshot>& snapshot);
     void startProgramming();
+    // A command to the unit's link: clears the events, runs `start` and takes
+    // the link's events, unless a replay is the source (nothing happens then).
+    template <class Start>
+    const Events& unitCommand(Start start);
+    void tickUnit(std::int64_t nowMs);
+    // Makes `source` the current one; it shows its present values.
+    void switchTo(FrameSource& source);
     // Programming after a change, or once the replay has ended.
     void programAfterChange();
-    // Takes the link's events of its last call into the session's events.
+    // Takes the link's events of its last call into the session's events: a
+    // read's pages go over the image and the read goes on with their verify,
+    // a repair the link asks for is made, the port choice is kept.
     void takeLinkEvents();
+    void takeReadPages(const Image& pages);
+    // The port choice is kept with the outside settings; the link works on it
+    // during a call and takeLinkEvents() takes back where it moved it.
+    void lendPortChoice();
     // A transfer ended: restore points, the comparison's pages, the
     // programming after a backup, what the unit holds.
     void transferEnded(const link::TransferEnded& ended);
@@ -285,6 +313,10 @@ class Session {
     std::string defaultFilePath_;
     link::LinkCycle link_;
     LiveLogs logs_;
+    UnitFrames unit_{*this};
+    std::unique_ptr<LogReplay> replay_;
+    // The replay while one runs, else the unit.
+    FrameSource* source_ = &unit_;
     bool programPending_ = false;
     Events events_;
 

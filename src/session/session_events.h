@@ -16,6 +16,13 @@
 
 namespace tz::session {
 
+// The image was brought within its rules again (a programming run's info
+// page, a refused transfer of another protocol version); the views show it
+// again.
+struct ImageRepaired {};
+// A read put the unit's pages into the image (already repaired).
+struct ImageRead {};
+
 // Undo or redo put an earlier image back; `page` is the page the change was
 // made on.
 struct HistoryRestored {
@@ -43,7 +50,7 @@ struct RestorePointKept {
 using Event =
     std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
                  link::ProgressChanged, link::ProgressShown, link::TransferEnded, link::PortOpened,
-                 link::ImageRepaired, link::ImageRead, link::MonitorFrame, link::ConnectionLost,
+                 ImageRepaired, ImageRead, link::MonitorFrame, link::ConnectionLost,
                  HistoryRestored, RecordingFailed, UnitPagesRead, RestorePointKept>;
 using Events = std::vector<Event>;
 

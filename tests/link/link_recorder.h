@@ -4,6 +4,7 @@
 // the port label and the checked port.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <variant>
@@ -89,8 +90,15 @@ class LinkRecorder {
         if (e.tellUser) boxes.push_back(messages_[texts::Msg::MsgComOpenError]);
         checkedPort = e.choice;
     }
-    void on(const ImageRepaired&, const std::string&) { ++normalisedAndShown; }
-    void on(const ImageRead&, const std::string&) { ++imagesRead; }
+    void on(const RepairDue&, const std::string&) {
+        params_.normalise();
+        ++normalisedAndShown;
+    }
+    void on(const PagesRead& e, const std::string&) {
+        params_.image = e.pages;
+        params_.normalise();
+        ++imagesRead;
+    }
     void on(const ConnectionLost& e, const std::string&) {
         ++connectionsLost;
         live = {};
@@ -104,13 +112,16 @@ class LinkRecorder {
 };
 
 // The link cycle driven as the window drives it: every call's events go to
-// the recorder, and each tick steps the message line and the banner.
+// the recorder, which takes a read's pages and repairs as the window does and
+// keeps the port choice with its outside settings; each tick steps the
+// message line and the banner.
 class RecordedLink {
   public:
     RecordedLink(LinkRecorder& host, SerialPortFactory factory, PortTableSource table)
-        : host_(host), cycle_(host.params(), std::move(factory), std::move(table)) {}
+        : host_(host), cycle_(std::move(factory), std::move(table)) {}
 
     void tick() {
+        lendChoice();
         cycle_.tick();
         take();
         host_.tickLine();
@@ -118,7 +129,7 @@ class RecordedLink {
     }
     void Program() { StartProgramming(); }
     void Verify() {
-        cycle_.StartVerify();
+        cycle_.StartVerify(host_.params().image);
         take();
     }
     void Read() {
@@ -130,15 +141,17 @@ class RecordedLink {
         take();
     }
     void StartProgramming() {
-        cycle_.StartProgramming();
+        cycle_.StartProgramming(host_.params().image);
         take();
     }
     void OpenPort() {
+        lendChoice();
         cycle_.OpenPort();
         take();
     }
     void ClosePort() { cycle_.ClosePort(); }
     void ChoosePort(int index) {
+        lendChoice();
         cycle_.ChoosePort(index);
         take();
     }
@@ -156,7 +169,22 @@ class RecordedLink {
     const LinkCycle& cycle() const { return cycle_; }
 
   private:
-    void take() { host_.record(cycle_.events(), cycle_.device()); }
+    void lendChoice() {
+        const OutsideSettings& outside = host_.params().outside;
+        cycle_.setPortChoice({outside.portIndex, outside.searchIndex});
+    }
+    void take() {
+        host_.record(cycle_.events(), cycle_.device());
+        OutsideSettings& outside = host_.params().outside;
+        outside.portIndex = cycle_.portChoice().index;
+        outside.searchIndex = cycle_.portChoice().searchIndex;
+        const bool pagesRead =
+            std::any_of(cycle_.events().begin(), cycle_.events().end(),
+                        [](const LinkEvent& e) { return std::holds_alternative<PagesRead>(e); });
+        if (!pagesRead) return;
+        cycle_.ContinueRead(host_.params().image);
+        take();
+    }
 
     LinkRecorder& host_;
     LinkCycle cycle_;

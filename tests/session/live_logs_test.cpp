@@ -210,6 +210,33 @@ TEST_F(SessionLogs, TheLinkStaysSilentWhileReplayingAndTakesOverAfterwards) {
     EXPECT_EQ(session.live().rpm, 5432);
 }
 
+// The session takes its frames from one source at a time: while the replay
+// plays, none of the unit's; once it stops, none of the log's, and the time
+// per map cell starts afresh instead of giving the last row the gap.
+TEST_F(SessionLogs, NoFrameOfTheOtherSourceLeaksAcrossASwitch) {
+    nowMs = 0;
+    sim::MonitorFields fields;
+    fields.set("rpm", 5432);
+    connectUnit(fields);
+    tick(10);
+    ASSERT_EQ(session.live().rpm, 5432);
+
+    frames.clear();
+    note(session.startReplay(logOf(kFourRows)));
+    session.playReplay();
+    for (int i = 0; i < 100 && session.live().rpm != 4000; ++i) tick();
+    ASSERT_EQ(session.live().rpm, 4000);
+    for (const Frame& f : frames) EXPECT_NE(f.rpm, 5432) << "tick " << f.tick;
+    const std::int64_t lastRowCell = session.cellTime().ms(9, 3);
+
+    frames.clear();
+    note(session.stopReplay());
+    tick(20);
+    ASSERT_GE(frames.size(), 3u);
+    for (const Frame& f : frames) EXPECT_EQ(f.rpm, 5432) << "tick " << f.tick;
+    EXPECT_EQ(session.cellTime().ms(9, 3), lastRowCell);
+}
+
 TEST_F(SessionLogs, AReplayNeedsAFreeLinkAndRows) {
     connectUnit();
     tick(10);

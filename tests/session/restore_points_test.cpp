@@ -68,7 +68,7 @@ TEST_F(SessionWithUnit, AComparisonReadLeavesTheWindowAlone) {
     const Events events = run(session.readUnitForComparison());
     EXPECT_EQ(device().kinds(), (Kinds{0x40, 0x41, 0x42, 0x43}));
     EXPECT_EQ(count<UnitPagesRead>(events), 1);
-    EXPECT_EQ(count<link::ImageRead>(events), 0);
+    EXPECT_EQ(count<session::ImageRead>(events), 0);
     EXPECT_EQ(session.unitPages(), unitPages());
     EXPECT_EQ(session.image(), before);
     EXPECT_FALSE(session.canUndo());
