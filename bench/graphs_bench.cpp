@@ -105,9 +105,12 @@ class BenchHost final : public GraphHost {
         for (int i = 0; i < 100; ++i)
             state.image[tz::field::ADVANCE + i] = static_cast<std::uint8_t>(10 + (i * 7) % 40);
     }
-    tz::Image& image() override { return state.image; }
-    void normaliseImage() override { state.normalise(); }
-    void commitEdit() override { state.normalise(); }
+    const tz::Image& image() const override { return state.image; }
+    void dragTo(const tz::Image& edited) override {
+        state.image = edited;
+        state.normalise();
+    }
+    void commitEdit(const tz::Image& edited) override { dragTo(edited); }
     void paint(std::string_view, const std::function<void(Canvas&)>&) override {}
     void setHint(std::string_view, std::string_view) override {}
     void movePointer(std::string_view, int, int) override {}

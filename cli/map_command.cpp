@@ -158,7 +158,8 @@ int mapCommand(Context& c) {
                             writes && !accept ? LostValues::Refuse : LostValues::Accept))
         return exitCode;
 
-    const std::unique_ptr<editing::CellTable> table = tableOf(request->table, s.image());
+    Image edited = s.image();
+    const std::unique_ptr<editing::CellTable> table = tableOf(request->table, edited);
     const CellRange area = table->area();
     CellRange range = area;
     if (request->range)
@@ -215,7 +216,7 @@ int mapCommand(Context& c) {
             break;
     }
 
-    s.normalise();
+    s.stage(cellBlockEdit(s.image(), edited));
     if (!s.save(request->files[1])) {
         c.err << c.messages[texts::Msg::MsgOpenFileError] << '\n';
         return kFileError;

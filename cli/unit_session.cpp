@@ -18,10 +18,11 @@ UnitSession::UnitSession(Context& context, const std::string& device, bool progr
                 session::SteadyMilliseconds, restorePointDirectory()}),
       progressLines_(progressLines) {
     // The settings of a first start: Com 1, the interface language.
-    OutsideSettings& outside = session_.params().outside;
+    OutsideSettings outside = session_.params().outside;
     outside.portIndex = 0;
     outside.searchIndex = 255;
     outside.language = static_cast<std::uint8_t>(texts::languageIndex(context.language));
+    session_.setOutsideSettings(outside);
     session_.normalise();
     session_.resetHistory();
     report(session_.openPort());

@@ -110,7 +110,7 @@ void TGraph::LoadFromImage() {
 }
 
 void TGraph::StoreToImage(bool commit) {
-    Image& image = host_.image();
+    Image image = host_.image();
     const bool map = source_ == GraphSource::AdvanceMap;
     const int speeds = map ? field::RPM_ADV : field::SERVO_RPM;
     for (int c = 0; c < 10; ++c) {
@@ -126,9 +126,9 @@ void TGraph::StoreToImage(bool commit) {
     if (map) image[field::BASE_ADV] = clampedByte(curve.baseValue);
     image[field::LIMITER_RPM] = clampedByte(curve.limiterRpm / 100);
     if (commit)
-        host_.commitEdit();
+        host_.commitEdit(image);
     else
-        host_.normaliseImage();
+        host_.dragTo(image);
 }
 
 void TGraph::Refresh(bool commit) {

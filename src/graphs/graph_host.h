@@ -16,13 +16,15 @@ class GraphHost {
   public:
     virtual ~GraphHost() = default;
 
-    // The parameter image the graphs load from and store into.
-    virtual Image& image() = 0;
-    // Repairs the image after a graph stored an intermediate drag position.
-    virtual void normaliseImage() = 0;
-    // The after-edit step: normalise, show the image in every control and
-    // record one history step. Called at the end of a drag and by the wheel.
-    virtual void commitEdit() = 0;
+    // The parameter image the graphs load from.
+    virtual const Image& image() const = 0;
+    // An intermediate drag position: the host takes the edited image's
+    // values and normalises them, nothing recorded.
+    virtual void dragTo(const Image& edited) = 0;
+    // The after-edit step with the edited image's values: repair, show what
+    // changed and record one history step. Called at the end of a drag and
+    // by the wheel.
+    virtual void commitEdit(const Image& edited) = 0;
 
     // Runs draw on the named surface at its current size and shows the
     // result on screen. Called by the graph service on a tick and when the

@@ -11,16 +11,6 @@ using namespace field;
 
 namespace {
 
-// Items of the window's lists.
-constexpr int kSyncMethods = 15;
-constexpr int kInputFunctions = 5;
-constexpr int kPowerOutModes = 5;
-// Pick-up polarity: positive, negative and the self-search, which the 48-2
-// method cannot use.
-int polarityItems(std::uint8_t syncMethod) {
-    return syncMethod == kSyncTwoPolarities ? 2 : 3;
-}
-
 void limitChoice(std::uint8_t& byte, int items) {
     byte = static_cast<std::uint8_t>(std::min<int>(byte, items - 1));
 }
@@ -31,10 +21,9 @@ void ApplyEditorRules(Image& im) {
     // A motorcycle code without an item shows the list's selection as a fresh
     // window has it: the first item.
     im[BIKE] = encoding::encodeBike(std::max(encoding::decodeBike(im[BIKE]), 0));
-    limitChoice(im[SYNC_METHOD], kSyncMethods);
     im[GEBER_MODE] = encoding::encodeGeberMode(encoding::decodeGeberMode(im[GEBER_MODE]));
-    limitChoice(im[INPUT1_FUNCTION], kInputFunctions);
-    limitChoice(im[INPUT2_FUNCTION], kInputFunctions);
+    for (const ChoiceList& c : choiceLists())
+        if (c.byte != BIKE && c.byte != GEBER_MODE) limitChoice(im[c.byte], c.items);
     limitChoice(im[PICKUP1_POLARITY], polarityItems(im[SYNC_METHOD]));
     limitChoice(im[PICKUP2_POLARITY], polarityItems(im[SYNC_METHOD]));
 
@@ -57,7 +46,6 @@ void ApplyEditorRules(Image& im) {
         im[f.byte] = encodeField(f, std::clamp(decodeField(f, im[f.byte]), f.min, f.max));
 
     for (int n = 0; n < kPowerOutputs; ++n) {
-        limitChoice(im[powerOutMode(n)], kPowerOutModes);
         const std::optional<ZoneRows> fixed = fixedZoneRows(im[powerOutMode(n)]);
         for (int row = 0; row < 3; ++row) {
             std::uint8_t& zones = im[powerOutMap(n, row)];

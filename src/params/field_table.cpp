@@ -60,7 +60,30 @@ std::vector<int> makeFlagFields() {
     return f;
 }
 
+std::vector<ChoiceList> makeChoiceLists() {
+    std::vector<ChoiceList> c = {
+        {BIKE, static_cast<int>(encoding::kBikeCodeOfItem.size())},
+        {SYNC_METHOD, 15},
+        {GEBER_MODE, 4},
+        {INPUT1_FUNCTION, 5},
+        {INPUT2_FUNCTION, 5},
+        {PICKUP1_POLARITY, 3},
+        {PICKUP2_POLARITY, 3},
+    };
+    for (int n = 0; n < kPowerOutputs; ++n) c.push_back({powerOutMode(n), 5});
+    return c;
+}
+
 }  // namespace
+
+const std::vector<ChoiceList>& choiceLists() {
+    static const std::vector<ChoiceList> lists = makeChoiceLists();
+    return lists;
+}
+
+int polarityItems(std::uint8_t syncMethod) {
+    return syncMethod == kSyncTwoPolarities ? 2 : 3;
+}
 
 const std::vector<FieldSpec>& valueFields() {
     static const std::vector<FieldSpec> fields = makeValueFields();

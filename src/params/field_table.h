@@ -42,4 +42,16 @@ int decodeField(const FieldSpec& field, std::uint8_t byte);
 // flags and both channels' lobe flags.
 const std::vector<int>& flagFields();
 
+// A byte that holds an item of a list: the motorcycle type, the
+// synchronisation method, the lobe multiplier, the inputs' functions, the
+// pick-ups' polarities and the power outputs' modes.
+struct ChoiceList {
+    int byte = 0;
+    int items = 0;
+};
+const std::vector<ChoiceList>& choiceLists();
+// Pick-up polarity: positive, negative and the self-search, which the 48-2
+// method cannot use.
+int polarityItems(std::uint8_t syncMethod);
+
 }  // namespace tz

@@ -29,7 +29,7 @@ Captions::Captions(ui::ControlModel& controls, session::Session& session, Window
       cellsSelected_(std::move(cellsSelected)) {}
 
 void Captions::setLanguage(std::uint8_t language) {
-    session_.params().outside.language = language;
+    session_.setLanguage(language);
     host_.languageChanged(language);
     fillMessages();
     fillCaptions();

@@ -71,7 +71,7 @@ void Comparisons::showComparison(const Image& other, ComparedWith side, const st
 
 void Comparisons::takeUnitPages() {
     session_.takeUnitPages();
-    edits_.commitEdit();
+    edits_.commitImage();
     captions_.updateWindowTitle();
 }
 

@@ -48,11 +48,36 @@ EditCommands::EditCommands(ui::ControlModel& controls, const design::WindowIndex
       monitor_(monitor),
       dialogs_(dialogs) {}
 
-void EditCommands::commitEdit() {
-    session_.repair();
-    binding_.showImage(session_.image());
-    binding_.showImage(session_.image());
-    recordChange();
+void EditCommands::edit(const SettingEdit& edit) {
+    this->edit(CellBlockEdit{{edit}});
+}
+
+void EditCommands::edit(const CellBlockEdit& edit) {
+    session_.setActivePage(layout_.activePage());
+    show(session_.edit(edit), edit.cells);
+    view_.updateHistoryButtons();
+}
+
+void EditCommands::editTo(const Image& edited) {
+    edit(cellBlockEdit(session_.image(), edited));
+}
+
+void EditCommands::commitImage() {
+    session_.setActivePage(layout_.activePage());
+    show(session_.commit(), {});
+    view_.updateHistoryButtons();
+}
+
+void EditCommands::show(session::Events events, const std::vector<SettingEdit>& edited) {
+    for (session::Event& event : events) {
+        auto* changed = std::get_if<session::SettingsChanged>(&event);
+        if (changed == nullptr) continue;
+        std::vector<SettingId>& settings = changed->settings;
+        for (const SettingEdit& e : edited)
+            if (std::find(settings.begin(), settings.end(), e.setting) == settings.end())
+                settings.push_back(e.setting);
+    }
+    view_.apply(events);
 }
 
 void EditCommands::recordChange() {
@@ -77,10 +102,26 @@ void EditCommands::redo() {
 
 bool EditCommands::takeControls() {
     if (binding_.busy()) return false;
-    binding_.readControls(session_.image());
-    session_.repair();
-    binding_.showImage(session_.image());
+    const CellBlockEdit typed = binding_.typedEdits(session_.image());
+    show(session_.hold(typed), typed.cells);
     return true;
+}
+
+void EditCommands::editControl(ui::ControlId control) {
+    if (const std::optional<SettingEdit> e = binding_.editOf(control, session_.image()))
+        editWithTyped(*e);
+}
+
+void EditCommands::editWithTyped(const SettingEdit& e) {
+    CellBlockEdit block = binding_.typedEdits(session_.image());
+    block.cells.push_back(e);
+    edit(block);
+}
+
+Image EditCommands::typedImage() const {
+    Image image = session_.image();
+    for (const SettingEdit& e : binding_.typedEdits(image).cells) applyEdit(image, e);
+    return image;
 }
 
 bool EditCommands::isParameterUpDown(ui::ControlId upDown) const {
@@ -99,62 +140,43 @@ bool EditCommands::isRunTimeEdit(ui::ControlId edit) const {
 }
 
 bool EditCommands::isParameterCheckBox(ui::ControlId checkBox) const {
-    const bool zone = std::any_of(
-        index_.powerOuts.begin(), index_.powerOuts.end(),
-        [checkBox](const design::PowerOutControls& p) { return contains(p.zones, checkBox); });
-    return zone || checkBox == id(ctl::CheckBoxProgHned) ||
-           checkBox == id(ctl::CheckBoxCrossBlock) || checkBox == id(ctl::CheckBoxPredPalec) ||
-           binding_.isFieldCheckBox(checkBox);
+    return checkBox == id(ctl::CheckBoxProgHned) || binding_.find(checkBox) != nullptr;
 }
 
 void EditCommands::upDownClicked(ui::ControlId upDown) {
     if (binding_.busy() || !isParameterUpDown(upDown)) return;
-    binding_.readControls(session_.image());
-    commitEdit();
+    editControl(upDown);
 }
 
 void EditCommands::editExited(ui::ControlId edit) {
     if (binding_.busy() || !isParameterEdit(edit)) return;
-    binding_.readControls(session_.image());
-    commitEdit();
+    editControl(edit);
 }
 
 bool EditCommands::keyPressed(ui::ControlId edit, const KeyPress& key) {
     if (key.code != kKeyEnter) return false;
     if (binding_.busy() && !isRunTimeEdit(edit)) return false;
     controls_.requestFocusNext(edit);
-    binding_.readControls(session_.image());
-    commitEdit();
+    editControl(edit);
     return true;
 }
 
 void EditCommands::checkBoxReleased(ui::ControlId checkBox) {
     const ui::ControlId programAfterChange = id(ctl::CheckBoxProgHned);
-    if (checkBox == programAfterChange)
-        session_.setProgramAfterChange(controls_.checked(programAfterChange));
     if (binding_.busy() || !isParameterCheckBox(checkBox)) return;
-    binding_.readControls(session_.image());
-    layout_.refresh();
-    commitEdit();
+    if (checkBox == programAfterChange) {
+        session_.setProgramAfterChange(controls_.checked(programAfterChange));
+        recordChange();
+        layout_.refresh();
+        return;
+    }
+    editControl(checkBox);
 }
 
 bool EditCommands::radioClicked(ui::ControlId radioGroup, int index) {
-    const std::pair<ui::ControlName, int> fields[] = {
-        {ctl::RadioGroupInput1, INPUT1_FUNCTION},
-        {ctl::RadioGroupInput2, INPUT2_FUNCTION},
-        {ctl::RadioGroupPickup1Polarita, PICKUP1_POLARITY},
-        {ctl::RadioGroupPickup2Polarita, PICKUP2_POLARITY},
-    };
-    int byte = -1;
-    for (auto [group, field] : fields)
-        if (radioGroup == id(group)) byte = field;
-    for (int n = 0; n < kPowerOutputs; ++n)
-        if (radioGroup == index_.powerOuts[static_cast<std::size_t>(n)].modeGroup)
-            byte = powerOutMode(n);
-    if (byte < 0) return false;
-    session_.image()[byte] = encoding::byteOf(index);
-    recordChange();
-    layout_.refresh();
+    const BoundControl* bound = binding_.find(radioGroup);
+    if (bound == nullptr) return false;
+    editWithTyped(SettingEdit{bound->setting, index});
     return true;
 }
 
@@ -168,78 +190,71 @@ void EditCommands::spinClicked(ui::ControlId spinButton, int direction) {
 
 void EditCommands::columnShift(int column, int step) {
     if (binding_.busy()) return;
-    binding_.readControls(session_.image());
-    Image& im = session_.image();
+    Image im = typedImage();
     for (int r = 0; r < kMapRows; ++r) {
         std::uint8_t& cell = im[advanceCell(r, column)];
         cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
     }
-    commitEdit();
+    editTo(im);
 }
 
 void EditCommands::mapShift(int step) {
     if (binding_.busy()) return;
-    binding_.readControls(session_.image());
-    session_.normalise();
+    Image im = typedImage();
     const link::LiveCell& live = monitor_.liveCell();
     if (controls_.checked(id(ctl::CheckBoxIgnAll))) {
-        shiftCells(step);
+        shiftCells(im, step);
     } else if (live.hasCell) {
-        std::uint8_t& cell = session_.image()[advanceCell(live.row, live.column)];
+        std::uint8_t& cell = im[advanceCell(live.row, live.column)];
         cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
-        session_.normalise();
     }
-    commitEdit();
+    editTo(im);
 }
 
 // "Advance +/-" with "All" (or "Sel"): every cell, or the selected ones.
-void EditCommands::shiftCells(int step) {
+void EditCommands::shiftCells(Image& im, int step) const {
     const editing::TSelcell& selection = graphs_.selection();
     const bool all = selection.state == editing::BandState::Empty;
-    Image& im = session_.image();
     for (int k = 0; k < kMapRows * kMapColumns; ++k) {
         if (!all && selection.cellFlags[static_cast<std::size_t>(k)] == 0) continue;
         std::uint8_t& cell = im[ADVANCE + k];
         cell = static_cast<std::uint8_t>(std::clamp(cell + step, 0, kMaxAdvance));
     }
-    session_.normalise();
 }
 
 void EditCommands::servoShift(int step) {
     if (binding_.busy()) return;
-    binding_.readControls(session_.image());
     const bool all = controls_.checked(id(ctl::CheckBoxServoAll));
-    Image& im = session_.image();
+    Image im = typedImage();
     for (int i = 0; i < kAxisPoints; ++i) {
         if (!all && i != monitor_.liveCell().servoPoint) continue;
         std::uint8_t& mv = im[SERVO_MV + i];
         if (step < 0 && mv > 1) --mv;
         if (step > 0 && mv < 249) ++mv;
     }
-    commitEdit();
+    editTo(im);
 }
 
 void EditCommands::tps0Clicked() {
     const int v = session_.live().throttleMv;
     if (v < 100 || v > 2500) return;
-    session_.image()[TPS_0_MV] = encoding::byteOf(v / 10);
-    commitEdit();
+    edit(SettingEdit{*settingAt(TPS_0_MV), v});
 }
 
 void EditCommands::tps100Clicked() {
     const int v = session_.live().throttleMv;
     if (v < 2500 || v > 4900) return;
-    session_.image()[TPS_100_MV] = encoding::byteOf(v / 10 + 6);
-    commitEdit();
+    edit(SettingEdit{*settingAt(TPS_100_MV), v});
 }
 
 void EditCommands::interpolate() {
-    if (editing::interpolateSelection(graphs_.selection(), session_.image()) ==
+    Image im = session_.image();
+    if (editing::interpolateSelection(graphs_.selection(), im) ==
         editing::InterpolationResult::NoRectangle) {
         dialogs_.showError("Choose continuouse rectangle arrea of cells...");
         return;
     }
-    commitEdit();
+    editTo(im);
 }
 
 }  // namespace tz::presenter

@@ -1,7 +1,7 @@
 // The user's edits of the parameter image: values typed or stepped in the
 // controls, check boxes and radio groups, the map and servo shifts, the
-// throttle calibration, interpolation, and the after-edit step that repairs,
-// shows and records every change (with undo and redo).
+// throttle calibration, interpolation, each sent to the session as one edit,
+// and the controls of the settings it changed written (with undo and redo).
 #pragma once
 
 #include "controls/control_model.h"
@@ -24,16 +24,24 @@ class EditCommands {
                  SessionView& view, GraphAreaHost& graphs, const MonitorView& monitor,
                  Dialogs& dialogs);
 
-    // Repairs the image, shows it and records the change.
-    void commitEdit();
+    // Sends the edit (one history step, automatic programming may follow)
+    // and shows what changed.
+    void edit(const SettingEdit& edit);
+    void edit(const CellBlockEdit& edit);
+    // The edit that turns the image into `edited`.
+    void editTo(const Image& edited);
+    // Repairs and records the image that the session put in place (open,
+    // new settings, the unit's pages) and shows what changed.
+    void commitImage();
     // Records the image as one step (automatic programming may follow).
     void recordChange();
     void undo();
     void redo();
     // The history starts over with the image as its only step.
     void resetHistory();
-    // The image as the controls show it, repaired and shown, not recorded;
-    // false, changing nothing, while the binding is busy.
+    // Takes the values typed into edit boxes and not yet committed, repaired
+    // and shown, not recorded; false, changing nothing, while the binding is
+    // busy.
     bool takeControls();
 
     // Events of the parameter controls.
@@ -52,12 +60,22 @@ class EditCommands {
     void interpolate();
 
   private:
+    // The control's edit, when it is bound. Values typed or stepped in other
+    // boxes and not yet committed (the boxes that commit only on Enter, the
+    // up/downs without a click handler) join the step.
+    void editControl(ui::ControlId control);
+    void editWithTyped(const SettingEdit& edit);
+    // The image with the values typed and not yet committed.
+    Image typedImage() const;
+    // Shows the events; the edited settings' controls are written even when
+    // the repair left their values as they were.
+    void show(session::Events events, const std::vector<SettingEdit>& edited);
     bool isParameterUpDown(ui::ControlId upDown) const;
     bool isParameterEdit(ui::ControlId edit) const;
     bool isRunTimeEdit(ui::ControlId edit) const;
     bool isParameterCheckBox(ui::ControlId checkBox) const;
     void columnShift(int column, int step);
-    void shiftCells(int step);
+    void shiftCells(Image& image, int step) const;
     void servoShift(int step);
     ui::ControlId id(ui::ControlName name) const { return controls_.id(name); }
 

@@ -1,7 +1,5 @@
 #include "presenter/field_binding.h"
 
-#include <algorithm>
-
 #include "design/control_names.h"
 
 namespace tz::presenter {
@@ -11,7 +9,8 @@ using namespace field;
 namespace {
 
 // The up/down that edits each value field.
-std::vector<UpDownField> makeUpDowns(const ui::ControlModel& m, const design::WindowIndex& x) {
+std::vector<std::pair<int, ui::ControlId>> upDowns(const ui::ControlModel& m,
+                                                   const design::WindowIndex& x) {
     const auto id = [&m](ui::ControlName name) { return m.id(name); };
     std::vector<std::pair<int, ui::ControlId>> b = {
         {LOBE_COUNT, id(ctl::UpDownPocPalcu)},
@@ -56,14 +55,13 @@ std::vector<UpDownField> makeUpDowns(const ui::ControlModel& m, const design::Wi
     }
     b.push_back({TEST_RPM, id(ctl::UpDownTestRpm)});
     b.push_back({TEST_SERVO, id(ctl::UpDownTestServo)});
-
-    std::vector<UpDownField> fields;
-    for (auto [byte, upDown] : b) fields.push_back({valueField(byte), upDown});
-    return fields;
+    return b;
 }
 
-std::vector<CheckBoxField> makeCheckBoxes(const ui::ControlModel& m, const design::WindowIndex& x) {
-    std::vector<CheckBoxField> b = {
+// The check box of each flag.
+std::vector<std::pair<int, ui::ControlId>> checkBoxes(const ui::ControlModel& m,
+                                                      const design::WindowIndex& x) {
+    std::vector<std::pair<int, ui::ControlId>> b = {
         {PICKUPS_INTERCHANGE, m.id(ctl::CheckBoxZamenaPickup)},
         {NO_LOBE_CHECK, m.id(ctl::CheckBoxNehlidaPalec)},
         {SPECIAL_START, m.id(ctl::CheckBoxSpecStart)},
@@ -77,11 +75,13 @@ std::vector<CheckBoxField> makeCheckBoxes(const ui::ControlModel& m, const desig
         b.push_back({lobeByte(MAX_ADV_PICKUP2, c), x.maxPickup2[i]});
         b.push_back({lobeByte(START_ADV_PICKUP2, c), x.startPickup2[i]});
     }
+    b.push_back({INTERLOCK_INPUT, m.id(ctl::CheckBoxCrossBlock)});
+    b.push_back({SPARK_BEFORE_LOBE, m.id(ctl::CheckBoxPredPalec)});
     return b;
 }
 
-// The combo boxes and radio groups that choose a byte's value.
-constexpr std::pair<int, ui::ControlName> kChoiceFields[] = {
+// The combo boxes and radio groups that choose an item.
+constexpr std::pair<int, ui::ControlName> kChoiceControls[] = {
     {BIKE, ctl::ComboBoxBike},
     {SYNC_METHOD, ctl::ComboBoxSynchro},
     {GEBER_MODE, ctl::ComboBoxNasobekPalcu},
@@ -89,151 +89,158 @@ constexpr std::pair<int, ui::ControlName> kChoiceFields[] = {
     {INPUT2_FUNCTION, ctl::RadioGroupInput2},
     {PICKUP1_POLARITY, ctl::RadioGroupPickup1Polarita},
     {PICKUP2_POLARITY, ctl::RadioGroupPickup2Polarita},
-    {INTERLOCK_INPUT, ctl::CheckBoxCrossBlock},
-    {SPARK_BEFORE_LOBE, ctl::CheckBoxPredPalec},
 };
 
-}  // namespace
-
-std::vector<ui::ControlId> FieldBinding::controlsOf(int byte, int bit) const {
-    std::vector<ui::ControlId> shown;
-    for (const UpDownField& f : upDowns_)
-        if (f.field->byte == byte) shown.push_back(controls_.at(f.upDown).associate);
-    for (const CheckBoxField& f : checkBoxes_)
-        if (f.byte == byte) shown.push_back(f.checkBox);
-    for (const auto& [choiceByte, name] : kChoiceFields)
-        if (choiceByte == byte) shown.push_back(controls_.id(name));
-    for (int n = 0; n < kPowerOutputs; ++n) {
-        const design::PowerOutControls& p = index_.powerOuts[static_cast<std::size_t>(n)];
-        if (byte == powerOutMode(n)) shown.push_back(p.modeGroup);
-        for (int row = 0; row < 3; ++row)
-            if (byte == powerOutMap(n, row) && bit >= 0 && bit < 4)
-                shown.push_back(p.zones[static_cast<std::size_t>(4 * row + bit)]);
-    }
-    return shown;
+SettingId settingOf(int byte) {
+    return *settingAt(byte);
 }
+
+std::vector<BoundControl> bindControls(const ui::ControlModel& m, const design::WindowIndex& x) {
+    std::vector<BoundControl> b;
+    for (auto [byte, upDown] : upDowns(m, x))
+        b.push_back({upDown, settingOf(byte), ControlWay::UpDown, 0});
+    for (auto [byte, checkBox] : checkBoxes(m, x))
+        b.push_back({checkBox, settingOf(byte), ControlWay::CheckBox, 0});
+    for (auto [byte, name] : kChoiceControls)
+        b.push_back({m.id(name), settingOf(byte), ControlWay::Item, 0});
+    for (int n = 0; n < kPowerOutputs; ++n) {
+        const design::PowerOutControls& p = x.powerOuts[static_cast<std::size_t>(n)];
+        b.push_back({p.modeGroup, settingOf(powerOutMode(n)), ControlWay::Item, 0});
+        for (int row = 0; row < 3; ++row)
+            for (int bit = 0; bit < 4; ++bit)
+                b.push_back({p.zones[static_cast<std::size_t>(4 * row + bit)],
+                             settingOf(powerOutMap(n, row)), ControlWay::ZoneBit, bit});
+    }
+    return b;
+}
+
+}  // namespace
 
 FieldBinding::FieldBinding(ui::ControlModel& controls, const design::WindowIndex& index,
                            LayoutRules& layout, GraphAreaHost& graphs)
     : controls_(controls),
-      index_(index),
       layout_(layout),
       graphs_(graphs),
-      upDowns_(makeUpDowns(controls, index)),
-      checkBoxes_(makeCheckBoxes(controls, index)) {}
-
-bool FieldBinding::isFieldCheckBox(ui::ControlId checkBox) const {
-    return std::any_of(checkBoxes_.begin(), checkBoxes_.end(),
-                       [checkBox](const CheckBoxField& f) { return f.checkBox == checkBox; });
-}
-
-void FieldBinding::readControls(Image& im) {
-    if (busy_) return;
-    ui::ControlModel& m = controls_;
-    const auto id = [&m](ui::ControlName name) { return m.id(name); };
-    const bool tpsSwitchChanged = m.checked(id(ctl::CheckBoxTpsMapa)) != (im[TPS_MAPA] != 0);
-
-    if (const int item = m.itemIndex(id(ctl::ComboBoxBike)); item >= 0)
-        im[BIKE] = encoding::encodeBike(item);
-    if (const int item = m.itemIndex(id(ctl::ComboBoxSynchro)); item >= 0)
-        im[SYNC_METHOD] = static_cast<std::uint8_t>(item);
-    if (const int item = m.itemIndex(id(ctl::ComboBoxNasobekPalcu)); item >= 0)
-        im[GEBER_MODE] = encoding::encodeGeberMode(item);
-    const std::pair<int, ui::ControlName> radios[] = {
-        {INPUT1_FUNCTION, ctl::RadioGroupInput1},
-        {INPUT2_FUNCTION, ctl::RadioGroupInput2},
-        {PICKUP1_POLARITY, ctl::RadioGroupPickup1Polarita},
-        {PICKUP2_POLARITY, ctl::RadioGroupPickup2Polarita},
-    };
-    for (auto [byte, name] : radios)
-        if (const int item = m.itemIndex(id(name)); item >= 0)
-            im[byte] = static_cast<std::uint8_t>(item);
-
-    // The interlock and spark-before-lobe flags exist only for a special
-    // setup synchronised on one lobe.
-    const ui::ControlId crossBlock = id(ctl::CheckBoxCrossBlock);
-    const ui::ControlId predPalec = id(ctl::CheckBoxPredPalec);
-    if (im[BIKE] == kBikeSpecial && im[SYNC_METHOD] == 0) {
-        im[INTERLOCK_INPUT] = encoding::encodeFlag(m.checked(crossBlock));
-        im[SPARK_BEFORE_LOBE] = encoding::encodeFlag(m.checked(predPalec));
-    } else {
-        im[INTERLOCK_INPUT] = 0;
-        im[SPARK_BEFORE_LOBE] = 0;
-        m.setChecked(crossBlock, false);
-        m.setChecked(predPalec, false);
+      bound_(bindControls(controls, index)),
+      bySetting_(settings().size()),
+      tpsSwitch_(settingOf(TPS_MAPA)) {
+    for (std::size_t i = 0; i < bound_.size(); ++i) {
+        const BoundControl& b = bound_[i];
+        byControl_[b.control] = i;
+        if (b.way == ControlWay::UpDown) byControl_[controls_.at(b.control).associate] = i;
+        bySetting_[b.setting.index()].push_back(i);
     }
-
-    for (const CheckBoxField& f : checkBoxes_)
-        im[f.byte] = encoding::encodeFlag(m.checked(f.checkBox));
-    for (const UpDownField& f : upDowns_)
-        im[f.field->byte] = encodeField(*f.field, m.upDownValue(f.upDown));
-    readPowerOutputs(im);
-
-    // A change of the TPS switch rebuilds the grid; hide it meanwhile.
-    const ui::ControlId mapGroup = id(ctl::GroupBox6);
-    if (tpsSwitchChanged) m.setVisible(mapGroup, false);
-    layout_.refresh();
-    if (tpsSwitchChanged) m.setVisible(mapGroup, true);
-}
-
-void FieldBinding::showImage(const Image& im) {
-    busy_ = true;
-    ui::ControlModel& m = controls_;
-    const auto id = [&m](ui::ControlName name) { return m.id(name); };
-
-    if (const int item = encoding::decodeBike(im[BIKE]); item >= 0)
-        m.setItemIndex(id(ctl::ComboBoxBike), item);
-    m.setItemIndex(id(ctl::ComboBoxSynchro), im[SYNC_METHOD]);
-    m.setItemIndex(id(ctl::ComboBoxNasobekPalcu), encoding::decodeGeberMode(im[GEBER_MODE]));
-    m.setItemIndex(id(ctl::RadioGroupInput1), im[INPUT1_FUNCTION]);
-    m.setItemIndex(id(ctl::RadioGroupInput2), im[INPUT2_FUNCTION]);
-    m.setItemIndex(id(ctl::RadioGroupPickup1Polarita), im[PICKUP1_POLARITY]);
-    m.setItemIndex(id(ctl::RadioGroupPickup2Polarita), im[PICKUP2_POLARITY]);
-    m.setChecked(id(ctl::CheckBoxCrossBlock), im[INTERLOCK_INPUT] != 0);
-    m.setChecked(id(ctl::CheckBoxPredPalec), im[SPARK_BEFORE_LOBE] != 0);
-    for (const CheckBoxField& f : checkBoxes_)
-        m.setChecked(f.checkBox, encoding::decodeFlag(im[f.byte]));
-    for (const UpDownField& f : upDowns_)
-        m.setUpDownPosition(f.upDown, decodeField(*f.field, im[f.field->byte]));
-    showPowerOutputs(im);
-
-    // The 48-2 method always uses the lobes' second edges.
-    if (im[SYNC_METHOD] == kSyncTwoPolarities) {
-        for (std::size_t c = 0; c < 2; ++c) {
-            m.setChecked(index_.maxEdge2[c], true);
-            m.setChecked(index_.startEdge2[c], true);
+    // The layout shows a fixed zone pattern in the boxes of such a mode:
+    // another mode shows the zone rows again.
+    for (int n = 0; n < kPowerOutputs; ++n) {
+        std::vector<std::size_t>& mode = bySetting_[settingOf(powerOutMode(n)).index()];
+        for (int row = 0; row < 3; ++row) {
+            const std::vector<std::size_t>& zones =
+                bySetting_[settingOf(powerOutMap(n, row)).index()];
+            mode.insert(mode.end(), zones.begin(), zones.end());
         }
     }
-    layout_.refresh();
+}
+
+const BoundControl* FieldBinding::find(ui::ControlId control) const {
+    const auto it = byControl_.find(control);
+    return it == byControl_.end() ? nullptr : &bound_[it->second];
+}
+
+std::optional<SettingEdit> FieldBinding::editOf(ui::ControlId control, const Image& image) const {
+    const BoundControl* b = find(control);
+    if (b == nullptr) return std::nullopt;
+    const ui::ControlModel& m = controls_;
+    switch (b->way) {
+        case ControlWay::UpDown:
+            return SettingEdit{b->setting, m.upDownValue(b->control)};
+        case ControlWay::CheckBox:
+            return SettingEdit{b->setting, m.checked(b->control) ? 1 : 0};
+        case ControlWay::Item: {
+            const int item = m.itemIndex(b->control);
+            if (item < 0) return std::nullopt;
+            return SettingEdit{b->setting, item};
+        }
+        case ControlWay::ZoneBit: {
+            const int zones = settingValue(image, b->setting) & ~(1 << b->bit);
+            return SettingEdit{b->setting, zones | (m.checked(b->control) ? 1 << b->bit : 0)};
+        }
+    }
+    return std::nullopt;
+}
+
+CellBlockEdit FieldBinding::typedEdits(const Image& image) const {
+    CellBlockEdit typed;
+    for (const BoundControl& b : bound_) {
+        if (b.way != ControlWay::UpDown) continue;
+        const int value = controls_.upDownValue(b.control);
+        const auto byte = static_cast<std::size_t>(setting(b.setting).byte);
+        if (settingByte(b.setting, value) != image[byte]) typed.cells.push_back({b.setting, value});
+    }
+    return typed;
+}
+
+void FieldBinding::write(const BoundControl& b, const Image& image) {
+    const int value = settingValue(image, b.setting);
+    switch (b.way) {
+        case ControlWay::UpDown:
+            controls_.setUpDownPosition(b.control, value);
+            break;
+        case ControlWay::CheckBox:
+            controls_.setChecked(b.control, value != 0);
+            break;
+        case ControlWay::Item:
+            // A motorcycle code without an item leaves the selection.
+            if (value >= 0) controls_.setItemIndex(b.control, value);
+            break;
+        case ControlWay::ZoneBit:
+            controls_.setChecked(b.control, ((value >> b.bit) & 1) != 0);
+            break;
+    }
+}
+
+void FieldBinding::showSettings(const Image& image, const std::vector<SettingId>& settings) {
+    if (settings.empty()) return;
+    busy_ = true;
+    bool tpsSwitchChanged = false;
+    for (SettingId id : settings) {
+        for (std::size_t i : bySetting_[id.index()]) write(bound_[i], image);
+        tpsSwitchChanged = tpsSwitchChanged || id == tpsSwitch_;
+    }
+    refreshLayout(tpsSwitchChanged);
     busy_ = false;
     graphs_.requestRedraw(2);
-    m.setItemIndex(id(ctl::RadioGroupGraphMode), static_cast<int>(graphs_.mode()));
 }
 
-void FieldBinding::readPowerOutputs(Image& im) {
-    for (int n = 0; n < kPowerOutputs; ++n) {
-        const design::PowerOutControls& p = index_.powerOuts[static_cast<std::size_t>(n)];
-        if (const int item = controls_.itemIndex(p.modeGroup); item >= 0)
-            im[powerOutMode(n)] = static_cast<std::uint8_t>(item);
-        for (int row = 0; row < 3; ++row) {
-            int bits = 0;
-            for (int c = 0; c < 4; ++c)
-                if (controls_.checked(p.zones[static_cast<std::size_t>(4 * row + c)]))
-                    bits |= 1 << c;
-            im[powerOutMap(n, row)] = static_cast<std::uint8_t>(bits);
-        }
-    }
+void FieldBinding::showImage(const Image& image) {
+    busy_ = true;
+    for (const BoundControl& b : bound_) write(b, image);
+    refreshLayout(false);
+    busy_ = false;
+    graphs_.requestRedraw(2);
+    controls_.setItemIndex(controls_.id(ctl::RadioGroupGraphMode),
+                           static_cast<int>(graphs_.mode()));
 }
 
-void FieldBinding::showPowerOutputs(const Image& im) {
-    for (int n = 0; n < kPowerOutputs; ++n) {
-        const design::PowerOutControls& p = index_.powerOuts[static_cast<std::size_t>(n)];
-        controls_.setItemIndex(p.modeGroup, im[powerOutMode(n)]);
-        for (int row = 0; row < 3; ++row)
-            for (int c = 0; c < 4; ++c)
-                controls_.setChecked(p.zones[static_cast<std::size_t>(4 * row + c)],
-                                     (im[powerOutMap(n, row)] >> c) & 1);
+void FieldBinding::refreshLayout(bool tpsSwitchChanged) {
+    const ui::ControlId mapGroup = controls_.id(ctl::GroupBox6);
+    if (tpsSwitchChanged) controls_.setVisible(mapGroup, false);
+    layout_.refresh();
+    if (tpsSwitchChanged) controls_.setVisible(mapGroup, true);
+}
+
+std::vector<ui::ControlId> FieldBinding::controlsOf(int byte, int bit) const {
+    std::vector<ui::ControlId> shown;
+    const std::optional<SettingId> id = settingAt(byte);
+    if (!id) return shown;
+    for (std::size_t i : bySetting_[id->index()]) {
+        const BoundControl& b = bound_[i];
+        if (b.way == ControlWay::UpDown)
+            shown.push_back(controls_.at(b.control).associate);
+        else if (b.way != ControlWay::ZoneBit || b.bit == bit)
+            shown.push_back(b.control);
     }
+    return shown;
 }
 
 }  // namespace tz::presenter

@@ -1,29 +1,33 @@
-// The binding between the parameter image and the controls that edit it:
-// which control shows which byte and how the two convert, the whole image
-// read from the controls and shown in them.
+// The binding between the settings and the controls that edit them: a table
+// from control to SettingId with the way the control shows its setting. An
+// edit reads one control; a change writes only the controls of the changed
+// settings.
 #pragma once
 
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "controls/control_model.h"
 #include "design/window_index.h"
-#include "params/field_table.h"
-#include "params/image.h"
+#include "params/setting_id.h"
 #include "presenter/graph_area_host.h"
 #include "presenter/layout_rules.h"
 
 namespace tz::presenter {
 
-// An up/down bound to one value field.
-struct UpDownField {
-    const FieldSpec* field;
-    ui::ControlId upDown;
+enum class ControlWay : std::uint8_t {
+    UpDown,    // an up/down with its edit box: a value in its units
+    CheckBox,  // a flag
+    Item,      // a combo box or radio group: a choice
+    ZoneBit,   // one check box of a power output's zone row: bit `bit`
 };
 
-// A check box bound to a flag byte.
-struct CheckBoxField {
-    int byte;
-    ui::ControlId checkBox;
+struct BoundControl {
+    ui::ControlId control = ui::kNoControl;
+    SettingId setting;
+    ControlWay way = ControlWay::UpDown;
+    int bit = 0;
 };
 
 class FieldBinding {
@@ -31,36 +35,45 @@ class FieldBinding {
     FieldBinding(ui::ControlModel& controls, const design::WindowIndex& index, LayoutRules& layout,
                  GraphAreaHost& graphs);
 
-    // The controls' values into the image, then a layout refresh (nothing
-    // while the binding is busy).
-    void readControls(Image& image);
-    // The image into the controls, then a layout refresh; the binding is busy
-    // meanwhile, so that no change event reads half-shown values.
+    // Every bound control: the up/downs of the parameter pages in the order
+    // of valueFields(), the flag check boxes, the choices, the power outputs'
+    // modes and zone boxes.
+    const std::vector<BoundControl>& bound() const { return bound_; }
+    // The binding of a control; an up/down's edit box finds its up/down.
+    const BoundControl* find(ui::ControlId control) const;
+    // The edit that the control's value makes; none for an unbound control
+    // or a list without a selection.
+    std::optional<SettingEdit> editOf(ui::ControlId control, const Image& image) const;
+    // The values typed into edit boxes that the image does not hold yet.
+    CellBlockEdit typedEdits(const Image& image) const;
+
+    // Writes the controls of the settings, then refreshes the layout once;
+    // the binding is busy meanwhile, so that no change event reads
+    // half-shown values.
+    void showSettings(const Image& image, const std::vector<SettingId>& settings);
+    // Writes every bound control: the image is new.
     void showImage(const Image& image);
     bool busy() const { return busy_; }
 
-    // Every up/down of the parameter pages, in the order of valueFields().
-    const std::vector<UpDownField>& upDowns() const { return upDowns_; }
-    // Every flag check box: the Bike page flags, then both channels' lobe
-    // flags. INTERLOCK_INPUT and SPARK_BEFORE_LOBE are not among them: their
-    // rule depends on the motorcycle type.
-    const std::vector<CheckBoxField>& checkBoxes() const { return checkBoxes_; }
-    bool isFieldCheckBox(ui::ControlId checkBox) const;
     // The controls that show the image byte (the bit 0..3 of a power-output
     // zone byte, or -1): the edit box of a value, a check box, combo box or
     // radio group; none for bytes no control shows.
     std::vector<ui::ControlId> controlsOf(int byte, int bit) const;
 
   private:
-    void readPowerOutputs(Image& image);
-    void showPowerOutputs(const Image& image);
+    void write(const BoundControl& b, const Image& image);
+    // The layout after the controls changed; a change of the TPS switch
+    // rebuilds the grid, hidden meanwhile.
+    void refreshLayout(bool tpsSwitchChanged);
 
     ui::ControlModel& controls_;
-    const design::WindowIndex& index_;
     LayoutRules& layout_;
     GraphAreaHost& graphs_;
-    std::vector<UpDownField> upDowns_;
-    std::vector<CheckBoxField> checkBoxes_;
+    std::vector<BoundControl> bound_;
+    // Positions in bound_ by control, and by setting index.
+    std::unordered_map<ui::ControlId, std::size_t> byControl_;
+    std::vector<std::vector<std::size_t>> bySetting_;
+    SettingId tpsSwitch_;
     bool busy_ = false;
 };
 

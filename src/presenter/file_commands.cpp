@@ -38,7 +38,7 @@ FileCommands::FileCommands(ui::ControlModel& controls, session::Session& session
 void FileCommands::newSettings() {
     if (dialogs_.askYesNoCancel(captions_.messages()[Msg::MsgAskDefaults]) != Answer::Yes) return;
     session_.newSettings();
-    edits_.commitEdit();
+    edits_.commitImage();
     messageLine_.hide();
     captions_.updateWindowTitle();
 }
@@ -90,23 +90,23 @@ bool FileCommands::openFile(const std::string& path) {
          session::openLines(result, path, captions_.messages(), captions_.textLanguage()))
         dialogs_.showMessage(line);
     if (result.status != session::OpenStatus::Opened) return false;
-    edits_.commitEdit();
+    edits_.commitImage();
     dialogPath_ = path;
     captions_.updateWindowTitle();
     return true;
 }
 
 void FileCommands::bikeChanged() {
-    Image& im = session_.image();
-    if (const int item = controls_.itemIndex(controls_.id(ctl::ComboBoxBike)); item >= 0)
-        im[field::BIKE] = encoding::encodeBike(item);
-    if (const int item = controls_.itemIndex(controls_.id(ctl::ComboBoxSynchro)); item >= 0)
-        im[field::SYNC_METHOD] = static_cast<std::uint8_t>(item);
+    CellBlockEdit choice;
+    for (ui::ControlName name : {ctl::ComboBoxBike, ctl::ComboBoxSynchro})
+        if (const std::optional<SettingEdit> e =
+                binding_.editOf(controls_.id(name), session_.image()))
+            choice.cells.push_back(*e);
     session_.keepSpecialSetup();
-    if (im[field::BIKE] != kBikeSpecial) newSettings();
+    session_.choose(choice);
+    if (session_.image()[field::BIKE] != kBikeSpecial) newSettings();
     session_.applyBikePreset();
-    binding_.showImage(session_.image());
-    edits_.commitEdit();
+    edits_.commitImage();
     captions_.fillCaptions();
 }
 

@@ -20,8 +20,9 @@ namespace tz::presenter {
 class GraphAreaHost final : private graphs::GraphHost {
   public:
     struct Hooks {
-        // The after-edit step of the window (end of a drag, the wheel).
-        std::function<void()> commitEdit;
+        // The after-edit step of the window with the edited image (end of a
+        // drag, the wheel).
+        std::function<void(const Image&)> commitEdit;
         // The selection became empty or not empty: captions change.
         std::function<void()> refreshCaptions;
     };
@@ -56,9 +57,11 @@ class GraphAreaHost final : private graphs::GraphHost {
     graphs::GroupGeometry groupGeometry(ui::ControlName group) const;
 
     // What the graphs need of the window.
-    Image& image() override { return session_.image(); }
-    void normaliseImage() override { session_.normalise(); }
-    void commitEdit() override { hooks_.commitEdit(); }
+    const Image& image() const override { return session_.image(); }
+    void dragTo(const Image& edited) override {
+        session_.stage(cellBlockEdit(session_.image(), edited));
+    }
+    void commitEdit(const Image& edited) override { hooks_.commitEdit(edited); }
     void paint(std::string_view surface, const std::function<void(graphs::Canvas&)>& draw) override;
     void setHint(std::string_view surface, std::string_view text) override;
     void movePointer(std::string_view surface, int x, int y) override;

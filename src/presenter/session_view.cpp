@@ -47,9 +47,9 @@ void SessionView::apply(const session::Event& event) {
                     dialogs_.showMessage(session::versionMismatchLine(messages(), e.unitVersion));
             },
             [this](const link::PortOpened& e) { portOpened(e); },
-            [this](const session::ImageRepaired&) { binding_.showImage(session_.image()); },
+            [this](const session::ImageRepaired&) { showWholeImage(); },
             [this](const session::ImageRead&) {
-                binding_.showImage(session_.image());
+                showWholeImage();
                 updateHistoryButtons();
             },
             [this](const link::MonitorFrame& e) {
@@ -61,6 +61,9 @@ void SessionView::apply(const session::Event& event) {
                 if (e.runningChanged) layout_.refresh();
             },
             [this](const session::HistoryRestored& e) { historyRestored(e.page); },
+            [this](const session::SettingsChanged& e) {
+                binding_.showSettings(session_.image(), e.settings);
+            },
             [this](const session::RecordingFailed& e) {
                 dialogs_.showMessage(recordingFailedText(e, captions_.textLanguage()));
             },
@@ -114,14 +117,17 @@ void SessionView::showPortHints() {
 }
 
 void SessionView::historyRestored(int page) {
-    binding_.showImage(session_.image());
     if (layout_.activePage() != page) {
         controls_.setItemIndex(controls_.id(ctl::PageControl1), page);
         session_.setActivePage(page);
         layout_.refresh();
     }
-    binding_.showImage(session_.image());
     updateHistoryButtons();
+}
+
+void SessionView::showWholeImage() {
+    session_.takeChangedSettings();
+    binding_.showImage(session_.image());
 }
 
 void SessionView::updateHistoryButtons() {

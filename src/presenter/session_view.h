@@ -30,6 +30,8 @@ class SessionView {
     void apply(const session::Events& events);
     // Undo and redo are enabled as the history allows.
     void updateHistoryButtons();
+    // Every bound control shows the image: it is new as a whole.
+    void showWholeImage();
 
   private:
     void apply(const session::Event& event);

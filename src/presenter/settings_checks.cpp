@@ -93,8 +93,9 @@ ui::ControlId SettingsChecks::controlOf(const editing::SettingsFinding& f) const
         case editing::CheckTable::None:
             break;
     }
-    for (const UpDownField& u : binding_.upDowns())
-        if (u.field->byte == f.byte) return controls_.at(u.upDown).associate;
+    for (const BoundControl& b : binding_.bound())
+        if (b.way == ControlWay::UpDown && setting(b.setting).byte == f.byte)
+            return controls_.at(b.control).associate;
     return ui::kNoControl;
 }
 

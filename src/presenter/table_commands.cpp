@@ -95,8 +95,7 @@ CellRange TableCommands::gridArea() const {
     return {allRows ? 0 : kMapRows - 1, 0, kMapRows - 1, kMapColumns - 1};
 }
 
-std::unique_ptr<editing::CellTable> TableCommands::table(Grid grid) {
-    Image& image = session_.image();
+std::unique_ptr<editing::CellTable> TableCommands::table(Grid grid, Image& image) const {
     switch (grid) {
         case Grid::Map:
             return std::make_unique<editing::AdvanceMapTable>(image, tpsRows());
@@ -116,7 +115,8 @@ TableCommands::SelectionKind TableCommands::selectionKind() const {
 
 CellRange TableCommands::selectedRange() const {
     if (selectionKind() != SelectionKind::Rectangle) return {};
-    const editing::AdvanceMapTable map(session_.image(), tpsRows());
+    Image image = session_.image();
+    const editing::AdvanceMapTable map(image, tpsRows());
     return graphs_.selection().selectedRange().intersected(map.area());
 }
 
@@ -247,7 +247,8 @@ bool TableCommands::copyFrom(const Place& at, bool boxMayCopy) {
         commitTyping();
         range = single(at.cell);
     }
-    const std::unique_ptr<editing::CellTable> t = table(at.grid);
+    Image image = session_.image();
+    const std::unique_ptr<editing::CellTable> t = table(at.grid, image);
     const editing::CellBlock block = editing::copyCells(*t, range);
     services_.clipboard.setText(editing::formatCellBlock(block));
     messageLine_.show(texts::toolResultLine(TableTool::Copy, block.rows * block.columns, 0,
@@ -277,9 +278,10 @@ bool TableCommands::pasteAt(const Place& at, bool boxMayPaste) {
         target = single(at.cell);
     }
     commitTyping();
-    const std::unique_ptr<editing::CellTable> t = table(at.grid);
+    Image image = session_.image();
+    const std::unique_ptr<editing::CellTable> t = table(at.grid, image);
     const editing::ToolResult result = editing::pasteCells(*t, target, block);
-    finish(at.grid, TableTool::Paste, result, true);
+    finish(at.grid, TableTool::Paste, result, true, image);
     return true;
 }
 
@@ -308,13 +310,14 @@ void TableCommands::setCells() {
     const CellRange range = selectedRange();
     if (range.empty() || binding_.busy()) return;
     commitTyping();
-    std::unique_ptr<editing::CellTable> t = table(Grid::Map);
+    Image image = session_.image();
+    std::unique_ptr<editing::CellTable> t = table(Grid::Map, image);
     const editing::CellLimits limits = t->limits(range.topLeft());
     const std::optional<double> value = ask(TableText::SetTitle, TableText::SetPrompt,
                                             t->value(range.topLeft()), limits.min, limits.max, 0);
     if (!value) return;
     const int v = static_cast<int>(std::lround(*value));
-    finish(Grid::Map, TableTool::Set, editing::setCells(*t, range, v), false);
+    finish(Grid::Map, TableTool::Set, editing::setCells(*t, range, v), false, image);
 }
 
 void TableCommands::addToCells() {
@@ -326,7 +329,9 @@ void TableCommands::addToCells() {
     if (!amount) return;
     const int a = static_cast<int>(std::lround(*amount));
     lastAmount_ = a;
-    finish(Grid::Map, TableTool::Add, editing::addToCells(*table(Grid::Map), range, a), false);
+    Image image = session_.image();
+    finish(Grid::Map, TableTool::Add, editing::addToCells(*table(Grid::Map, image), range, a),
+           false, image);
 }
 
 void TableCommands::scaleCells() {
@@ -337,15 +342,18 @@ void TableCommands::scaleCells() {
         ask(TableText::ScaleTitle, TableText::ScalePrompt, lastPercent_, 0, kMaxPercent, 1);
     if (!percent) return;
     lastPercent_ = *percent;
-    finish(Grid::Map, TableTool::Scale, editing::scaleCells(*table(Grid::Map), range, *percent),
-           false);
+    Image image = session_.image();
+    finish(Grid::Map, TableTool::Scale,
+           editing::scaleCells(*table(Grid::Map, image), range, *percent), false, image);
 }
 
 void TableCommands::smoothCells() {
     const CellRange range = selectedRange();
     if (range.empty() || binding_.busy()) return;
     commitTyping();
-    finish(Grid::Map, TableTool::Smooth, editing::smoothCells(*table(Grid::Map), range), false);
+    Image image = session_.image();
+    finish(Grid::Map, TableTool::Smooth, editing::smoothCells(*table(Grid::Map, image), range),
+           false, image);
 }
 
 bool TableCommands::clicked(ui::ControlId control) {
@@ -375,16 +383,13 @@ bool TableCommands::clicked(ui::ControlId control) {
 void TableCommands::commitTyping() {
     // Only a real change is recorded: with programming after change on,
     // every record programs the unit, and moving between cells must not.
-    Image typed = session_.image();
-    binding_.readControls(typed);
-    if (typed == session_.image()) return;
-    session_.image() = typed;
-    edits_.commitEdit();
+    const CellBlockEdit typed = binding_.typedEdits(session_.image());
+    if (!typed.cells.empty()) edits_.edit(typed);
 }
 
 void TableCommands::finish(Grid grid, TableTool tool, const editing::ToolResult& result,
-                           bool selectWritten) {
-    edits_.commitEdit();
+                           bool selectWritten, const Image& edited) {
+    edits_.editTo(edited);
     const CellRange& r = result.range;
     if (grid == Grid::Map && selectWritten && !r.empty())
         graphs_.area().selectCells(r.topLeft(), lastCell(r));

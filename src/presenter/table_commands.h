@@ -88,7 +88,8 @@ class TableCommands {
 
     std::optional<Place> placeOf(ui::ControlId edit) const;
     ui::ControlId editAt(const Place& place) const;
-    std::unique_ptr<editing::CellTable> table(Grid grid);
+    // The grid's cells in the image given.
+    std::unique_ptr<editing::CellTable> table(Grid grid, Image& image) const;
     bool tpsRows() const;
     // The map cells the grid shows: all rows, or the 100 % row alone.
     editing::CellRange gridArea() const;
@@ -108,9 +109,9 @@ class TableCommands {
     bool pasteAt(const Place& at, bool boxMayPaste);
     // A typed but not yet committed value becomes a step of its own.
     void commitTyping();
-    // Commits a tool's change as one step and reports it.
+    // Commits a tool's change (the image it edited) as one step and reports it.
     void finish(Grid grid, texts::TableTool tool, const editing::ToolResult& result,
-                bool selectWritten);
+                bool selectWritten, const Image& edited);
     void refused(std::string_view line);
     // Asks for the tool's number; nothing when the user cancelled.
     std::optional<double> ask(texts::TableText title, texts::TableText prompt, double initial,

@@ -82,7 +82,8 @@ WindowPresenter::WindowPresenter(WindowServices services, std::vector<std::strin
       index_(design::buildWindowIndex(controls_)),
       messageLine_(controls_, mode_),
       graphs_(controls_, index_, session_, services_.surfaces, services_.keyboard,
-              {[this] { edits_.commitEdit(); }, [this] { captions_.fillCaptions(); }}),
+              {[this](const Image& edited) { edits_.editTo(edited); },
+               [this] { captions_.fillCaptions(); }}),
       layout_(controls_, index_, session_, mode_, graphs_),
       binding_(controls_, index_, layout_, graphs_),
       captions_(controls_, session_, services_.host, [this] { return graphs_.cellsSelected(); }),
@@ -120,11 +121,10 @@ void WindowPresenter::FormCreate() {
     session_.normalise();
     services_.host.languageChanged(captions_.language());
     captions_.fillMessages();
-    binding_.showImage(session_.image());
     edits_.resetHistory();
     unit_.openPort();
     captions_.fillCaptions();
-    binding_.showImage(session_.image());
+    view_.showWholeImage();
     controls_.setVisible(controls_.id(ctl::LabelHlaseni), false);
     const ui::ControlId gauge = controls_.id(ctl::CGaugeProgram);
     controls_.setVisible(gauge, false);
@@ -143,8 +143,7 @@ void WindowPresenter::FormClose() {
     if (closed_) return;
     closed_ = true;
     session_.closePort();
-    binding_.readControls(session_.image());
-    session_.normalise();
+    edits_.takeControls();
     // Told only to a user who asked to close: a signal closes unattended.
     if (!saveSettings() && closeAttended_)
         services_.dialogs.showError(captions_.messages()[texts::Msg::MsgSettingsNotSaved]);
@@ -178,13 +177,14 @@ void WindowPresenter::loadSettings() {
     const WindowPlacement p =
         withinScreen(onScreen(s.placement, screenWidth, screenHeight), screenWidth, screenHeight);
     controls_.setBounds(controls_.id(ctl::TFormHlav), {p.left, p.top, p.width, p.height});
-    OutsideSettings& outside = session_.params().outside;
+    OutsideSettings outside = session_.params().outside;
     // A port given for this run replaces the stored choice for the run only.
     storedPort_ = {s.portIndex, s.portDevice};
     outside.portIndex = services_.portIndexOverride.value_or(s.portIndex);
     if (!services_.portIndexOverride) session_.setPreferredPortDevice(s.portDevice);
     outside.searchIndex = s.searchIndex;
     outside.language = s.languageSaved ? s.language : desktopLanguage();
+    session_.setOutsideSettings(outside);
     session_.restoreFileNames(s.fileName, s.lastFileName);
     comparisons_.setBackup(s.backupBeforeProgram);
     checks_.setMaxAdvanceStep(s.maxAdvanceStep);
@@ -233,8 +233,7 @@ void WindowPresenter::applyCommandLineLanguage() {
     if (arguments_.empty()) return;
     if (const std::optional<texts::Language> language =
             texts::languageFromCommandLineWord(arguments_.front()))
-        session_.params().outside.language =
-            static_cast<std::uint8_t>(texts::languageIndex(*language));
+        session_.setLanguage(static_cast<std::uint8_t>(texts::languageIndex(*language)));
 }
 
 void WindowPresenter::openCommandLineFile() {
@@ -248,7 +247,7 @@ void WindowPresenter::openCommandLineFile() {
 
 void WindowPresenter::setLanguage(std::uint8_t language) {
     captions_.setLanguage(language);
-    binding_.showImage(session_.image());
+    view_.showWholeImage();
     unitState_.show();
 }
 

@@ -86,6 +86,7 @@ class WindowPresenter final : public UiEvents {
     session::Session& session() { return session_; }
     const session::Session& session() const { return session_; }
     FieldBinding& binding() { return binding_; }
+    const FieldBinding& binding() const { return binding_; }
     EditCommands& edits() { return edits_; }
     FileCommands& files() { return files_; }
     UnitCommands& unit() { return unit_; }

@@ -35,10 +35,56 @@ Session::Session(SessionServices services)
     params_.outside.portIndex = kFirstStartPort;
     params_.image[field::BIKE] = 0;
     ApplyDefaults(params_.image, params_.keepSpecial);
+    reported_ = params_.image;
 }
 
 void Session::loadSavedImage(std::string_view text) {
     parseSavedImage(text, params_.image);
+}
+
+// ---- Edits
+
+Events Session::edit(const SettingEdit& edit) {
+    return this->edit(CellBlockEdit{{edit}});
+}
+
+Events Session::edit(const CellBlockEdit& edit) {
+    choose(edit);
+    params_.repair();
+    return recordEdit();
+}
+
+Events Session::hold(const CellBlockEdit& edit) {
+    choose(edit);
+    params_.repair();
+    return {takeChangedSettings()};
+}
+
+void Session::stage(const CellBlockEdit& edit) {
+    choose(edit);
+    params_.normalise();
+}
+
+void Session::choose(const CellBlockEdit& edit) {
+    for (const SettingEdit& cell : edit.cells) applyEdit(params_.image, cell);
+}
+
+Events Session::commit() {
+    params_.repair();
+    return recordEdit();
+}
+
+Events Session::recordEdit() {
+    Events events{takeChangedSettings()};
+    const Events& recorded = record();
+    events.insert(events.end(), recorded.begin(), recorded.end());
+    return events;
+}
+
+SettingsChanged Session::takeChangedSettings() {
+    SettingsChanged changed{changedSettings(reported_, params_.image)};
+    reported_ = params_.image;
+    return changed;
 }
 
 void Session::takeLinkEvents() {
@@ -113,6 +159,7 @@ const Events& Session::restore(const std::optional<History::Snapshot>& snapshot)
     events_.clear();
     if (!snapshot) return events_;
     params_.image = snapshot->image;
+    events_.emplace_back(takeChangedSettings());
     events_.emplace_back(HistoryRestored{snapshot->page});
     if (programAfterChange_) programAfterChange();
     return events_;

@@ -86,11 +86,31 @@ class Session {
     Session& operator=(const Session&) = delete;
 
     // ---- The parameter image
-    // Views write the user's values into the image, then repair and record.
-    Image& image() { return params_.image; }
+    // Only the session writes the image: through the edits below and the
+    // file, unit and history calls.
     const Image& image() const { return params_.image; }
-    ParamState& params() { return params_; }
     const ParamState& params() const { return params_; }
+    // A user's edit: the image takes it and is repaired (ParamState::repair()),
+    // then recorded as record() does (which may program the unit). The events
+    // start with SettingsChanged.
+    Events edit(const SettingEdit& edit);
+    Events edit(const CellBlockEdit& edit);
+    // A value typed but not yet committed, taken before a command that uses
+    // the image: repaired, not recorded.
+    Events hold(const CellBlockEdit& edit);
+    // Settings taken and the image normalised, not recorded and not reported
+    // until a later commit: a graph's intermediate drag position, a
+    // command-line edit written to a file at once.
+    void stage(const CellBlockEdit& edit);
+    // Settings taken as they are, nothing repaired, recorded or reported: the
+    // motorcycle type and method that the preset (and maybe the defaults)
+    // then build on, committed with them.
+    void choose(const CellBlockEdit& edit);
+    // Repairs and records the image that open(), newSettings(),
+    // takeUnitPages(), applyBikePreset() or loadSavedImage() put in place.
+    Events commit();
+    // The settings that changed since they were last reported.
+    SettingsChanged takeChangedSettings();
     // Brings the image within its rules (NormaliseImage with the memory).
     void normalise() { params_.normalise(); }
     // The editor rules, then the normalisation (ParamState::repair()): the
@@ -99,6 +119,9 @@ class Session {
     void repair() { params_.repair(); }
     // Takes the 300 bytes of a saved-image file over the image.
     void loadSavedImage(std::string_view text);
+    // The settings kept outside the image: the port choice and the language.
+    void setOutsideSettings(const OutsideSettings& outside) { params_.outside = outside; }
+    void setLanguage(std::uint8_t language) { params_.outside.language = language; }
 
     // ---- History and automatic programming
     // Records the image as one undoable step when it changed; with
@@ -132,8 +155,8 @@ class Session {
 
     // ---- Files and presets
     // Reads a .ign file into the image and makes it the current file. The
-    // image is not repaired or recorded yet: show the notices, then record
-    // it with normalise() and record() like every edit.
+    // image is not repaired or recorded yet: show the notices, then
+    // commit() it.
     OpenResult open(const std::string& path);
     // Writes the image (repaired by the caller) with the unit's and the
     // program's trailer; false when the file could not be written.
@@ -271,6 +294,9 @@ class Session {
     };
 
     const Events& restore(const std::optional<History::Snapshot>& snapshot);
+    // The events of a repaired edit: SettingsChanged, then what recording
+    // it caused.
+    Events recordEdit();
     void startProgramming();
     // A command to the unit's link: clears the events, runs `start` and takes
     // the link's events, unless a replay is the source (nothing happens then).
@@ -300,6 +326,8 @@ class Session {
 
     SessionServices services_;
     ParamState params_;
+    // The image as the settings were last reported (SettingsChanged).
+    Image reported_{};
     History history_;
     bool historyChanged_ = false;
     bool armed_ = false;

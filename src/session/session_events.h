@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "link/link_events.h"
+#include "params/setting_id.h"
 #include "platform/restore_points.h"
 
 namespace tz::session {
@@ -27,6 +28,12 @@ struct ImageRead {};
 // made on.
 struct HistoryRestored {
     int page = 0;
+};
+
+// The settings whose values changed since the session last reported them,
+// the repair's side effects included: a window writes only their controls.
+struct SettingsChanged {
+    std::vector<SettingId> settings;
 };
 
 // A recording stopped by itself: writing the log failed. The file keeps the
@@ -47,11 +54,11 @@ struct RestorePointKept {
     std::optional<std::string> path;
 };
 
-using Event =
-    std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
-                 link::ProgressChanged, link::ProgressShown, link::TransferEnded, link::PortOpened,
-                 ImageRepaired, ImageRead, link::MonitorFrame, link::ConnectionLost,
-                 HistoryRestored, RecordingFailed, UnitPagesRead, RestorePointKept>;
+using Event = std::variant<link::ReportShown, link::ProgrammingDone, link::ReportCleared,
+                           link::ProgressChanged, link::ProgressShown, link::TransferEnded,
+                           link::PortOpened, ImageRepaired, ImageRead, link::MonitorFrame,
+                           link::ConnectionLost, HistoryRestored, SettingsChanged, RecordingFailed,
+                           UnitPagesRead, RestorePointKept>;
 using Events = std::vector<Event>;
 
 // Visits an event with one lambda per kind:

@@ -31,13 +31,15 @@ class FakeGraphHost : public GraphHost {
         state.normalise();
     }
 
-    Image& image() override { return state.image; }
-    void normaliseImage() override {
+    const Image& image() const override { return state.image; }
+    void dragTo(const Image& edited) override {
         ++normalisations;
+        state.image = edited;
         state.normalise();
     }
-    void commitEdit() override {
+    void commitEdit(const Image& edited) override {
         ++commits;
+        state.image = edited;
         state.normalise();
     }
     void paint(std::string_view surface, const std::function<void(Canvas&)>& draw) override {

@@ -24,6 +24,7 @@
 #include "platform/restore_points.h"
 #include "presenter/comparison_model.h"
 #include "quiet_device.h"
+#include "session_image.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
 #include "wait_for.h"
@@ -296,8 +297,8 @@ TEST_F(WindowComparison, AFailedVerifyLeadsToTheDifferencesAndARestorePointOpens
         [&] { return RestorePoints(dir.file("restore-points")).list().size() == 1; }, 5000));
     const Image read = logic.session().image();
     EXPECT_EQ(read[field::LIMITER_RPM], 125);
-    logic.session().image()[field::LIMITER_RPM] = 100;
-    logic.edits().commitEdit();
+    tz::testing::changeImage(logic.session(), [&](Image& im) { im[field::LIMITER_RPM] = 100; });
+    logic.edits().commitImage();
 
     whenModal([](QWidget& dialog) {
         EXPECT_EQ(child<QTableWidget>(dialog, "points").item(0, 3)->text(), "no");

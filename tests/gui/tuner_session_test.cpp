@@ -17,6 +17,7 @@
 #include "gui/application.h"
 #include "params/ign_reader.h"
 #include "platform/atomic_file.h"
+#include "session_image.h"
 #include "shown_window.h"
 #include "simulator_process.h"
 #include "temp_dir.h"
@@ -99,12 +100,12 @@ TEST_P(TunerSession, EditSaveProgramThenReadBackTheSameSettings) {
         EXPECT_NE(logic.session().image()[advanceCell(9, 8)], wheelBefore);
 
         // Back to the grid with all rows: select three cells, interpolate.
-        logic.session().image()[field::TPS_MAPA] = 1;
-        logic.session().image()[advanceCell(0, 0)] = 10;
-        logic.session().image()[advanceCell(0, 2)] = 40;
+        tz::testing::changeImage(logic.session(), [&](Image& im) { im[field::TPS_MAPA] = 1; });
+        tz::testing::changeImage(logic.session(), [&](Image& im) { im[advanceCell(0, 0)] = 10; });
+        tz::testing::changeImage(logic.session(), [&](Image& im) { im[advanceCell(0, 2)] = 40; });
         logic.controls().setItemIndex(model.id(ui::ControlName{"RadioGroupGraphMode"}), 0);
         logic.radioClicked(model.id(ui::ControlName{"RadioGroupGraphMode"}), 0);
-        logic.edits().commitEdit();
+        logic.edits().commitImage();
         binding.sync();
         QWidget* overlay = binding.widget(model.id(ui::ControlName{graphs::kGridOverlay}));
         const ui::Rect o = model[graphs::kGridOverlay].bounds;

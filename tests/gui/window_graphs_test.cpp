@@ -11,6 +11,7 @@
 #include "gui/application.h"
 #include "gui/control_widgets.h"
 #include "quiet_device.h"
+#include "session_image.h"
 #include "shown_window.h"
 #include "temp_dir.h"
 #include "wait_for.h"
@@ -72,12 +73,11 @@ TEST_F(WindowGraphs, DragAPointOfTheMapGraphAndUndoIt) {
 
 TEST_F(WindowGraphs, SelectCellsOnTheGridAndInterpolate) {
     // All ten rows, so that a band covers cells of row 0.
-    Image& image = logic().session().image();
-    image[field::TPS_MAPA] = 1;
-    image[advanceCell(0, 0)] = 10;
-    image[advanceCell(0, 1)] = 0;
-    image[advanceCell(0, 2)] = 40;
-    logic().edits().commitEdit();
+    tz::testing::changeImage(logic().session(), [&](Image& m) { m[field::TPS_MAPA] = 1; });
+    tz::testing::changeImage(logic().session(), [&](Image& m) { m[advanceCell(0, 0)] = 10; });
+    tz::testing::changeImage(logic().session(), [&](Image& m) { m[advanceCell(0, 1)] = 0; });
+    tz::testing::changeImage(logic().session(), [&](Image& m) { m[advanceCell(0, 2)] = 40; });
+    logic().edits().commitImage();
     program->binding().sync();
     QWidget* overlay = widget(graphs::kGridOverlay);
     ASSERT_NE(overlay, nullptr);
@@ -117,8 +117,10 @@ TEST_F(WindowGraphs, RotateThe3DViewWithTheMouse) {
 TEST_F(WindowGraphs, PicturesOfTheGraphModes) {
     const char* directory = std::getenv("TZ_SCREENSHOT_DIR");
     for (int tps : {0, 1}) {
-        logic().session().image()[field::TPS_MAPA] = static_cast<std::uint8_t>(tps);
-        logic().edits().commitEdit();
+        tz::testing::changeImage(logic().session(), [&](Image& im) {
+            im[field::TPS_MAPA] = static_cast<std::uint8_t>(tps);
+        });
+        logic().edits().commitImage();
         for (int mode : {0, 1, 2}) {
             chooseGraphMode(mode);
             const QPixmap picture = program->window().grab();

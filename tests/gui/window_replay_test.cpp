@@ -23,6 +23,7 @@
 #include "plots/time_plot.h"
 #include "presenter/log_view.h"
 #include "quiet_device.h"
+#include "session_image.h"
 #include "shown_window.h"
 #include "temp_dir.h"
 #include "texts/language.h"
@@ -102,8 +103,8 @@ TEST_P(WindowReplay, ALogPlaysInTheWindowWithTheCellsShadedAndThePortSilent) {
 
     // The advance map with its throttle rows.
     program.window().findChild<QTabWidget*>()->setCurrentIndex(2);
-    logic.session().image()[field::TPS_MAPA] = 1;
-    logic.edits().commitEdit();
+    tz::testing::changeImage(logic.session(), [&](Image& im) { im[field::TPS_MAPA] = 1; });
+    logic.edits().commitImage();
     ASSERT_TRUE(waitFor([&] { return device.drain() > 0; }, 3000)) << "the link polls";
 
     // A log that cannot be read is named by its line.

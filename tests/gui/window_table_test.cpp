@@ -16,6 +16,7 @@
 #include "gui/application.h"
 #include "gui/table_services.h"
 #include "params/image.h"
+#include "session_image.h"
 #include "shown_window.h"
 
 namespace tz::gui {
@@ -28,8 +29,9 @@ class WindowTable : public tz::testing::ShownWindow {
         if (HasFatalFailure()) return;
         program->window().findChild<QTabWidget*>()->setCurrentIndex(2);
         // All ten throttle rows, as the TPS box shows them.
-        program->logic().session().image()[field::TPS_MAPA] = 1;
-        program->logic().edits().commitEdit();
+        tz::testing::changeImage(program->logic().session(),
+                                 [&](Image& im) { im[field::TPS_MAPA] = 1; });
+        program->logic().edits().commitImage();
         program->binding().sync();
     }
     ui::ControlId id(std::string_view name) {

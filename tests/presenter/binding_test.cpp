@@ -1,6 +1,7 @@
 #include <random>
 
 #include "params/param_state.h"
+#include "session_image.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -13,39 +14,37 @@ TEST_F(WindowTest, ShowThenReadKeepsEveryReachableByte) {
     presenter::WindowPresenter& w = start();
     std::mt19937 rng(5);
     for (int round = 0; round < 30; ++round) {
-        Image& im = w.session().image();
         // Values a user can reach in every control, then repaired.
         std::uniform_int_distribution<int> cell(0, 60), lobes(1, 58), small(0, 1);
-        for (int k = 0; k < 100; ++k) im[ADVANCE + k] = static_cast<std::uint8_t>(cell(rng));
-        im[BIKE] = kBikeSpecial;
-        im[SYNC_METHOD] = static_cast<std::uint8_t>(rng() % 15);
-        im[LOBE_COUNT] = static_cast<std::uint8_t>(lobes(rng));
-        im[PICKUPS_INTERCHANGE] = static_cast<std::uint8_t>(small(rng));
-        im[INPUT1_FUNCTION] = static_cast<std::uint8_t>(rng() % 5);
-        im[powerOutMode(1)] = 4;
-        im[powerOutMap(1, 2)] = static_cast<std::uint8_t>(rng() % 16);
-        im[COR_ADV_2] = static_cast<std::uint8_t>(80 + rng() % 41);
-        im[TPS_100_MV] = static_cast<std::uint8_t>(rng() % 226);
-        w.edits().commitEdit();
-        // Fixed zone patterns enter the image at the first read.
-        w.binding().readControls(w.session().image());
-        w.edits().commitEdit();
+        testing::changeImage(w.session(), [&](Image& im) {
+            for (int k = 0; k < 100; ++k) im[ADVANCE + k] = static_cast<std::uint8_t>(cell(rng));
+            im[BIKE] = kBikeSpecial;
+            im[SYNC_METHOD] = static_cast<std::uint8_t>(rng() % 15);
+            im[LOBE_COUNT] = static_cast<std::uint8_t>(lobes(rng));
+            im[PICKUPS_INTERCHANGE] = static_cast<std::uint8_t>(small(rng));
+            im[INPUT1_FUNCTION] = static_cast<std::uint8_t>(rng() % 5);
+            im[powerOutMode(1)] = 4;
+            im[powerOutMap(1, 2)] = static_cast<std::uint8_t>(rng() % 16);
+            im[COR_ADV_2] = static_cast<std::uint8_t>(80 + rng() % 41);
+            im[TPS_100_MV] = static_cast<std::uint8_t>(rng() % 226);
+        });
+        w.edits().commitImage();
         const Image shown = w.session().image();
-        w.binding().readControls(w.session().image());
+        const Image read = testing::readBack(w, shown);
         for (int i = 0; i < kImageSize; ++i) {
             if (isReservedByte(i)) continue;
-            ASSERT_EQ(w.session().image()[i], shown[i]) << "byte " << i << " round " << round;
+            ASSERT_EQ(read[i], shown[i]) << "byte " << i << " round " << round;
         }
     }
 }
 
-TEST_F(WindowTest, ReadingRepairsWhatTheControlsCannotShow) {
+TEST_F(WindowTest, TheRepairTakesWhatTheControlsCannotShow) {
     presenter::WindowPresenter& w = start();
     struct Case {
         const char* what;
         int byte;
         int stored;
-        int afterRead;
+        int repaired;
     };
     const Case cases[] = {
         {"TPS 0 % below the range", TPS_0_MV, 20, 25},
@@ -57,10 +56,11 @@ TEST_F(WindowTest, ReadingRepairsWhatTheControlsCannotShow) {
         {"power output mode above the list", powerOutMode(0), 7, 4},
     };
     for (const Case& c : cases) {
-        w.session().image()[c.byte] = static_cast<std::uint8_t>(c.stored);
-        w.binding().showImage(w.session().image());
-        w.binding().readControls(w.session().image());
-        EXPECT_EQ(w.session().image()[c.byte], c.afterRead) << c.what;
+        testing::changeImage(w.session(),
+                             [&](Image& im) { im[c.byte] = static_cast<std::uint8_t>(c.stored); });
+        w.edits().commitImage();
+        EXPECT_EQ(w.session().image()[c.byte], c.repaired) << c.what;
+        EXPECT_EQ(testing::readBack(w, w.session().image()), w.session().image()) << c.what;
     }
     EXPECT_FALSE(control("CheckBoxCrossBlock").checked);
 }
@@ -68,37 +68,42 @@ TEST_F(WindowTest, ReadingRepairsWhatTheControlsCannotShow) {
 TEST_F(WindowTest, InterlockFlagsSurviveOnlyUnderSpecialWithMethodZero) {
     presenter::WindowPresenter& w = start();
     for (int method : {0, 1}) {
-        w.session().image()[BIKE] = kBikeSpecial;
-        w.session().image()[SYNC_METHOD] = static_cast<std::uint8_t>(method);
-        w.session().image()[INTERLOCK_INPUT] = 1;
-        w.session().image()[SPARK_BEFORE_LOBE] = 1;
-        w.binding().showImage(w.session().image());
-        w.binding().readControls(w.session().image());
+        testing::changeImage(w.session(), [&](Image& im) {
+            im[BIKE] = kBikeSpecial;
+            im[SYNC_METHOD] = static_cast<std::uint8_t>(method);
+            im[INTERLOCK_INPUT] = 1;
+            im[SPARK_BEFORE_LOBE] = 1;
+        });
+        w.edits().commitImage();
         EXPECT_EQ(w.session().image()[INTERLOCK_INPUT], method == 0 ? 1 : 0) << method;
         EXPECT_EQ(w.session().image()[SPARK_BEFORE_LOBE], method == 0 ? 1 : 0) << method;
+        EXPECT_EQ(control("CheckBoxCrossBlock").checked, method == 0) << method;
     }
 }
 
 TEST_F(WindowTest, Method48ShowsSecondEdgesCheckedAndDisabled) {
     presenter::WindowPresenter& w = start();
-    w.session().image()[BIKE] = kBikeSpecial;
-    w.session().image()[SYNC_METHOD] = 9;
-    w.edits().commitEdit();
+    testing::changeImage(w.session(), [&](Image& im) {
+        im[BIKE] = kBikeSpecial;
+        im[SYNC_METHOD] = 9;
+    });
+    w.edits().commitImage();
     for (const char* box : {"CheckBoxPalec1ZacH2", "CheckBoxPalec2ZacH2", "CheckBoxPalec1EndH2",
                             "CheckBoxPalec2EndH2"}) {
         EXPECT_TRUE(control(box).checked) << box;
         EXPECT_FALSE(control(box).enabled) << box;
     }
-    w.binding().readControls(w.session().image());
     for (int byte : {38, 39, 42, 43}) EXPECT_EQ(w.session().image()[byte], 1) << byte;
 }
 
 TEST_F(WindowTest, ValuesShowInTheirEngineeringUnits) {
     presenter::WindowPresenter& w = start();
-    w.session().image()[TPS_100_MV] = 0;
-    w.session().image()[TACHO_CORRECTION] = 40;
-    w.session().image()[GEBER_MODE] = 0;
-    w.session().image()[BIKE] = kBikeSpecial;
+    testing::changeImage(w.session(), [&](Image& im) {
+        im[TPS_100_MV] = 0;
+        im[TACHO_CORRECTION] = 40;
+        im[GEBER_MODE] = 0;
+        im[BIKE] = kBikeSpecial;
+    });
     w.binding().showImage(w.session().image());
     EXPECT_EQ(control("EditTps100").caption, "2500");
     EXPECT_EQ(control("EditRpmKorekce").caption, "-60");

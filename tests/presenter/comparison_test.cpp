@@ -7,6 +7,7 @@
 #include "params/editor_rules.h"
 #include "platform/atomic_file.h"
 #include "platform/restore_points.h"
+#include "session_image.h"
 #include "unit_fixture.h"
 
 namespace tz {
@@ -178,10 +179,10 @@ TEST_F(Comparing, TheDialogSpeaksTheWindowsLanguage) {
 TEST_F(Comparing, AFileSideIsWhatOpeningItWouldGive) {
     presenter::WindowPresenter& w = startConnected();
     const Image before = w.session().image();
-    w.session().image()[SERVO_MV + 2] = 150;
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[SERVO_MV + 2] = 150; });
     w.session().normalise();
     ASSERT_TRUE(w.session().save(dir.file("other.ign")));
-    w.session().image() = before;
+    tz::testing::putImage(w.session(), before);
     w.session().restoreFileNames("", "");
 
     for (ComparisonChoice choice : {ComparisonChoice::KeepWindow, ComparisonChoice::TakeOther}) {

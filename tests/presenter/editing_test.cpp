@@ -1,5 +1,6 @@
 #include "params/ign_reader.h"
 #include "platform/atomic_file.h"
+#include "session_image.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -32,11 +33,10 @@ TEST_F(WindowTest, UndoAndRedoFollowTheChangesAndTheirPage) {
     EXPECT_EQ(control("PageControl1").itemIndex, 2);
 }
 
-// The first read after start-up takes the fixed zone patterns of the power
-// outputs into the image; settle that before looking for unchanged edits.
+// The history starts with the repaired image, before looking for unchanged
+// edits.
 void settle(presenter::WindowPresenter& w) {
-    w.binding().readControls(w.session().image());
-    w.edits().commitEdit();
+    w.edits().commitImage();
     w.edits().resetHistory();
 }
 
@@ -82,11 +82,11 @@ TEST_F(WindowTest, AutomaticProgrammingIsArmedByTheFirstChange) {
 
 TEST_F(WindowTest, ColumnMapAndServoShiftsStopAtTheirLimits) {
     presenter::WindowPresenter& w = start();
-    Image& im = w.session().image();
-    im[advanceCell(0, 4)] = 0;
-    im[advanceCell(1, 4)] = 5;
-    im[advanceCell(2, 4)] = 60;
-    w.edits().commitEdit();
+    const Image& im = w.session().image();
+    tz::testing::changeImage(w.session(), [&](Image& m) { m[advanceCell(0, 4)] = 0; });
+    tz::testing::changeImage(w.session(), [&](Image& m) { m[advanceCell(1, 4)] = 5; });
+    tz::testing::changeImage(w.session(), [&](Image& m) { m[advanceCell(2, 4)] = 60; });
+    w.edits().commitImage();
     w.spinClicked(id("CSpinButton5"), -1);
     EXPECT_EQ(im[advanceCell(0, 4)], 0);
     EXPECT_EQ(im[advanceCell(1, 4)], 4);
@@ -109,9 +109,9 @@ TEST_F(WindowTest, ColumnMapAndServoShiftsStopAtTheirLimits) {
     w.clicked(id("AdvanceMinus"));
     EXPECT_EQ(im, unchanged);
 
-    im[SERVO_MV + 3] = 249;
-    im[SERVO_MV + 4] = 1;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& m) { m[SERVO_MV + 3] = 249; });
+    tz::testing::changeImage(w.session(), [&](Image& m) { m[SERVO_MV + 4] = 1; });
+    w.edits().commitImage();
     controls().userSetChecked(id("CheckBoxServoAll"), true);
     w.spinClicked(id("CSpinButton11"), +1);
     EXPECT_EQ(im[SERVO_MV + 3], 249);
@@ -123,9 +123,9 @@ TEST_F(WindowTest, ColumnMapAndServoShiftsStopAtTheirLimits) {
 
 TEST_F(WindowTest, NewAsksAndKeepsTheSpecialSetupOnce) {
     presenter::WindowPresenter& w = start();
-    w.session().image()[LIMITER_RPM] = 150;
-    w.session().image()[INPUT1_FUNCTION] = 2;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[LIMITER_RPM] = 150; });
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[INPUT1_FUNCTION] = 2; });
+    w.edits().commitImage();
 
     dialogs.answers = {Answer::No};
     w.clicked(id("MenuNew"));
@@ -139,8 +139,8 @@ TEST_F(WindowTest, NewAsksAndKeepsTheSpecialSetupOnce) {
     EXPECT_EQ(w.session().fileName(), "");
 
     // Choosing "Special setting" keeps the hand-made setup for the next New.
-    w.session().image()[LIMITER_RPM] = 150;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[LIMITER_RPM] = 150; });
+    w.edits().commitImage();
     controls().userSetItemIndex(id("ComboBoxBike"), 6);
     w.comboChanged(id("ComboBoxBike"), 6);
     EXPECT_EQ(w.session().image()[BIKE], kBikeSpecial);
@@ -153,8 +153,8 @@ TEST_F(WindowTest, NewAsksAndKeepsTheSpecialSetupOnce) {
 
 TEST_F(WindowTest, MotorcycleChangeAnsweredNoStillAppliesItsPreset) {
     presenter::WindowPresenter& w = start();
-    w.session().image()[LIMITER_RPM] = 150;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[LIMITER_RPM] = 150; });
+    w.edits().commitImage();
     dialogs.answers = {Answer::No};
     controls().userSetItemIndex(id("ComboBoxBike"), 4);
     w.comboChanged(id("ComboBoxBike"), 4);

@@ -1,4 +1,5 @@
 #include "graphs/graph_area_controls.h"
+#include "session_image.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -78,8 +79,8 @@ TEST_F(WindowGraphs, DraggingAPointOfTheMapGraphIsOneUndoableStep) {
 
 TEST_F(WindowGraphs, SelectedCellsLimitTheShiftAndCanBeInterpolated) {
     presenter::WindowPresenter& w = startOnAdvancePage();
-    w.session().image()[TPS_MAPA] = 1;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[TPS_MAPA] = 1; });
+    w.edits().commitImage();
     const ui::ControlId overlay = id(graphs::kGridOverlay);
     // A band over row 0, columns 0..2, drawn on the overlay in its own pixels.
     const ui::Rect o = control(graphs::kGridOverlay).bounds;
@@ -93,10 +94,10 @@ TEST_F(WindowGraphs, SelectedCellsLimitTheShiftAndCanBeInterpolated) {
     w.tick();
     EXPECT_EQ(control("CheckBoxIgnAll").caption, "Sel");
 
-    w.session().image()[advanceCell(0, 0)] = 10;
-    w.session().image()[advanceCell(0, 1)] = 0;
-    w.session().image()[advanceCell(0, 2)] = 40;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[advanceCell(0, 0)] = 10; });
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[advanceCell(0, 1)] = 0; });
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[advanceCell(0, 2)] = 40; });
+    w.edits().commitImage();
     w.clicked(id("MenuInterpol"));
     // Columns weigh by their speeds: 1000, 2000, 3000 rpm put the middle halfway.
     EXPECT_EQ(w.session().image()[advanceCell(0, 1)], 25);
@@ -115,8 +116,8 @@ TEST_F(WindowGraphs, TheOverlayIsDrawnAgainAtTheTickAfterItsSizeChanged) {
     // The toolkit resizes the surface only when it mirrors the new bounds,
     // after the event that changed them: a picture drawn during the event
     // has the old size.
-    w.session().image()[TPS_MAPA] = 1;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[TPS_MAPA] = 1; });
+    w.edits().commitImage();
     ASSERT_GT(control(graphs::kGridOverlay).bounds.height, height);
     const int paints = surfaces.paints[overlay];
     w.tick();

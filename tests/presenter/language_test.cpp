@@ -2,6 +2,7 @@
 #include <map>
 #include <set>
 
+#include "session_image.h"
 #include "texts/captions.h"
 #include "window_fixture.h"
 
@@ -25,10 +26,10 @@ std::vector<std::string> allTexts(const ui::ControlModel& m) {
 
 TEST_F(WindowTest, SwitchingLanguagesBackRestoresEveryText) {
     presenter::WindowPresenter& w = start();
-    w.session().image()[field::BIKE] = kBikeSpecial;
-    w.session().image()[field::SYNC_METHOD] = 5;
-    w.session().image()[field::INPUT1_FUNCTION] = 3;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[field::BIKE] = kBikeSpecial; });
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[field::SYNC_METHOD] = 5; });
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[field::INPUT1_FUNCTION] = 3; });
+    w.edits().commitImage();
     const std::vector<std::string> english = allTexts(controls());
     for (int language : {1, 2, 3}) {
         w.clicked(id(language == 1 ? "MenuGerman" : language == 2 ? "MenuFrench" : "MenuCzech"));
@@ -56,15 +57,15 @@ TEST_F(WindowTest, LanguageMenuMarksAndTexts) {
 
 TEST_F(WindowTest, PolarityListsFollowTheMethod) {
     presenter::WindowPresenter& w = start();
-    w.session().image()[field::BIKE] = kBikeSpecial;
-    w.session().image()[field::PICKUP1_POLARITY] = 2;
-    w.session().image()[field::SYNC_METHOD] = 9;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[field::BIKE] = kBikeSpecial; });
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[field::PICKUP1_POLARITY] = 2; });
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[field::SYNC_METHOD] = 9; });
+    w.edits().commitImage();
     w.captions().fillCaptions();
     EXPECT_EQ(control("RadioGroupPickup1Polarita").items.size(), 2u);
     EXPECT_EQ(control("RadioGroupPickup1Polarita").itemIndex, 1);
-    w.session().image()[field::SYNC_METHOD] = 3;
-    w.edits().commitEdit();
+    tz::testing::changeImage(w.session(), [&](Image& im) { im[field::SYNC_METHOD] = 3; });
+    w.edits().commitImage();
     w.captions().fillCaptions();
     EXPECT_EQ(control("RadioGroupPickup1Polarita").items.size(), 3u);
 }

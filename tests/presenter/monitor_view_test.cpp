@@ -9,6 +9,7 @@
 #include "../design/designed_window.h"
 #include "../link/link_fixture.h"
 #include "design/window_index.h"
+#include "session_image.h"
 #include "unit_fixture.h"
 
 namespace tz::presenter {
@@ -47,10 +48,9 @@ struct LabelCase {
 };
 
 TEST_F(MonitorViewTest, LabelTextsAndColours) {
-    Image& image = session.image();
-    image[powerOutMode(0)] = 4;
-    image[powerOutMode(1)] = 1;
-    image[powerOutMode(2)] = 9;
+    tz::testing::changeImage(session, [&](Image& m) { m[powerOutMode(0)] = 4; });
+    tz::testing::changeImage(session, [&](Image& m) { m[powerOutMode(1)] = 1; });
+    tz::testing::changeImage(session, [&](Image& m) { m[powerOutMode(2)] = 9; });
     const LabelCase cases[] = {
         {MonitorFrame().set16(1, 6000), "LabelRpm", "RPM = 6000 ", Colour::ButtonFace},
         {MonitorFrame().set(64, 1), "LabelRpm", "RPM = 0 ", Colour::Yellow},
@@ -117,7 +117,7 @@ TEST_F(MonitorViewTest, LabelTextsAndColours) {
 }
 
 TEST_F(MonitorViewTest, OtherLabelsAndBars) {
-    session.image()[field::LIMITER_RPM] = 120;
+    tz::testing::changeImage(session, [&](Image& im) { im[field::LIMITER_RPM] = 120; });
     show(MonitorFrame().set16(1, 6000).set(41, 45).set16(27, 77).set(99, 1).set(100, 85));
     EXPECT_EQ(control("CGaugeRpm").position, 50);
     EXPECT_EQ(control("CGaugeTps").position, 45);
@@ -127,7 +127,7 @@ TEST_F(MonitorViewTest, OtherLabelsAndBars) {
     EXPECT_EQ(control("LabelVersion").caption,
               "Unmatched version of PC and Ignition programs!  PC-91, IGN-85");
 
-    session.image()[field::LIMITER_RPM] = 0;
+    tz::testing::changeImage(session, [&](Image& im) { im[field::LIMITER_RPM] = 0; });
     show(MonitorFrame().set16(1, 30000));
     EXPECT_EQ(control("CGaugeRpm").position, 100);
     EXPECT_FALSE(control("LabelVersion").visible);

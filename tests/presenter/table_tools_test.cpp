@@ -2,6 +2,7 @@
 // paste through the clipboard, and the tools on the selection.
 #include "design/control_names.h"
 #include "link/transfer.h"
+#include "session_image.h"
 #include "window_fixture.h"
 
 namespace tz {
@@ -26,14 +27,13 @@ class TableTools : public WindowTest {
     void SetUp() override {
         presenter::WindowPresenter& w = start();
         w.pageChanged(id("PageControl1"), 2);
-        Image& im = w.session().image();
-        im[TPS_MAPA] = 1;
-        for (int r = 0; r < 10; ++r)
-            for (int c = 0; c < 10; ++c)
-                im[advanceCell(r, c)] = static_cast<std::uint8_t>(10 * r + c);
-        w.edits().commitEdit();
-        w.binding().readControls(im);
-        w.edits().commitEdit();
+        tz::testing::changeImage(w.session(), [](Image& im) {
+            im[TPS_MAPA] = 1;
+            for (int r = 0; r < 10; ++r)
+                for (int c = 0; c < 10; ++c)
+                    im[advanceCell(r, c)] = static_cast<std::uint8_t>(10 * r + c);
+        });
+        w.edits().commitImage();
         w.edits().resetHistory();
         w.tick();
     }
@@ -105,8 +105,8 @@ TEST_F(TableTools, ArrowsCommitATypedValueButMovingAloneRecordsNothing) {
 }
 
 TEST_F(TableTools, WithoutTheTpsMapOnlyTheShownRowIsReached) {
-    w().session().image()[TPS_MAPA] = 0;
-    w().edits().commitEdit();
+    tz::testing::changeImage(w().session(), [&](Image& im) { im[TPS_MAPA] = 0; });
+    w().edits().commitImage();
     click(9, 4);
     key(cell(9, 4), kKeyDown);
     EXPECT_EQ(focused(), id("Edit144"));

@@ -12,6 +12,15 @@
 
 namespace tz::testing {
 
+// The image as the window's bound controls show it: each control's edit
+// applied over `image`.
+inline Image readBack(const presenter::WindowPresenter& w, Image image) {
+    for (const presenter::BoundControl& b : w.binding().bound())
+        if (const std::optional<SettingEdit> e = w.binding().editOf(b.control, image))
+            applyEdit(image, *e);
+    return image;
+}
+
 class WindowTest : public ::testing::Test {
   protected:
     // A serial device that opens but never answers.

@@ -29,30 +29,9 @@ WindowPage pageOfControl(const ui::ControlModel& model, ui::ControlId control) {
 
 // Every control that edits image bytes, with its byte.
 std::vector<std::pair<int, ui::ControlId>> editingControls(presenter::WindowPresenter& w) {
-    const ui::ControlModel& m = w.controls();
     std::vector<std::pair<int, ui::ControlId>> controls;
-    const std::pair<int, std::string_view> named[] = {
-        {BIKE, "ComboBoxBike"},
-        {SYNC_METHOD, "ComboBoxSynchro"},
-        {GEBER_MODE, "ComboBoxNasobekPalcu"},
-        {INPUT1_FUNCTION, "RadioGroupInput1"},
-        {INPUT2_FUNCTION, "RadioGroupInput2"},
-        {PICKUP1_POLARITY, "RadioGroupPickup1Polarita"},
-        {PICKUP2_POLARITY, "RadioGroupPickup2Polarita"},
-        {INTERLOCK_INPUT, "CheckBoxCrossBlock"},
-        {SPARK_BEFORE_LOBE, "CheckBoxPredPalec"},
-    };
-    for (auto [byte, name] : named) controls.emplace_back(byte, m.id(ui::ControlName{name}));
-    for (const presenter::UpDownField& f : w.binding().upDowns())
-        controls.emplace_back(f.field->byte, f.upDown);
-    for (const presenter::CheckBoxField& f : w.binding().checkBoxes())
-        controls.emplace_back(f.byte, f.checkBox);
-    for (int n = 0; n < kPowerOutputs; ++n) {
-        const design::PowerOutControls& p = w.index().powerOuts[static_cast<std::size_t>(n)];
-        controls.emplace_back(powerOutMode(n), p.modeGroup);
-        for (int row = 0; row < 3; ++row)
-            controls.emplace_back(powerOutMap(n, row), p.zones[static_cast<std::size_t>(4 * row)]);
-    }
+    for (const presenter::BoundControl& b : w.binding().bound())
+        controls.emplace_back(setting(b.setting).byte, b.control);
     return controls;
 }
 

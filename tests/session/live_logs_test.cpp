@@ -13,6 +13,7 @@
 #include "logs/live_csv.h"
 #include "params/param_state.h"
 #include "session/session.h"
+#include "session_image.h"
 #include "sim/unit_model.h"
 
 namespace tz::session {
@@ -43,7 +44,7 @@ class SessionLogs : public ::testing::Test {
     SessionLogs()
         : session({line.factory(), [] { return std::vector<std::string>{kUnit}; }, "",
                    [this] { return nowMs; }}) {
-        session.params().outside.portIndex = 0;
+        tz::testing::setPortIndex(session, 0);
     }
 
     // A unit model answering on the line, its monitor values as given.
@@ -186,8 +187,7 @@ TEST_F(SessionLogs, TheLinkStaysSilentWhileReplayingAndTakesOverAfterwards) {
     EXPECT_TRUE(session.read().empty());
     // An edit with programming after change waits for the end of the replay.
     session.setProgramAfterChange(true);
-    session.image()[advanceCell(9, 3)] = 30;
-    session.record();
+    session.edit(SettingEdit{*settingAt(advanceCell(9, 3)), 30});
     tick(30);
     EXPECT_EQ(written(), before) << "nothing is sent while replaying";
     EXPECT_EQ(session.link().state(), link::LinkState::Idle);

@@ -30,7 +30,7 @@ TEST_F(SessionWithUnit, ReadAndProgramEachKeepWhatTheyTransferred) {
     EXPECT_EQ(pointImage(files()[0]), wasRead);
     ASSERT_EQ(count<RestorePointKept>(read), 1);
 
-    session.image()[advanceCell(1, 1)] = 12;
+    tz::testing::changeImage(session, [](Image& im) { im[advanceCell(1, 1)] = 12; });
     session.normalise();
     run(session.program());
     ASSERT_EQ(files().size(), 2u);
@@ -61,7 +61,8 @@ TEST_F(SessionWithUnit, NoRestorePointWithoutASuccessfulReadOrProgram) {
 }
 
 TEST_F(SessionWithUnit, AComparisonReadLeavesTheWindowAlone) {
-    session.image()[field::LIMITER_RPM] = 254;  // not repaired yet
+    tz::testing::changeImage(session,
+                             [](Image& im) { im[field::LIMITER_RPM] = 254; });  // not repaired yet
     session.restoreFileNames("/tmp/tune.ign", "/tmp/tune.ign");
     const Image before = session.image();
 
@@ -134,14 +135,16 @@ TEST_F(SessionWithUnit, ABackupThatCannotBeMadeStopsTheRunBeforeAnythingIsStored
 
 TEST_F(SessionWithUnit, TheImageOfAFileIsReadWithoutTakingIt) {
     const Image before = session.image();
-    session.image()[field::LIMITER_RPM] = 90;
     // A pilot-light output whose file holds no zones: the window shows (and
     // programs) its fixed pattern, so the comparison sees that pattern too.
-    session.image()[powerOutMode(0)] = 2;
-    for (int row = 0; row < 3; ++row) session.image()[powerOutMap(0, row)] = 0;
+    tz::testing::changeImage(session, [](Image& im) {
+        im[field::LIMITER_RPM] = 90;
+        im[powerOutMode(0)] = 2;
+        for (int row = 0; row < 3; ++row) im[powerOutMap(0, row)] = 0;
+    });
     session.normalise();
     ASSERT_TRUE(session.save(dir.file("a.ign")));
-    session.image() = before;
+    tz::testing::putImage(session, before);
     ASSERT_TRUE(writeFileAtomically(dir.file("no-key.ign"), "LIMITER 9000 9000 9000\n"));
 
     const FileImage file = session.imageOfFile(dir.file("a.ign"));

@@ -12,6 +12,7 @@
 #include "params/ign_reader.h"
 #include "platform/atomic_file.h"
 #include "session/session.h"
+#include "session_image.h"
 #include "sim/unit_model.h"
 #include "temp_dir.h"
 
@@ -44,12 +45,12 @@ class SessionWithUnit : public ::testing::Test {
             if (request[0] == unanswered) return;
             if (auto reply = model->answer(request, line.tick * Session::kTickMs)) d.push(*reply);
         };
-        session.params().outside.portIndex = 0;
+        tz::testing::setPortIndex(session, 0);
         session.normalise();
         session.resetHistory();
         session.openPort();
         // The window's own settings, which differ from the unit's.
-        session.image()[advanceCell(5, 5)] = 20;
+        tz::testing::changeImage(session, [](Image& im) { im[advanceCell(5, 5)] = 20; });
         session.normalise();
     }
 

@@ -2,6 +2,7 @@
 // verifies, comparisons, failures and another unit on the line.
 #include <gtest/gtest.h>
 
+#include "session_image.h"
 #include "session_with_unit.h"
 
 namespace tz::session {
@@ -31,7 +32,7 @@ class UnitState : public SessionWithUnit {
         model = std::make_unique<sim::UnitModel>(config);
     }
     void edit(int byte, std::uint8_t value) {
-        session.image()[byte] = value;
+        tz::testing::changeImage(session, [&](Image& im) { im[byte] = value; });
         session.normalise();
         session.record();
     }
