@@ -60,11 +60,12 @@ TEST_F(SessionWithUnit, AReadTakesTheUnitsPagesWithTheSessionsRepairMemory) {
 }
 
 TEST_F(SessionWithUnit, AProgrammingRunSendsTheImageAsItWasWhenItStarted) {
-    session.image()[advanceCell(1, 1)] = 12;
+    const SettingId cell = *settingAt(advanceCell(1, 1));
+    session.edit(SettingEdit{cell, 12});
     const Events started = session.program();
     const Image sent = session.image();
     // An edit while the run goes on reaches the unit with the next run only.
-    session.image()[advanceCell(1, 1)] = 14;
+    session.edit(SettingEdit{cell, 14});
     run(started);
     EXPECT_EQ(model->stored(), sent);
     ASSERT_FALSE(session.unitImage() == std::nullopt);
