@@ -32,8 +32,8 @@ void ImageTable::store(CellPos cell, int value) {
     image_[f.byte] = encoding::encodeScaled(std::clamp(value, f.limits.min, f.limits.max), f.scale);
 }
 
-CellRange AdvanceMapTable::area() const {
-    return {allRows_ ? 0 : kMapRows - 1, 0, kMapRows - 1, kMapColumns - 1};
+CellRange AdvanceMapTable::areaOf(bool allRows) {
+    return {allRows ? 0 : kMapRows - 1, 0, kMapRows - 1, kMapColumns - 1};
 }
 
 ImageTable::Field AdvanceMapTable::fieldAt(CellPos cell) const {

@@ -38,7 +38,9 @@ class ImageTable : public CellTable {
 class AdvanceMapTable final : public ImageTable {
   public:
     AdvanceMapTable(Image& image, bool allRows) : ImageTable(image), allRows_(allRows) {}
-    CellRange area() const override;
+    CellRange area() const override { return areaOf(allRows_); }
+    // The cells shown: all ten rows with the throttle rows on, else row 10.
+    static CellRange areaOf(bool allRows);
 
   private:
     Field fieldAt(CellPos cell) const override;

@@ -91,8 +91,7 @@ bool TableCommands::tpsRows() const {
 }
 
 CellRange TableCommands::gridArea() const {
-    const bool allRows = tpsRows() && graphs_.mode() == graphs::GraphMode::Map;
-    return {allRows ? 0 : kMapRows - 1, 0, kMapRows - 1, kMapColumns - 1};
+    return editing::AdvanceMapTable::areaOf(tpsRows() && graphs_.mode() == graphs::GraphMode::Map);
 }
 
 std::unique_ptr<editing::CellTable> TableCommands::table(Grid grid, Image& image) const {
@@ -115,9 +114,8 @@ TableCommands::SelectionKind TableCommands::selectionKind() const {
 
 CellRange TableCommands::selectedRange() const {
     if (selectionKind() != SelectionKind::Rectangle) return {};
-    Image image = session_.image();
-    const editing::AdvanceMapTable map(image, tpsRows());
-    return graphs_.selection().selectedRange().intersected(map.area());
+    return graphs_.selection().selectedRange().intersected(
+        editing::AdvanceMapTable::areaOf(tpsRows()));
 }
 
 void TableCommands::updateTools() {
